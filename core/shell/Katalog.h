@@ -1,0 +1,34 @@
+#pragma once
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "io/Result.h"
+#include "shell/KatSatz.h"
+
+namespace tarvis {
+
+// The article catalogue, opened once at start-up and read by record number.
+// The file is small (700 records of 96 bytes), so it is held in memory; every
+// reader still asks for one record by its number.
+class Katalog {
+public:
+    static constexpr int kSaetze = 700;
+
+    Katalog();  // an empty catalogue: every record blank
+    static io::Result<Katalog> oeffnen(const std::filesystem::path& datei);
+
+    // Record n (1-based). Numbers outside the file read as a blank record.
+    const KatSatz& satz(int n) const;
+    int anzahl() const { return static_cast<int>(saetze_.size()); }
+
+    void setzen(int n, KatSatz s);
+    // The file image of records 1..anzahl().
+    std::string zuBytes() const;
+
+private:
+    std::vector<KatSatz> saetze_;
+    KatSatz leer_;
+};
+
+}  // namespace tarvis

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "io/TextFile.h"
+#include "shell/EStrom.h"
+#include "shell/Einstellungen.h"
+#include "support/TempDir.h"
+
+using namespace tarvis;
+
+TEST(EStrom, EntriesInAnyOrderAndMissingOnesKeepZero) {
+    auto t = EStromParsen(
+        "1,\"Nr\",\"a\",\"b\",\"c\",\"d\",\"e\",\"f\"\r\n"
+        "452,\"Sirene\",12.5,1,80,0,3.5,\"\"\r\n"
+        "450,\"Blitz\",1,2,3,4,5,\"\"\r\n"
+        "501,\"ausserhalb\",9,9,9,9,9,\"\"\r\n");
+    ASSERT_TRUE(t);
+    EXPECT_FLOAT_EQ(t->EStrom1[2], 12.5f);
+    EXPECT_FLOAT_EQ(t->EStrom3[2], 80.0f);
+    EXPECT_FLOAT_EQ(t->EStrom5[2], 3.5f);
+    EXPECT_FLOAT_EQ(t->EStrom4[0], 4.0f);
+    EXPECT_FLOAT_EQ(t->EStrom1[1], 0.0f);
+    EXPECT_FLOAT_EQ(t->EStrom1[50], 0.0f);
+}
+
+TEST(EStrom, AnUnreadableHeaderOrMissingFileFails) {
+    EXPECT_FALSE(EStromParsen("1,\"a\",\"b\""));
+    EXPECT_FALSE(EStromParsen(""));
+    test::TempDir dir;
+    EXPECT_FALSE(EStromLesen(dir / "ESTROMK.DAT"));
+}
+
+TEST(EStrom, ShippedTableReads) {
+    auto t = EStromLesen(std::filesystem::path(TARVIS_PROGRAM_DIR) / "ESTROMK.DAT");
+    ASSERT_TRUE(t);
+    float summe = 0;
+    for (float v : t->EStrom1) summe += v;
+    EXPECT_GT(summe, 0.0f);
+}
+
+TEST(Einstellungen, ClerkSettingsRoundTripInTheirLineFormat) {
+    test::TempDir dir;
+    Zustand z;
+    z.Sachbearbeiter = "Müller";
+    z.ProjPfad = "/srv/tarvis/PROJEKTE";
+    z.CodeModus = "S";
+    z.WEKAbfrage = 1;
+    z.PrgVersion = "26.1.0";
+    z.DruckSchrift = "COURIER";
+    z.DruckGroesse = 10;
+    z.EPOPeri = 0;
+    z.EPONetz = 1;
+    z.Sprache = 3;
+    ASSERT_TRUE(KonfigDateiSchreiben(dir / "PERS.DAT", z, KonfigWerteAus(z)));
+
+    auto bytes = io::readBytes(dir / "PERS.DAT");
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(bytes->substr(0, 29), "\"Sachbearbeiter: \",\"M\xFCller\"\r\n");
+    EXPECT_NE(bytes->find("\"Schriftgr\xF6\xDF" "e:   \",10\r\n"), std::string::npos);
+    EXPECT_NE(bytes->find("\"OKTA Netzelem.: \",1\r\n"), std::string::npos);
+
+    Zustand g;
+    ASSERT_TRUE(KonfigDateiLesen(dir / "PERS.DAT", g));
+    EXPECT_EQ(g.Sachbearbeiter, "Müller");
+    EXPECT_EQ(g.ProjPfad, "/srv/tarvis/PROJEKTE");
+    EXPECT_EQ(g.CodeModus, "S");
+    EXPECT_EQ(g.WEKAbfrage, 1);
+    EXPECT_EQ(g.KonfigVersion, "26.1.0");
+    EXPECT_EQ(g.DruckSchrift, "COURIER");
+    EXPECT_EQ(g.DruckGroesse, 10);
+    EXPECT_EQ(g.EPOPeri, 0);
+    EXPECT_EQ(g.Sprache, 3);
+
+    KonfigWerte neu{"Rossi", "/x", true};
+    ASSERT_TRUE(KonfigDateiSchreiben(dir / "ROSSI.KON", z, neu));
+    EXPECT_NE(io::readBytes(dir / "ROSSI.KON")->find("\"OKTA Netzelem. :\""), std::string::npos);
+}
+
+TEST(Einstellungen, AShortFileKeepsTheValuesItLacks) {
+    test::TempDir dir;
+    ASSERT_TRUE(io::writeText(dir / "PERS.DAT", "\"Sachbearbeiter: \",\"Rossi\"\r\n\"Projektpfad:    \",\"/p\"\r\n"));
+    Zustand z;
+    z.DruckGroesse = 8;
+    z.Sprache = 2;
+    EXPECT_TRUE(KonfigDateiLesen(dir / "PERS.DAT", z));
+    EXPECT_EQ(z.Sachbearbeiter, "Rossi");
+    EXPECT_EQ(z.DruckGroesse, 8);
+    EXPECT_EQ(z.Sprache, 2);
+    EXPECT_FALSE(KonfigDateiLesen(dir / "FEHLT.DAT", z));
+}
+
+TEST(Einstellungen, WorkstationKind) {
+    test::TempDir dir;
+    EXPECT_EQ(RechnerLesen(dir / "RECHNER.DAT"), 1);
+    ASSERT_TRUE(RechnerSchreiben(dir / "RECHNER.DAT", 2));
+    EXPECT_EQ(*io::readBytes(dir / "RECHNER.DAT"),
+              "2\r\n\"Bedeutung:\"\r\n\"1 = Einplatzsystem\"\r\n\"2 = Mehrplatzsystem\"\r\n");
+    EXPECT_EQ(RechnerLesen(dir / "RECHNER.DAT"), 2);
+}

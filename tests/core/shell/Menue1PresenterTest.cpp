@@ -1,0 +1,258 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "io/TextFile.h"
+#include "shell/Einstellungen.h"
+#include "shell/KatalogQuelle.h"
+#include "shell/Menue1Presenter.h"
+#include "shell/Texte.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
+
+using namespace tarvis;
+using test::ScriptedMessages;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A program directory with a small catalogue and element table.
+class Menue1Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Katalog k;
+        KatSatz deutsch;
+        deutsch.Bezeichnung = "Katalog deutsch";
+        k.setzen(2, deutsch);
+        k.setzen(700, KatSatz{});
+        ASSERT_TRUE(io::writeBytes(dir / "TARVIS.ART", k.zuBytes()));
+        ASSERT_TRUE(io::writeText(dir / "ESTROMK.DAT", "1,\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\"\r\n450,\"x\",1,2,3,4,5,\"\"\r\n"));
+        fs::create_directory(dir / "PROJEKTE");
+        umgebung.programmVerzeichnis = dir.path();
+        umgebung.heute = {2026, 12, 6};
+        umgebung.buildDatum = {2026, 12, 1};
+        umgebung.registrieren = [this](const std::string& a, const std::string& s, const std::string& k2,
+                                       const std::string& v) { registriert = a + "/" + s + "/" + k2 + "=" + v; };
+    }
+
+    bool starten() { return presenter.starten(umgebung); }
+
+    test::TempDir dir;
+    Programm p;
+    ScriptedMessages ms;
+    Menue1Presenter presenter{p, ms};
+    StartUmgebung umgebung;
+    std::string registriert;
+};
+
+}  // namespace
+
+TEST_F(Menue1Test, FirstStartOnAFreshDirectory) {
+    ASSERT_TRUE(starten());
+    EXPECT_EQ(p.z.PrgVersion, "26.1.0");
+    EXPECT_EQ(p.z.VersionMax, "26.1");
+    EXPECT_EQ(p.z.Arbeitsplatz, 1);  // no RECHNER.DAT
+    EXPECT_EQ(p.z.CodeModus, "S");   // no language chosen yet
+    EXPECT_EQ(p.z.ZentralenName, Text(219));
+    EXPECT_EQ(registriert, "OKTA/PRO/TARVIS=" + dir.path().string());
+    // The German catalogue without stored settings shows what is new.
+    EXPECT_EQ(ms.hilfeKontexte(), std::vector<int>{3});
+    EXPECT_TRUE(ms.texte().empty());
+    EXPECT_EQ(presenter.titel(), "TARVIS - Projekt1");
+}
+
+TEST_F(Menue1Test, AnOldBuildRemindsOfANewVersion) {
+    umgebung.buildDatum = {2026, 5, 1};
+    ASSERT_TRUE(starten());
+    ASSERT_EQ(ms.texte().size(), 1u);
+    EXPECT_EQ(ms.texte()[0], Text(342) + "\n" + Text(343) + "\n" + Text(344));
+}
+
+TEST_F(Menue1Test, MissingCatalogueEndsTheProgram) {
+    fs::remove(dir / "TARVIS.ART");
+    EXPECT_FALSE(starten());
+    ASSERT_EQ(ms.protokoll.size(), 1u);
+    EXPECT_EQ(ms.protokoll[0].symbol, Symbol::Kritisch);
+    EXPECT_EQ(ms.protokoll[0].text, "Elenco articoli non trovato o difettoso!\nFine!");
+}
+
+TEST_F(Menue1Test, MissingOrBrokenElementTableEndsTheProgram) {
+    fs::remove(dir / "ESTROMK.DAT");
+    EXPECT_FALSE(starten());
+    EXPECT_EQ(ms.texte().back(), "File ESTROMK.DAT non disponibile o difettoso!\nFine!");
+
+    ScriptedMessages ms2;
+    Programm p2;
+    Menue1Presenter zweiter(p2, ms2);
+    ASSERT_TRUE(io::writeText(dir / "ESTROMK.DAT", "1,\"nur\"\r\n"));
+    EXPECT_FALSE(zweiter.starten(umgebung));
+    EXPECT_EQ(ms2.texte().back(), "File ESTROMK.DAT non disponibile o difettoso!\nFine!");
+}
+
+TEST_F(Menue1Test, StoredSettingsAreReadAndABadCodeModeBecomesV) {
+    Zustand s;
+    s.Sachbearbeiter = "Rossi";
+    s.CodeModus = "X";
+    s.PrgVersion = "26.1.0";
+    s.ParaSpeichern = 1;
+    s.DruckSchrift = "COURIER";
+    s.Sprache = 3;
+    ASSERT_TRUE(KonfigDateiSchreiben(dir / "PERS.DAT", s, KonfigWerteAus(s)));
+    ASSERT_TRUE(starten());
+    EXPECT_EQ(p.z.Sachbearbeiter, "Rossi");
+    EXPECT_EQ(p.z.CodeModus, "V");
+    EXPECT_EQ(p.z.ParaSpeichern, 0);
+    EXPECT_EQ(p.z.DruckSchrift, "COURIER");
+    EXPECT_TRUE(ms.hilfeKontexte().empty());  // same version: no "what's new"
+}
+
+TEST_F(Menue1Test, MissingProjectFolderIsCreatedOnYes) {
+    fs::remove(dir / "PROJEKTE");
+    ms.antworten = {Antwort::Ja};
+    ASSERT_TRUE(starten());
+    EXPECT_EQ(ms.texte()[0], Text(87) + "\n" + (dir / "PROJEKTE").string());
+    EXPECT_TRUE(fs::is_directory(dir / "PROJEKTE"));
+    EXPECT_EQ(p.z.ProjPfad, (dir / "PROJEKTE").string());
+}
+
+TEST_F(Menue1Test, MissingProjectFolderOnNoAsksForAnotherOne) {
+    fs::remove(dir / "PROJEKTE");
+    ms.antworten = {Antwort::Nein};
+    ms.eingaben = {std::string("Eigene")};
+    ASSERT_TRUE(starten());
+    EXPECT_EQ(ms.texte()[1], Text(314));
+    EXPECT_TRUE(fs::is_directory(dir / "Eigene"));
+    EXPECT_FALSE(fs::exists(dir / "PROJEKTE"));
+    EXPECT_EQ(p.z.ProjPfad, (dir / "Eigene").string());
+
+    // An empty answer creates nothing and ends the start-up there.
+    ScriptedMessages ms2;
+    Programm p2;
+    Menue1Presenter zweiter(p2, ms2);
+    ASSERT_TRUE(io::writeText(dir / "RECHNER.DAT", "2\r\n"));
+    fs::remove(dir / "Eigene");
+    ms2.antworten = {Antwort::Nein};
+    ms2.eingaben = {std::string("")};
+    EXPECT_TRUE(zweiter.starten(umgebung));
+    EXPECT_FALSE(fs::exists(dir / "Eigene"));
+    EXPECT_TRUE(ms2.fenster().empty());  // no clerk selection after the stop
+}
+
+TEST_F(Menue1Test, MultiUserStartChoosesTheClerk) {
+    ASSERT_TRUE(io::writeText(dir / "RECHNER.DAT", "2\r\n"));
+    ASSERT_TRUE(starten());
+    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::SBWahl});
+
+    // With a name on the command line the clerk's file is read, in any letter case.
+    Zustand s;
+    s.Sachbearbeiter = "Bianchi";
+    s.PrgVersion = "26.1.0";
+    s.ParaSpeichern = 1;
+    ASSERT_TRUE(KonfigDateiSchreiben(dir / "Bianchi.KON", s, KonfigWerteAus(s)));
+    ScriptedMessages ms2;
+    Programm p2;
+    Menue1Presenter zweiter(p2, ms2);
+    umgebung.sachbearbeiterArgument = "bianchi";
+    ASSERT_TRUE(zweiter.starten(umgebung));
+    EXPECT_EQ(p2.z.KonfigDatei, "BIANCHI.KON");
+    EXPECT_EQ(p2.z.Sachbearbeiter, "Bianchi");
+    EXPECT_EQ(p2.z.ParaSpeichern, 0);
+    EXPECT_TRUE(ms2.fenster().empty());
+}
+
+TEST_F(Menue1Test, CommandsNeedTheirWindowAndAProject) {
+    ASSERT_TRUE(starten());
+    presenter.setzeVerfuegbar({Befehl::Drucken, Befehl::Kontakt, Befehl::Bearb9});
+    auto finde = [&](Befehl b) {
+        for (const auto& m : presenter.ansicht().menues)
+            for (const auto& e : m.eintraege)
+                if (e && e->befehl == b) return *e;
+        return MenueEintrag{b, "", false};
+    };
+    EXPECT_EQ(presenter.ansicht().menues[0].text, "&File");
+    EXPECT_TRUE(finde(Befehl::Kontakt).aktiv);
+    EXPECT_EQ(finde(Befehl::Kontakt).text, "&Kontakt");
+    EXPECT_FALSE(finde(Befehl::Drucken).aktiv);  // no project yet
+    EXPECT_FALSE(finde(Befehl::Neu).aktiv);      // not available
+    EXPECT_TRUE(finde(Befehl::Ende).aktiv);
+    EXPECT_FALSE(finde(Befehl::Bearb9).aktiv);   // detector zones only for the KVT 1000
+    p.z.ZentralenTyp = 1;
+    EXPECT_TRUE(finde(Befehl::Bearb9).aktiv);
+
+    p.z.ProjektBefehleAktiv = 1;
+    EXPECT_TRUE(finde(Befehl::Drucken).aktiv);
+    // Printing refuses when the code mode changed after the calculation.
+    p.z.CodeModus = "S";
+    p.z.ProjCodeModus = "V";
+    bool gedruckt = false;
+    presenter.setzeAktion(Befehl::Drucken, [&] { gedruckt = true; });
+    presenter.ausfuehren(Befehl::Drucken);
+    EXPECT_FALSE(gedruckt);
+    EXPECT_EQ(ms.texte().back(), "Calcolare nuovam. solo dopo il cambio di metodo!");
+    p.z.ProjCodeModus = "S";
+    presenter.ausfuehren(Befehl::Drucken);
+    EXPECT_TRUE(gedruckt);
+    EXPECT_FALSE(presenter.startseite());
+}
+
+TEST_F(Menue1Test, TitleShowsPanelAndProjectOnceLoaded) {
+    ASSERT_TRUE(starten());
+    p.z.ProjektGeladen = 1;
+    p.z.ZentralenTyp = 5;
+    p.z.Projektname = "Scuola";
+    EXPECT_EQ(presenter.titel(), "TARVIS  -  RW 500  -  Scuola");
+    p.z.ZentralenTyp = 7;
+    EXPECT_EQ(presenter.titel(), "TARVIS  -  DXA 1000 autark");
+}
+
+TEST_F(Menue1Test, ExitWithoutInputEndsAtOnceButStillWritesSettingsAndRemovesMarkers) {
+    ASSERT_TRUE(starten());
+    ASSERT_TRUE(io::writeText(dir / "BELEGT.DAT", "x\r\n"));
+    p.z.Belegt1 = 1;
+    EXPECT_TRUE(presenter.beenden());
+    EXPECT_TRUE(ms.texte().empty());
+    EXPECT_TRUE(fs::exists(dir / "PERS.DAT"));
+    EXPECT_TRUE(fs::exists(dir / "RECHNER.DAT"));
+    EXPECT_FALSE(fs::exists(dir / "BELEGT.DAT"));
+}
+
+TEST_F(Menue1Test, ExitAfterInputAsksAndCancelOrACancelledSaveKeepsTheProgramOpen) {
+    ASSERT_TRUE(starten());
+    p.z.Bearbeitet = 1;
+    ms.antworten = {Antwort::Abbrechen};
+    EXPECT_FALSE(presenter.beenden());
+    EXPECT_EQ(ms.protokoll.back().text, "Salvare immissioni?");
+    EXPECT_EQ(ms.protokoll.back().titel, "Termina programma");
+
+    presenter.setzeAktion(Befehl::Speichern, [&] { p.z.SpeichAbbruch = 1; });
+    ms.antworten = {Antwort::Ja};
+    EXPECT_FALSE(presenter.beenden());
+
+    ms.antworten = {Antwort::Nein};
+    EXPECT_TRUE(presenter.schliessen());
+}
+
+TEST_F(Menue1Test, MultiUserExitRemovesPersDat) {
+    ASSERT_TRUE(io::writeText(dir / "RECHNER.DAT", "2\r\n"));
+    ASSERT_TRUE(starten());
+    EXPECT_TRUE(presenter.beenden());
+    EXPECT_FALSE(fs::exists(dir / "PERS.DAT"));
+    auto log = io::readText(dir / "User.dat");
+    ASSERT_TRUE(log);
+    EXPECT_NE(log->find("26.1.0"), std::string::npos);
+}
+
+TEST_F(Menue1Test, NewProjectRunsTheInputSequenceAndStopsWhereAWindowIsCancelled) {
+    ASSERT_TRUE(starten());
+    presenter.setzeVerfuegbar({Befehl::Neu});
+    ms.fensterSkript[Fenster::ZentTyp] = [&] { p.z.ZentralenTyp = 4; return true; };
+    ms.fensterSkript[Fenster::Stammdaten] = [&] { p.z.Projektname = "Ospedale"; return true; };
+    ms.fensterSkript[Fenster::Modus] = [] { return true; };
+    ms.fensterSkript[Fenster::Zusaetze] = [] { return false; };
+    presenter.ausfuehren(Befehl::Neu);
+    EXPECT_EQ(ms.fenster(), (std::vector<Fenster>{Fenster::ZentTyp, Fenster::Stammdaten, Fenster::Stammdaten,
+                                                  Fenster::Modus, Fenster::KBNEIN, Fenster::Zusaetze}));
+    EXPECT_EQ(p.z.Sachbearbeiter, "Nobody");
+    EXPECT_EQ(p.z.Bearbeitet, 1);
+}

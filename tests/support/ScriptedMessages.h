@@ -1,0 +1,87 @@
+#pragma once
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "shell/MessageService.h"
+
+namespace tarvis::test {
+
+// A message service for tests: records every message and question and
+// answers from a script. Unscripted questions answer with their default (or
+// No), unscripted windows are not confirmed.
+class ScriptedMessages : public MessageService {
+public:
+    struct Eintrag {
+        enum Art { Meldung, Frage, Eingabe, Fenster, Hilfe, Piep } art;
+        std::string text;
+        Symbol symbol = Symbol::Keins;
+        std::string titel;
+        tarvis::Fenster fenster{};
+        int kontext = 0;
+    };
+
+    std::vector<Eintrag> protokoll;
+    std::deque<Antwort> antworten;
+    std::deque<std::optional<std::string>> eingaben;
+    // What opening a window does (e.g. sets state) and whether it is confirmed.
+    std::map<tarvis::Fenster, std::function<bool()>> fensterSkript;
+
+    void meldung(Symbol symbol, const std::string& text, const std::string& titel) override {
+        protokoll.push_back({Eintrag::Meldung, text, symbol, titel});
+    }
+    Antwort frage(const std::string& text, Schaltflaechen, Symbol symbol, const std::string& titel,
+                  Antwort standard) override {
+        protokoll.push_back({Eintrag::Frage, text, symbol, titel});
+        if (antworten.empty()) return standard == Antwort::Keine ? Antwort::Nein : standard;
+        Antwort a = antworten.front();
+        antworten.pop_front();
+        return a;
+    }
+    std::optional<std::string> eingabe(const std::string& text, const std::string& titel,
+                                       const std::string&) override {
+        protokoll.push_back({Eintrag::Eingabe, text, Symbol::Keins, titel});
+        if (eingaben.empty()) return std::nullopt;
+        auto e = eingaben.front();
+        eingaben.pop_front();
+        return e;
+    }
+    bool oeffnen(tarvis::Fenster f) override {
+        Eintrag e{Eintrag::Fenster, {}, Symbol::Keins, {}};
+        e.fenster = f;
+        protokoll.push_back(e);
+        auto it = fensterSkript.find(f);
+        return it != fensterSkript.end() && it->second();
+    }
+    void hilfe(int kontext) override {
+        Eintrag e{Eintrag::Hilfe, {}, Symbol::Keins, {}};
+        e.kontext = kontext;
+        protokoll.push_back(e);
+    }
+    void piepen() override { protokoll.push_back({Eintrag::Piep, {}, Symbol::Keins, {}}); }
+
+    // The texts of all messages and questions, in order.
+    std::vector<std::string> texte() const {
+        std::vector<std::string> t;
+        for (const auto& e : protokoll)
+            if (e.art == Eintrag::Meldung || e.art == Eintrag::Frage || e.art == Eintrag::Eingabe) t.push_back(e.text);
+        return t;
+    }
+    std::vector<tarvis::Fenster> fenster() const {
+        std::vector<tarvis::Fenster> f;
+        for (const auto& e : protokoll)
+            if (e.art == Eintrag::Fenster) f.push_back(e.fenster);
+        return f;
+    }
+    std::vector<int> hilfeKontexte() const {
+        std::vector<int> k;
+        for (const auto& e : protokoll)
+            if (e.art == Eintrag::Hilfe) k.push_back(e.kontext);
+        return k;
+    }
+};
+
+}  // namespace tarvis::test

@@ -1,0 +1,95 @@
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTest>
+#include <QTextBrowser>
+#include <filesystem>
+
+#include "shell/Anwendung.h"
+#include "shell/HilfeFenster.h"
+#include "shell/KontaktDialog.h"
+#include "shell/Menue1View.h"
+#include "support/TempDir.h"
+
+using namespace tarvis;
+using namespace tarvis::ui;
+namespace fs = std::filesystem;
+
+class Menue1ViewTest : public QObject {
+    Q_OBJECT
+
+private:
+    // A copy of the built program directory, so that settings written at
+    // exit do not land in the build.
+    fs::path kopie(const tarvis::test::TempDir& dir) {
+        fs::copy(TARVIS_PROGRAM_DIR, dir.path(), fs::copy_options::recursive);
+        // A settings file of this version keeps the "what's new" help closed.
+        return dir.path();
+    }
+
+private slots:
+    void startsWithItalianCaptionsAndStartScreen() {
+        tarvis::test::TempDir dir;
+        Anwendung a;
+        QVERIFY(a.starten(kopie(dir), std::nullopt));
+        Menue1View& v = a.hauptfenster();
+        QCOMPARE(v.windowTitle(), QStringLiteral("TARVIS - Projekt1"));
+        QStringList menues;
+        for (QAction* m : v.menuBar()->actions()) menues << m->text();
+        QCOMPARE(menues, (QStringList{"&File", "&Modifica", "&Elenco articoli", "&Applicazioni", "&?"}));
+        QCOMPARE(v.aktion(Befehl::Ende)->text(), QStringLiteral("&Esci"));
+        QVERIFY(v.aktion(Befehl::Ende)->isEnabled());
+        QVERIFY(v.aktion(Befehl::Kontakt)->isEnabled());
+        QVERIFY(!v.aktion(Befehl::Speichern)->isEnabled());
+        QCOMPARE(v.findChild<QLabel*>("lblProHilfe")->text(), QStringLiteral("Guida di progettazione per"));
+        QCOMPARE(v.findChild<QLabel*>("lblVersion")->text(), QStringLiteral("Version: 26.1.0"));
+        // No project: print, save, show and text pictures are hidden.
+        QVERIFY(v.werkzeug(Befehl::Speichern)->isHidden());
+        QVERIFY(!v.werkzeug(Befehl::Neu)->isHidden());
+    }
+
+    void hintsFollowTheMouseAndAClickClearsTheStartScreen() {
+        tarvis::test::TempDir dir;
+        Anwendung a;
+        QVERIFY(a.starten(kopie(dir), std::nullopt));
+        Menue1View& v = a.hauptfenster();
+        v.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&v));
+        Werkzeugbild* neu = v.werkzeug(Befehl::Neu);
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QApplication::sendEvent(neu, &enter);
+        QCOMPARE(v.hinweisZeile()->text(), QStringLiteral("Nuovo progetto"));
+        QTest::mouseMove(v.centralWidget(), QPoint(300, 300));
+        QTest::mouseClick(v.centralWidget(), Qt::LeftButton, {}, QPoint(300, 300));
+        QCOMPARE(v.findChild<QLabel*>("lblTARVIS")->text(), QString());
+        QVERIFY(!a.presenter().startseite());
+    }
+
+    void contactWindowShowsTheVersion() {
+        KontaktDialog d("26.1.0E");
+        QCOMPARE(d.findChild<QLabel*>("lblVersion")->text(), QStringLiteral("Version: 26.1.0E E"));
+    }
+
+    void helpOpensAtItsContext() {
+        HilfeFenster h(fs::path(TARVIS_PROGRAM_DIR) / "hilfe");
+        h.zeigen(130);
+        QCOMPARE(h.aktuelleSeite(), QStringLiteral("130.html"));
+        h.zeigen(98765);
+        QCOMPARE(h.aktuelleSeite(), QStringLiteral("index.html"));
+        QVERIFY(!h.findChild<QTextBrowser*>()->toPlainText().isEmpty());
+    }
+
+    void exitWritesTheSettingsAndCloses() {
+        tarvis::test::TempDir dir;
+        Anwendung a;
+        QVERIFY(a.starten(kopie(dir), std::nullopt));
+        Menue1View& v = a.hauptfenster();
+        v.show();
+        v.aktion(Befehl::Ende)->trigger();
+        QVERIFY(!v.isVisible());
+        QVERIFY(fs::exists(dir / "PERS.DAT"));
+    }
+};
+
+QTEST_MAIN(Menue1ViewTest)
+#include "Menue1ViewTest.moc"

@@ -1,0 +1,35 @@
+// tarvis: the planning program.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+
+#include "shell/Anwendung.h"
+#include "shell/Menue1View.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("TARVIS"));
+    QApplication::setApplicationVersion(QStringLiteral(TARVIS_VERSION_TEXT));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("TARVIS"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    QCommandLineOption dirOption(QStringLiteral("programmverzeichnis"),
+                                 QStringLiteral("Program directory (catalogue, element table, settings, projects)."),
+                                 QStringLiteral("DIR"));
+    parser.addOption(dirOption);
+    parser.addPositionalArgument(QStringLiteral("clerk"), QStringLiteral("Clerk name on a multi-user workstation."),
+                                 QStringLiteral("[clerk]"));
+    parser.process(app);
+
+    QString dir = parser.isSet(dirOption) ? parser.value(dirOption)
+                                          : QApplication::applicationDirPath() + QStringLiteral("/programm");
+    std::optional<std::string> clerk;
+    if (!parser.positionalArguments().isEmpty()) clerk = parser.positionalArguments().first().toStdString();
+
+    tarvis::ui::Anwendung anwendung;
+    if (!anwendung.starten(QDir(dir).absolutePath().toStdString(), clerk)) return 1;
+    anwendung.hauptfenster().show();
+    return app.exec();
+}

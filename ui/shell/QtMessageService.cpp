@@ -1,0 +1,89 @@
+#include "shell/QtMessageService.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "shell/HilfeFenster.h"
+#include "shell/QtText.h"
+
+namespace tarvis::ui {
+namespace {
+
+QMessageBox::Icon icon(Symbol s) {
+    switch (s) {
+    case Symbol::Information: return QMessageBox::Information;
+    case Symbol::Ausrufezeichen: return QMessageBox::Warning;
+    case Symbol::Frage: return QMessageBox::Question;
+    case Symbol::Kritisch: return QMessageBox::Critical;
+    case Symbol::Keins: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton knopf(Antwort a) {
+    switch (a) {
+    case Antwort::Ok: return QMessageBox::Ok;
+    case Antwort::Ja: return QMessageBox::Yes;
+    case Antwort::Nein: return QMessageBox::No;
+    case Antwort::Abbrechen: return QMessageBox::Cancel;
+    case Antwort::Keine: break;
+    }
+    return QMessageBox::NoButton;
+}
+
+QString titelOder(const std::string& t) { return t.empty() ? QStringLiteral("TARVIS") : qs(t); }
+
+}  // namespace
+
+QWidget* QtMessageService::eltern() const {
+    if (QWidget* aktiv = QApplication::activeModalWidget()) return aktiv;
+    return eltern_.data();
+}
+
+void QtMessageService::meldung(Symbol symbol, const std::string& text, const std::string& titel) {
+    QMessageBox box(icon(symbol), titelOder(titel), qs(text), QMessageBox::Ok, eltern());
+    box.exec();
+}
+
+Antwort QtMessageService::frage(const std::string& text, Schaltflaechen knoepfe, Symbol symbol,
+                                const std::string& titel, Antwort standard) {
+    QMessageBox::StandardButtons buttons;
+    switch (knoepfe) {
+    case Schaltflaechen::Ok: buttons = QMessageBox::Ok; break;
+    case Schaltflaechen::JaNein: buttons = QMessageBox::Yes | QMessageBox::No; break;
+    case Schaltflaechen::JaNeinAbbrechen: buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
+    case Schaltflaechen::OkAbbrechen: buttons = QMessageBox::Ok | QMessageBox::Cancel; break;
+    }
+    QMessageBox box(icon(symbol), titelOder(titel), qs(text), buttons, eltern());
+    if (standard != Antwort::Keine) box.setDefaultButton(knopf(standard));
+    switch (box.exec()) {
+    case QMessageBox::Ok: return Antwort::Ok;
+    case QMessageBox::Yes: return Antwort::Ja;
+    case QMessageBox::No: return Antwort::Nein;
+    default: return knoepfe == Schaltflaechen::JaNein ? Antwort::Nein : Antwort::Abbrechen;
+    }
+}
+
+std::optional<std::string> QtMessageService::eingabe(const std::string& text, const std::string& titel,
+                                                     const std::string& vorgabe) {
+    bool ok = false;
+    QString wert = QInputDialog::getText(eltern(), titelOder(titel), qs(text), QLineEdit::Normal, qs(vorgabe), &ok);
+    if (!ok) return std::nullopt;
+    return ss(wert);
+}
+
+bool QtMessageService::oeffnen(Fenster fenster) {
+    auto it = oeffner_.find(fenster);
+    if (it == oeffner_.end()) return false;
+    return it->second(eltern());
+}
+
+void QtMessageService::hilfe(int kontext) {
+    if (!hilfe_) hilfe_ = new HilfeFenster(hilfeVerzeichnis_, eltern_.data());
+    hilfe_->zeigen(kontext);
+}
+
+void QtMessageService::piepen() { QApplication::beep(); }
+
+}  // namespace tarvis::ui

@@ -1,0 +1,42 @@
+#pragma once
+#include <QPointer>
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+#include <map>
+
+#include "shell/MessageService.h"
+
+namespace tarvis::ui {
+
+class HilfeFenster;
+
+// Shows the presenters' messages as message boxes and opens the windows that
+// the views registered.
+class QtMessageService : public MessageService {
+public:
+    using Oeffner = std::function<bool(QWidget* parent)>;
+
+    void setzeElternfenster(QWidget* w) { eltern_ = w; }
+    void setzeHilfeVerzeichnis(std::filesystem::path p) { hilfeVerzeichnis_ = std::move(p); }
+    void registrieren(Fenster f, Oeffner o) { oeffner_[f] = std::move(o); }
+    bool hat(Fenster f) const { return oeffner_.count(f) != 0; }
+
+    void meldung(Symbol symbol, const std::string& text, const std::string& titel) override;
+    Antwort frage(const std::string& text, Schaltflaechen knoepfe, Symbol symbol, const std::string& titel,
+                  Antwort standard) override;
+    std::optional<std::string> eingabe(const std::string& text, const std::string& titel,
+                                       const std::string& vorgabe) override;
+    bool oeffnen(Fenster fenster) override;
+    void hilfe(int kontext) override;
+    void piepen() override;
+
+private:
+    QWidget* eltern() const;
+    QPointer<QWidget> eltern_;
+    std::filesystem::path hilfeVerzeichnis_;
+    std::map<Fenster, Oeffner> oeffner_;
+    QPointer<HilfeFenster> hilfe_;
+};
+
+}  // namespace tarvis::ui
