@@ -80,6 +80,7 @@ public:
 
     // Commands built so far; the others stay disabled.
     void setzeVerfuegbar(std::set<Befehl> befehle) { verfuegbar_ = std::move(befehle); }
+    void verfuegbarMachen(std::initializer_list<Befehl> befehle) { verfuegbar_.insert(befehle); }
     // Actions that are not windows (save, print, exports ...) are handed in by
     // the layer that owns them.
     void setzeAktion(Befehl b, std::function<void()> aktion) { aktionen_[b] = std::move(aktion); }

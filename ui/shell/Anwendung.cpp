@@ -8,6 +8,10 @@
 #include "shell/KontaktDialog.h"
 #include "shell/Menue1View.h"
 #include "shell/QtText.h"
+#include "calc/CalcFenster.h"
+#include "loops/LoopsFenster.h"
+#include "shell/ShellFenster.h"
+#include "wizard/WizardFenster.h"
 
 namespace tarvis::ui {
 
@@ -24,8 +28,13 @@ void Anwendung::fensterRegistrieren() {
         QPrintDialog d(&drucker_, eltern);
         return d.exec() == QDialog::Accepted;
     });
-    presenter_.setzeVerfuegbar({Befehl::DruckerEinrichten, Befehl::Hilfe, Befehl::Kurz, Befehl::Neues,
-                                Befehl::Finden, Befehl::Kontakt});
+    presenter_.verfuegbarMachen({Befehl::DruckerEinrichten, Befehl::Hilfe, Befehl::Kurz, Befehl::Neues,
+                                 Befehl::Finden, Befehl::Kontakt});
+    // Each subsystem registers its windows and the commands they serve.
+    shellFensterRegistrieren(*this);
+    wizardFensterRegistrieren(*this);
+    loopsFensterRegistrieren(*this);
+    calcFensterRegistrieren(*this);
 }
 
 bool Anwendung::starten(const std::filesystem::path& programmVerzeichnis, std::optional<std::string> sachbearbeiter) {

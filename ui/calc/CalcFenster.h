@@ -1,0 +1,11 @@
+#pragma once
+
+namespace tarvis::ui {
+
+class Anwendung;
+
+// Registers the windows of this subsystem with the message service and makes
+// the main-window commands they serve available.
+void calcFensterRegistrieren(Anwendung& a);
+
+}  // namespace tarvis::ui
