@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <iostream>
 
+#include "Ausgabebefehle.h"
+#include "Calc.h"
 #include "io/TextFile.h"
 #include "shell/KatalogQuelle.h"
 
@@ -45,6 +47,7 @@ int catalogDump(const std::string& art) {
 
 int main(int argc, char** argv) {
     CLI::App app{"TARVIS batch tool"};
+    app.set_version_flag("--version", TARVIS_VERSION_TEXT);
     app.require_subcommand(1);
     std::string programDir;
     app.add_option("--program-dir", programDir, "program directory (catalogue, element table, projects)");
@@ -58,8 +61,34 @@ int main(int argc, char** argv) {
     auto* dump = catalog->add_subcommand("dump", "print a catalogue as a source table");
     dump->add_option("ART", art, "catalogue file")->required();
 
-    CLI11_PARSE(app, argc, argv);
+    auto* calc = app.add_subcommand("calc", "open a project file and calculate it (nothing is written)");
+    calc->fallthrough();  // --program-dir may also follow the subcommand
+    tarvis::cli::CalcOptionen calcOptionen;
+    std::string projekt;
+    calc->add_option("FILE", projekt, "project file (NAME.PLM)")->required();
+    calc->add_flag("--json", calcOptionen.json, "print one JSON object instead of text");
+    calc->add_option("--dxa", calcOptionen.dxa, "DXA 1000 units to confirm instead of the proposal")
+        ->check(CLI::Range(0, 99));
+    calc->add_option("--zolw", calcOptionen.zolw, "ZOLW converter cards to confirm instead of the proposal")
+        ->check(CLI::Range(0, 99));
+
+    // report, export, link, dxa, articles, print
+    tarvis::cli::Ausgabebefehle ausgaben(app, programDir);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        // Help and version end with 0; a usage error is a failure like an
+        // unreadable file.
+        return app.exit(e) == 0 ? 0 : 2;
+    }
     if (build->parsed()) return catalogBuild(src, out);
     if (dump->parsed()) return catalogDump(art);
+    if (auto status = ausgaben.ausfuehren(std::cout, std::cerr)) return *status;
+    if (calc->parsed()) {
+        calcOptionen.datei = projekt;
+        calcOptionen.programmVerzeichnis = programDir;
+        return tarvis::cli::calc(calcOptionen, std::cout, std::cerr);
+    }
     return 0;
 }

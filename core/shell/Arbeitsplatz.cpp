@@ -79,8 +79,10 @@ void EinstellungenSpeichern(Programm& p, const Zeitstempel& t) {
     if (z.Arbeitsplatz == 2 && !z.KonfigDatei.empty()) {
         // A directory chosen instead of a file gets a file named after the new clerk.
         if (z.KonfigDatei.back() == '/' || z.KonfigDatei.back() == '\\') z.KonfigDatei += z.NeuSachbe + ".dat";
+        // A clerk named on the command line is found in any letter case when
+        // read, so his file is written back under the name it already has.
         ziel = fs::path(z.KonfigDatei);
-        if (ziel.is_relative()) ziel = p.verzeichnis / ziel;
+        if (ziel.is_relative()) ziel = DateiImVerzeichnis(p.verzeichnis, z.KonfigDatei);
     }
     KonfigDateiSchreiben(ziel, z, KonfigWerteAus(z));
     ArbeitsplatzSchreiben(p, t);
@@ -90,9 +92,11 @@ void KonfigLesen(Programm& p, MessageService& ms) {
     Zustand& z = p.z;
     fs::path datei(z.KonfigDatei);
     if (datei.is_relative()) datei = DateiImVerzeichnis(p.verzeichnis, z.KonfigDatei);
-    z.KonfigVersion.clear();
+    // Lines that cannot be read (or a missing file) keep the values held so far.
     KonfigDateiLesen(datei, z);
     z.ParaSpeichern = 0;
+    // As for PERS.DAT at start-up: the code mode is S or V.
+    if (z.CodeModus != "S" && z.CodeModus != "V") z.CodeModus = "V";
     if (DeutscherKatalog(p.katalog) &&
         z.KonfigVersion.substr(0, 4) != z.PrgVersion.substr(0, 4))
         ms.hilfe(3);

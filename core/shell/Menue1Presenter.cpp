@@ -136,6 +136,11 @@ std::string Menue1Presenter::titel() const {
 bool Menue1Presenter::aktiv(Befehl b) const {
     if (b == Befehl::Ende) return true;
     if (!verfuegbar_.count(b)) return false;
+    // OLN networking: only the KVT 2000 types have it; a confirmed networking
+    // window enables it before the project commands are.
+    if (b == Befehl::Bearb8)
+        return p_.z.ZentralenTyp >= 2 && p_.z.ZentralenTyp <= 4 &&
+               (p_.z.ProjektBefehleAktiv != 0 || p_.z.OLNMenueAktiv != 0);
     if (brauchtProjekt(b) && p_.z.ProjektBefehleAktiv == 0) return false;
     if (b == Befehl::Bearb9 && p_.z.ZentralenTyp != 1) return false;
     return true;
@@ -282,6 +287,9 @@ void Menue1Presenter::neu() {
     } else {
         startseiteLoeschen();
         if (z.ZentralenTyp > 0) ms_.oeffnen(Fenster::GMAwechsel);
+        // A change of panel type that was not completed leaves no panel: the
+        // input windows have nothing to work on.
+        if (z.ZentralenTyp == 0) return;
     }
     z.Bearbeitet = 1;
     if (z.ZentralenTyp == 7) {

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "shell/FestText.h"
 
@@ -115,12 +116,26 @@ struct Zustand {
     Integer ZOLWVorschlag = 0;
     Byte Trafo28Ueber = 0;
 
+    // --- Calculation (Auswerten): further results and the DXA 1000 limits ---
+    Single I28AlarmBasis = 0;         // 28 V alarm current of sounders and the like, mA
+    Single DXAMax12 = 0, DXAMax28 = 0;  // limits of one DXA 1000, mA
+    Single NetzRest12 = 0, DXARest12 = 0;  // the 12 V limits less the charging current, mA
+    Integer JUBLFrage = 0;            // 1 when the JUBL supply dialog was shown
+    // --- end of the calculation block ---
+
     // Loop sums and the counts derived from the loops (written by the loop entry).
     // The per-loop sums are kept wider than 16 bits so that they cannot
     // overflow before the element limit is reported.
     Long SumElem1 = 0, SumElem2 = 0, SumElem3 = 0, SumElem4 = 0;
     Long SumStrom1 = 0, SumStrom2 = 0, SumStrom3 = 0, SumStrom4 = 0;
     Integer AnzPQK = 0, AnzPQV = 0, AnzPQS = 0, AnzPQB = 0, AnzDUV = 0, AnzPSM = 0, AnzHY = 0, AnzArt646 = 0, AnzUE = 0;
+
+    // --- Loop entry and supply-module options ---
+    // Whether all PQS / PQB / DUV 100 modules get their 28 V from the system:
+    // 1 all, 2 not all (the loop entry sets 2 when the module count changed).
+    Byte PQSWahl = 0, PQBWahl = 0;
+    Integer DUVWahl = 0;
+    // --- end of the loop entry block ---
 
     // Currents of the standalone DXA 1000 calculation, mA.
     Long DXARuhe12 = 0, DXARuhe24 = 0, DXARuhe28 = 0, DXARuhe35 = 0;
@@ -176,6 +191,31 @@ struct Zustand {
     // disables them; opening a project and the calculation enable them).
     std::string Hauptfenstertitel = "TARVIS";
     Byte ProjektBefehleAktiv = 0;
+
+    // --- Project input wizard (panel type, Edit menu, networking) ---
+    // Edit item 8 (OLN networking) enabled by a confirmed networking window
+    // even before the project commands are; the panel type dialog disables
+    // it for panels without networking.
+    Byte OLNMenueAktiv = 0;
+    // --- end of the wizard block ---
+
+    // --- Clerks and the project directory command ---
+    // The directory last chosen in the clerk selection; its list starts there.
+    std::string KonfigVerz;
+    // The last answer of the project directory command, its next default.
+    std::string PVerzAntwort;
+
+    // --- Report, export files, save report and article search ---
+    // The notes and current report: lines 1..149 (index 0 unused); HinweisAnz
+    // is the number of the next free line, at most 150.
+    std::array<std::string, 151> Hinweiszeile{};
+    Integer HinweisAnz = 1;
+    std::string ParaDatei;       // path of the last parameter file written
+    Integer ZOLWKarten = 0;      // ZOLW converter cards of the standalone DXA 1000
+    FestText<1> Schwerpunkt = "N";  // focus of the article list in LIBEX mode: "B" fire, "N" intrusion
+    // The last article search: record number ("000"), designation and code per match.
+    std::vector<std::string> SuchArtNr, SuchBezeichnung, SuchCode;
+    // --- end of the report block ---
 
     // The loop quantity array of loop k (1..4).
     SatzArray<Long>& KBNMenge(int k);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include "shell/HilfeFenster.h"
@@ -67,10 +68,15 @@ Antwort QtMessageService::frage(const std::string& text, Schaltflaechen knoepfe,
 
 std::optional<std::string> QtMessageService::eingabe(const std::string& text, const std::string& titel,
                                                      const std::string& vorgabe) {
-    bool ok = false;
-    QString wert = QInputDialog::getText(eltern(), titelOder(titel), qs(text), QLineEdit::Normal, qs(vorgabe), &ok);
-    if (!ok) return std::nullopt;
-    return ss(wert);
+    QInputDialog box(eltern());
+    box.setWindowTitle(titelOder(titel));
+    box.setLabelText(qs(text));
+    box.setTextValue(qs(vorgabe));
+    // Wide enough for the long Italian captions in the title bar.
+    if (auto* feld = box.findChild<QLineEdit*>())
+        feld->setMinimumWidth(box.fontMetrics().horizontalAdvance(box.windowTitle()) * 6 / 5 + 100);
+    if (box.exec() != QDialog::Accepted) return std::nullopt;
+    return ss(box.textValue());
 }
 
 bool QtMessageService::oeffnen(Fenster fenster) {

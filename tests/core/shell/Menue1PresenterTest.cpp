@@ -256,3 +256,36 @@ TEST_F(Menue1Test, NewProjectRunsTheInputSequenceAndStopsWhereAWindowIsCancelled
     EXPECT_EQ(p.z.Sachbearbeiter, "Nobody");
     EXPECT_EQ(p.z.Bearbeitet, 1);
 }
+
+TEST_F(Menue1Test, NewProjectStopsWhenAChangeOfPanelLeftNoPanel) {
+    ASSERT_TRUE(starten());
+    presenter.setzeVerfuegbar({Befehl::Neu});
+    p.z.ZentralenTyp = 4;
+    p.z.ZentralenTypBest = 4;
+    // GMAwechsel choice 2 was confirmed, then the panel type dialog cancelled.
+    ms.fensterSkript[Fenster::GMAwechsel] = [&] { p.z.ZentralenTyp = 0; return false; };
+    presenter.ausfuehren(Befehl::Neu);
+    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::GMAwechsel});
+}
+
+TEST_F(Menue1Test, OLNNetworkingIsOfferedForKVT2000OnceConfirmedOrWithAProject) {
+    ASSERT_TRUE(starten());
+    presenter.setzeVerfuegbar({Befehl::Bearb8});
+    auto aktiv = [&] {
+        Menue1Ansicht a = presenter.ansicht();
+        for (const auto& e : a.menues[1].eintraege)
+            if (e && e->befehl == Befehl::Bearb8) return e->aktiv;
+        return false;
+    };
+    p.z.ZentralenTyp = 3;
+    EXPECT_FALSE(aktiv());
+    p.z.OLNMenueAktiv = 1;  // the networking window was confirmed
+    EXPECT_TRUE(aktiv());
+    p.z.ZentralenTyp = 5;
+    EXPECT_FALSE(aktiv());
+    p.z.ProjektBefehleAktiv = 1;
+    EXPECT_FALSE(aktiv());
+    p.z.ZentralenTyp = 2;
+    p.z.OLNMenueAktiv = 0;
+    EXPECT_TRUE(aktiv());
+}

@@ -1,0 +1,199 @@
+#include "Calc.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <nlohmann/json.hpp>
+
+#include "BatchMessages.h"
+#include "calc/Auswerten.h"
+#include "shell/EStrom.h"
+#include "shell/Katalog.h"
+#include "shell/ProjektDatei.h"
+
+namespace tarvis::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using Json = nlohmann::ordered_json;
+
+// A float with 9 significant digits, the precision that gives back every
+// float exactly; held as the double nearest to that decimal text so that the
+// JSON writer prints the text itself.
+std::string neunStellen(float f) {
+    char puffer[32];
+    std::snprintf(puffer, sizeof puffer, "%.9g", static_cast<double>(f));
+    return puffer;
+}
+
+double alsJsonZahl(float f) { return std::strtod(neunStellen(f).c_str(), nullptr); }
+
+// The results of the calculation by their variable names, in the order of
+// the output.
+struct Wert {
+    const char* name;
+    Json json;
+    std::string text;
+};
+
+std::vector<Wert> summen(const Zustand& z) {
+    std::vector<Wert> w;
+    auto f = [&](const char* name, float v) { w.push_back({name, alsJsonZahl(v), neunStellen(v)}); };
+    auto i = [&](const char* name, long long v) { w.push_back({name, v, std::to_string(v)}); };
+    auto t = [&](const char* name, const std::string& v) { w.push_back({name, v, v}); };
+    f("IRuhe", z.IRuhe);
+    f("IAlarm", z.IAlarm);
+    f("IKBN35", z.IKBN35);
+    f("I28", z.I28);
+    f("I28Ruhe", z.I28Ruhe);
+    f("I28AlarmBasis", z.I28AlarmBasis);
+    f("I28Alarm", z.I28Alarm);
+    f("INetz12", z.INetz12);
+    f("BatKapazitaet", z.BatKapazitaet);
+    i("AnzBatterien", z.AnzBatterien);
+    i("AnzBat24", z.AnzBat24);
+    i("AnzBat40", z.AnzBat40);
+    i("AnzBat17", z.AnzBat17);
+    i("BatAhGesamt", z.BatAhGesamt);
+    f("Ladestrom", z.Ladestrom);
+    f("NetzMax12", z.NetzMax12);
+    f("NetzMax28", z.NetzMax28);
+    f("Trafo28Max", z.Trafo28Max);
+    f("Trafo28Zus", z.Trafo28Zus);
+    Json bedarf = Json::array();
+    std::string bedarfText;
+    for (std::size_t k = 1; k <= 5; ++k) {
+        bedarf.push_back(z.DXABedarf[k]);
+        bedarfText += (k > 1 ? " " : "") + std::to_string(z.DXABedarf[k]);
+    }
+    w.push_back({"DXABedarf", bedarf, bedarfText});
+    i("DXAVorschlag", z.DXAVorschlag);
+    i("ZOLWVorschlag", z.ZOLWVorschlag);
+    i("AnzDXA", z.AnzDXA);
+    i("AnzZOLW", z.AnzZOLW);
+    t("EPOKennz", z.EPOKennz.str());
+    t("Kennz11E", z.Kennz11E.str());
+    i("Trafo28Ueber", z.Trafo28Ueber);
+    i("ZusKennz", z.ZusKennz);
+    return w;
+}
+
+Json mengen(const Zustand& z) {
+    Json m = Json::object();
+    for (int i = 1; i <= kMaxSatz; ++i)
+        if (z.Menge[static_cast<std::size_t>(i)] != 0) m[std::to_string(i)] = z.Menge[static_cast<std::size_t>(i)];
+    return m;
+}
+
+Json meldungen(const BatchMessages& ms) {
+    Json m = Json::array();
+    for (int n : ms.nummern()) m.push_back(n);
+    return m;
+}
+
+const char* haltName(AuswertenHalt h) {
+    switch (h) {
+    case AuswertenHalt::Zentralentyp: return "type";
+    case AuswertenHalt::Schnittstellen: return "interfaces";
+    case AuswertenHalt::DXAGeh: return "supply";
+    case AuswertenHalt::Laufzeitfehler: return "error";
+    case AuswertenHalt::Keiner: break;
+    }
+    return "";
+}
+
+void jsonAusgeben(const Programm& p, const BatchMessages& ms, AuswertenHalt halt, std::ostream& aus) {
+    const Zustand& z = p.z;
+    Json j = Json::object();
+    if (halt != AuswertenHalt::Keiner) j["stopped"] = haltName(halt);
+    if (halt == AuswertenHalt::Schnittstellen) {
+        j["ZusKennz"] = z.ZusKennz;
+    } else if (halt == AuswertenHalt::Zentralentyp || halt == AuswertenHalt::Laufzeitfehler) {
+        j["ZentralenTyp"] = z.ZentralenTyp;
+    } else {
+        // A run stopped in the supply window keeps the results of that run.
+        j["ZentralenTyp"] = z.ZentralenTyp;
+        j["Menge"] = mengen(z);
+        for (const Wert& w : summen(z)) j[w.name] = w.json;
+    }
+    j["Meldungen"] = meldungen(ms);
+    aus << j.dump() << "\n";
+}
+
+void textAusgeben(const Programm& p, AuswertenHalt halt, std::ostream& aus) {
+    const Zustand& z = p.z;
+    if (halt != AuswertenHalt::Keiner) aus << "stopped: " << haltName(halt) << "\n";
+    if (halt != AuswertenHalt::Keiner && halt != AuswertenHalt::DXAGeh) return;
+    aus << z.Projektname << " - " << z.ZentralenName << " (ZentralenTyp " << z.ZentralenTyp << ")\n\n";
+    for (int i = 1; i <= kMaxSatz; ++i) {
+        const Integer menge = z.Menge[static_cast<std::size_t>(i)];
+        if (menge == 0) continue;
+        char zeile[32];
+        std::snprintf(zeile, sizeof zeile, "%4d %6d  ", i, menge);
+        aus << zeile << p.katalog.satz(i).Bezeichnung.trimmed() << "\n";
+    }
+    aus << "\n";
+    for (const Wert& w : summen(z)) {
+        std::string name = w.name;
+        name.resize(14, ' ');
+        aus << name << w.text << "\n";
+    }
+}
+
+fs::path ausfuehrbareDatei() {
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? fs::path() : exe;
+}
+
+}  // namespace
+
+int calc(const CalcOptionen& o, std::ostream& aus, std::ostream& fehler) {
+    Programm p;
+    p.verzeichnis = o.programmVerzeichnis;
+    if (p.verzeichnis.empty()) p.verzeichnis = ausfuehrbareDatei().parent_path() / "programm";
+
+    // Program start: the catalogue files, then an empty project.
+    auto katalog = Katalog::oeffnen(p.datei("TARVIS.ART"));
+    if (!katalog) {
+        fehler << "tarvis-cli: cannot read " << p.datei("TARVIS.ART").string() << ": "
+               << katalog.error().beschreibung << "\n";
+        return 2;
+    }
+    p.katalog = std::move(*katalog);
+    auto estrom = EStromLesen(p.datei("ESTROMK.DAT"));
+    if (!estrom) {
+        fehler << "tarvis-cli: cannot read " << p.datei("ESTROMK.DAT").string() << ": "
+               << estrom.error().beschreibung << "\n";
+        return 2;
+    }
+    p.estrom = *estrom;
+    p.z.PrgVersion = TARVIS_VERSION_TEXT;
+    p.z.VersionMin = "98.4";
+    p.z.VersionMax = p.z.PrgVersion.substr(0, 4);
+    p.z.ArtDatei = p.datei("TARVIS.ART").string();
+    ProjektZuruecksetzen(p.z);
+
+    std::error_code ec;
+    if (!fs::is_regular_file(o.datei, ec)) {
+        fehler << "tarvis-cli: cannot read " << o.datei.string() << ": no such file\n";
+        return 2;
+    }
+    BatchMessages ms(p, fehler);
+    ms.dxa = o.dxa;
+    ms.zolw = o.zolw;
+    const LadeErgebnis geladen = ProjektOeffnen(p, ms, fs::absolute(o.datei, ec));
+    if (geladen != LadeErgebnis::Geladen) {
+        fehler << "tarvis-cli: " << o.datei.string() << ": "
+               << (geladen == LadeErgebnis::Abgelehnt ? "the project is refused" : "not a readable project file")
+               << "\n";
+        return 2;
+    }
+
+    ms.neuBeginnen();
+    const AuswertenHalt halt = AuswertenAblauf(p, ms);
+    if (o.json) jsonAusgeben(p, ms, halt, aus);
+    else textAusgeben(p, halt, aus);
+    return halt == AuswertenHalt::Keiner ? 0 : 1;
+}
+
+}  // namespace tarvis::cli

@@ -1,0 +1,232 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "loops/KBNGrenzen.h"
+#include "loops/KBNNachzaehlen.h"
+#include "loops/KBNSummen.h"
+#include "shell/Texte.h"
+#include "support/ScriptedMessages.h"
+
+using namespace tarvis;
+using test::ScriptedMessages;
+
+namespace {
+
+KatSatz element(const char* kennung, float strom35, Integer rlm = 0, Integer ram = 0) {
+    KatSatz s;
+    s.Kennung = kennung;
+    s.Bezeichnung = "Element";
+    s.Strom35 = strom35;
+    s.SpeicherRLM = rlm;
+    s.SpeicherRAM = ram;
+    return s;
+}
+
+// A small loop catalogue: 503 a heading, 534 a detector of 0.5 mA, 540 one of
+// 1 mA, 580 an accessory without address, 600 a module with addresses,
+// memory and a 28 V current.
+class KBNTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        KatSatz kopf;
+        kopf.Bezeichnung = "1.) Koppelmodule";
+        p.katalog.setzen(503, kopf);
+        p.katalog.setzen(534, element("OM", 0.5f, 16, 32));
+        p.katalog.setzen(540, element("FM", 1.0f, 24, 40));
+        KatSatz zubehoer = element("!", 10.0f, 100, 100);
+        zubehoer.AdrEin = 5;
+        p.katalog.setzen(580, zubehoer);
+        KatSatz modul = element("DUV", 1.2f, 40, 64);
+        modul.Strom28 = 60.5f;
+        modul.AdrEin = 1;
+        modul.AdrAus = 2;
+        modul.SpeicherRLMTL = 10;
+        p.katalog.setzen(600, modul);
+        p.katalog.setzen(700, KatSatz{});
+        p.z.ZentralenTyp = 4;
+    }
+
+    KBNSummen summen() { return KBNSummenBilden(p.z, p.katalog); }
+    std::optional<std::string> meldung() { return KBNGrenzmeldung(summen(), p.z.ZentralenTyp); }
+
+    Programm p;
+    ScriptedMessages ms;
+};
+
+}  // namespace
+
+TEST_F(KBNTest, SumsPerLoopLeaveOutAccessoriesAndRoundTheCurrentAfterEachRecord) {
+    p.z.KBNMenge1[534] = 3;  // 1.5 mA -> 2
+    p.z.KBNMenge1[540] = 2;  // 2 + 2 = 4
+    p.z.KBNMenge1[580] = 50; // "!" counts nowhere
+    p.z.KBNMenge2[534] = 1;  // 0.5 -> 0 (half to even)
+    p.z.KBNMenge2[600] = 2;  // 0 + 2.4 -> 2
+    p.z.KBNMenge4[534] = 5;  // 2.5 -> 2
+    KBNSummen s = summen();
+    EXPECT_EQ(s.elemente[1], 5);
+    EXPECT_EQ(s.elemente[2], 3);
+    EXPECT_EQ(s.elemente[3], 0);
+    EXPECT_EQ(s.elemente[4], 5);
+    EXPECT_EQ(s.gesamt, 13);
+    EXPECT_EQ(s.strom[1], 4);
+    EXPECT_EQ(s.strom[2], 2);
+    EXPECT_EQ(s.strom[4], 2);
+    EXPECT_EQ(s.speicherRLM[1], 3 * 16 + 2 * 24);
+    EXPECT_EQ(s.speicherRAM[2], 32 + 2 * 64);
+    EXPECT_EQ(s.adrEin, 0);  // only loop 1 counts addresses, and 580 is left out
+    EXPECT_FLOAT_EQ(s.strom28, 121.0f);
+
+    KBNSummenSetzen(p.z, s);
+    EXPECT_EQ(p.z.SumElem1, 5);
+    EXPECT_EQ(p.z.SumElem4, 5);
+    EXPECT_EQ(p.z.SumStrom1, 4);
+    EXPECT_EQ(p.z.SumStrom2, 2);
+}
+
+TEST_F(KBNTest, ElementAndCurrentLimitsAreInclusive) {
+    p.z.KBNMenge3[534] = 27;   // 13.5 mA -> 14
+    p.z.KBNMenge3[540] = 100;  // 127 elements, 114 mA
+    EXPECT_EQ(meldung(), "La corrente massima per LOOP (100 mA) viene superato!");
+    p.z.KBNMenge3[540] = 86;   // 113 elements, exactly 100 mA
+    EXPECT_EQ(summen().strom[3], 100);
+    EXPECT_EQ(meldung(), std::nullopt);
+    p.z.KBNMenge3[534] = 41;   // 127 elements, 20.5 -> 20, + 86 = 106 mA
+    EXPECT_EQ(meldung(), Text(173) + "100 mA" + Text(154));
+    p.z.KBNMenge3[534] = 28;
+    p.z.KBNMenge3[540] = 0;
+    p.z.KBNMenge3[580] = 99;   // accessories: 28 elements, 14 mA
+    p.z.KBNMenge1[534] = 127;  // exactly 127 elements on loop 1, 63.5 -> 64 mA
+    EXPECT_EQ(meldung(), std::nullopt);
+    p.z.KBNMenge1[534] = 128;  // 128 elements: the element message comes before all others
+    p.z.KBNMenge2[540] = 101;
+    EXPECT_EQ(meldung(), "L'importo massimo di elementi per LOOP (127) viene superato!");
+    p.z.KBNMenge1[534] = 0;
+    EXPECT_EQ(meldung(), Text(173) + "100 mA" + Text(154));
+}
+
+TEST_F(KBNTest, TL300AddressLimitsAreInclusive) {
+    p.z.ZentralenTyp = 6;
+    KatSatz ein = element("EM", 0);
+    ein.AdrEin = 35;
+    KatSatz einzeln = element("E1", 0);
+    einzeln.AdrEin = 1;
+    einzeln.AdrAus = 1;
+    KatSatz aus = element("AM", 0);
+    aus.AdrAus = 16;
+    p.katalog.setzen(504, ein);
+    p.katalog.setzen(505, einzeln);
+    p.katalog.setzen(506, aus);
+    p.z.KBNMenge1[504] = 4;  // 140 inputs
+    p.z.KBNMenge1[506] = 4;  // 64 outputs
+    EXPECT_EQ(meldung(), std::nullopt);
+    p.z.KBNMenge1[505] = 1;  // 141 inputs, 65 outputs: the inputs are reported
+    EXPECT_EQ(meldung(), Text(165) + "140" + Text(154));
+    p.z.KBNMenge1[504] = 3;  // 106 inputs, 65 outputs
+    EXPECT_EQ(meldung(), Text(180) + "64" + Text(154));
+    // Other panels have no address limit.
+    p.z.ZentralenTyp = 3;
+    EXPECT_EQ(meldung(), std::nullopt);
+}
+
+TEST_F(KBNTest, MemoryLimitsOfTheSmallAndTheLargeLoops) {
+    p.katalog.setzen(510, element("X", 0, 64, 0));
+    p.katalog.setzen(511, element("Y", 0, 1, 1));
+    p.katalog.setzen(514, element("W", 0, 128, 0));
+    p.katalog.setzen(515, element("S", 0, 0, 8191));
+    p.katalog.setzen(516, element("T", 0, 0, 16383));
+    auto pruefen = [&](SatzArray<Long>& loop, int satz, Long menge, const std::string& grenze) {
+        loop = {};
+        loop[static_cast<std::size_t>(satz)] = menge;
+        EXPECT_EQ(meldung(), std::nullopt) << grenze;
+        loop[511] = 1;
+        EXPECT_EQ(meldung(), Text(grenze == "8191" || grenze == "16383" ? 237 : 236) + grenze + Text(154));
+        loop = {};
+    };
+    // Program memory: 4352 on loops 1 and 3, 8704 on loops 2 and 4.
+    pruefen(p.z.KBNMenge1, 510, 68, "4352");
+    pruefen(p.z.KBNMenge3, 510, 68, "4352");
+    pruefen(p.z.KBNMenge2, 514, 68, "8704");
+    pruefen(p.z.KBNMenge4, 514, 68, "8704");
+    // Data memory: 8191 on loops 1 and 3, 16383 on loops 2 and 4.
+    pruefen(p.z.KBNMenge1, 515, 1, "8191");
+    pruefen(p.z.KBNMenge3, 515, 1, "8191");
+    pruefen(p.z.KBNMenge2, 516, 1, "16383");
+    pruefen(p.z.KBNMenge4, 516, 1, "16383");
+    // Loop 2 takes what loop 1 refuses.
+    p.z.KBNMenge2[510] = 68;
+    p.z.KBNMenge2[511] = 1;
+    EXPECT_EQ(meldung(), std::nullopt);
+}
+
+TEST_F(KBNTest, ATL300CountsItsOwnProgramMemoryOnLoopOneUpToAThousand) {
+    p.z.ZentralenTyp = 6;
+    KatSatz s = element("BE", 0, 1, 2);
+    s.SpeicherRLMTL = 10;
+    p.katalog.setzen(620, s);
+    p.z.KBNMenge1[620] = 100;
+    p.z.KBNMenge2[620] = 4;  // a TL 300 has no loop 2: no program memory there
+    KBNSummen sum = summen();
+    EXPECT_EQ(sum.speicherRLM[1], 1000);
+    EXPECT_EQ(sum.speicherRLM[2], 0);
+    EXPECT_EQ(sum.speicherRAM[2], 8);
+    EXPECT_EQ(meldung(), std::nullopt);
+    p.z.KBNMenge1[620] = 101;
+    EXPECT_EQ(meldung(), Text(236) + "1000" + Text(154));
+}
+
+TEST_F(KBNTest, WideQuantitiesDoNotWrapAround) {
+    // 40 records x 999 would be 39960 elements: beyond 16 bits, still reported.
+    for (int i = 620; i < 660; ++i) {
+        p.katalog.setzen(i, element("E", 5.0f));
+        p.z.KBNMenge1[static_cast<std::size_t>(i)] = 999;
+    }
+    KBNSummen s = summen();
+    EXPECT_EQ(s.elemente[1], 39960);
+    EXPECT_EQ(s.strom[1], 199800);
+    KBNSummenSetzen(p.z, s);
+    EXPECT_EQ(p.z.SumElem1, 39960);
+    EXPECT_EQ(p.z.SumStrom1, 199800);
+    EXPECT_EQ(meldung(), Text(153) + "127" + Text(154));
+}
+
+TEST_F(KBNTest, ACurrentThatIsNoNumberFailsTheLimit) {
+    p.katalog.setzen(534, element("OM", std::numeric_limits<float>::quiet_NaN()));
+    p.katalog.setzen(540, element("FM", std::numeric_limits<float>::infinity()));
+    p.z.KBNMenge2[534] = 1;
+    EXPECT_EQ(meldung(), Text(173) + "100 mA" + Text(154));
+    KBNSummenSetzen(p.z, summen());
+    EXPECT_EQ(p.z.SumStrom2, std::numeric_limits<Long>::max());
+    p.z.KBNMenge2[534] = 0;
+    p.z.KBNMenge1[540] = 1;
+    EXPECT_EQ(meldung(), Text(173) + "100 mA" + Text(154));
+}
+
+TEST_F(KBNTest, APassingCheckRefillsTheLoopCopyAFailingOneLeavesIt) {
+    p.z.KBNMenge1[503] = 2;  // listed and summed, but not carried
+    p.z.KBNMenge1[534] = 4;
+    p.z.KBNMenge2[534] = 5;
+    p.z.KBNMenge3[600] = 6;
+    p.z.KBNMenge4[700] = 7;
+    p.z.KBNWert(2, 580, 2) = 9;  // stale, cleared by the refill
+
+    KBNSummenStand st = KBNSummieren(p, ms);
+    EXPECT_TRUE(st.grenzenEingehalten);
+    EXPECT_TRUE(ms.protokoll.empty());
+    EXPECT_EQ(p.z.SumElem1, 6);
+    EXPECT_EQ(p.z.KBNWert(1, 534, 1), 4);
+    EXPECT_EQ(p.z.KBNWert(1, 534, 2), 5);
+    EXPECT_EQ(p.z.KBNWert(2, 600, 1), 6);
+    EXPECT_EQ(p.z.KBNWert(2, 700, 2), 7);
+    EXPECT_EQ(p.z.KBNWert(2, 580, 2), 0);
+
+    p.z.KBNMenge1[534] = 200;
+    st = KBNSummieren(p, ms);
+    EXPECT_FALSE(st.grenzenEingehalten);
+    EXPECT_EQ(p.z.SumElem1, 202);
+    ASSERT_EQ(ms.texte().size(), 1u);
+    EXPECT_EQ(ms.texte()[0], Text(153) + "127" + Text(154));
+    EXPECT_EQ(ms.protokoll[0].symbol, Symbol::Ausrufezeichen);
+    EXPECT_EQ(p.z.KBNWert(1, 534, 1), 4);
+}

@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include "shell/DruckerPresenter.h"
+#include "shell/ModusPresenter.h"
+#include "support/ScriptedMessages.h"
+
+using namespace tarvis;
+using test::ScriptedMessages;
+
+namespace {
+
+class ModusTest : public ::testing::Test {
+protected:
+    bool nurDeutschAktiv(const ModusAnsicht& a) {
+        for (int i = 2; i <= kAnzahlSprachen; ++i)
+            if (a.spracheAktiv[static_cast<std::size_t>(i)]) return false;
+        return a.spracheAktiv[1];
+    }
+    bool alleAktiv(const ModusAnsicht& a) {
+        for (int i = 1; i <= kAnzahlSprachen; ++i)
+            if (!a.spracheAktiv[static_cast<std::size_t>(i)]) return false;
+        return true;
+    }
+    Programm p;
+    ScriptedMessages ms;
+    ModusPresenter m{p, ms};
+};
+
+}  // namespace
+
+TEST_F(ModusTest, ItalianSwitchesToPartNumbersAndDisablesLibexGermanEnablesItWithoutSelectingIt) {
+    p.z.CodeModus = "V";
+    p.z.ProjCodeModus = " ";
+    p.z.Sprache = 1;
+    m.aktivieren();
+    EXPECT_EQ(p.z.ProjCodeModus, "V");
+    EXPECT_EQ(m.ansicht().modus, 'V');
+    EXPECT_TRUE(nurDeutschAktiv(m.ansicht()));
+    m.modusKlick('S');
+    EXPECT_TRUE(alleAktiv(m.ansicht()));
+    m.spracheKlick(3);
+    ModusAnsicht a = m.ansicht();
+    EXPECT_EQ(p.z.Sprache, 3);
+    EXPECT_EQ(p.z.CodeModus, "S");
+    EXPECT_EQ(a.modus, 'S');
+    EXPECT_FALSE(a.libexAktiv);
+
+    m.spracheKlick(1);
+    a = m.ansicht();
+    EXPECT_TRUE(a.libexAktiv);
+    EXPECT_EQ(a.modus, 'S');
+    EXPECT_EQ(p.z.CodeModus, "S");
+
+    // LIBEX leaves German as the only language.
+    m.modusKlick('V');
+    a = m.ansicht();
+    EXPECT_EQ(p.z.CodeModus, "V");
+    EXPECT_EQ(a.sprache, 1);
+    EXPECT_TRUE(nurDeutschAktiv(a));
+}
+
+TEST_F(ModusTest, AnotherLanguageStoredWithLibexComesUpAsPartNumbers) {
+    p.z.CodeModus = "V";
+    p.z.Sprache = 9;
+    m.aktivieren();
+    ModusAnsicht a = m.ansicht();
+    EXPECT_EQ(a.modus, 'S');
+    EXPECT_EQ(a.sprache, 9);
+    EXPECT_FALSE(a.libexAktiv);
+    EXPECT_TRUE(alleAktiv(a));
+    EXPECT_EQ(p.z.CodeModus, "S");
+    // The mode changed after the activation: the project counts as calculated with V.
+    EXPECT_EQ(p.z.ProjCodeModus, "V");
+}
+
+TEST_F(ModusTest, OkWithPartNumbersAndNoLanguageGives765) {
+    p.z.CodeModus = "S";
+    p.z.Sprache = 0;
+    m.aktivieren();
+    EXPECT_EQ(m.ansicht().sprache, 1);  // German shown, not chosen
+    EXPECT_EQ(p.z.Sprache, 0);
+    EXPECT_FALSE(m.ok());
+    EXPECT_EQ(ms.texte(), std::vector<std::string>{"Keine Sprache gewählt!"});
+    EXPECT_EQ(p.z.ModusOK, 0);
+    EXPECT_EQ(p.z.WeiterOK, 0);
+
+    m.spracheKlick(1);
+    EXPECT_TRUE(m.ok());
+    EXPECT_EQ(p.z.Sprache, 1);
+    EXPECT_EQ(p.z.ModusOK, 1);
+    EXPECT_EQ(p.z.WeiterOK, 1);
+
+    // LIBEX needs no language.
+    Programm q;
+    ScriptedMessages ms2;
+    q.z.CodeModus = "V";
+    q.z.Sprache = 0;
+    ModusPresenter m2(q, ms2);
+    m2.aktivieren();
+    EXPECT_TRUE(m2.ok());
+}
+
+TEST(Drucker, TheFontOptionIsFoundInAnyLetterCase) {
+    using Schrift = DruckerAnsicht::Schrift;
+    Programm p;
+    DruckerPresenter d(p);
+    p.z.DruckSchrift = "Courier NEW";  // the start value
+    p.z.DruckGroesse = 12;
+    d.aktivieren();
+    EXPECT_EQ(d.ansicht().schrift, Schrift::CourierNew);
+    EXPECT_EQ(d.ansicht().groesse, 12);
+    EXPECT_EQ(p.z.DruckSchrift, "COURIER NEW");
+
+    DruckerPresenter d2(p);
+    p.z.DruckSchrift = "courier";
+    p.z.DruckGroesse = 8;
+    d2.aktivieren();
+    EXPECT_EQ(d2.ansicht().schrift, Schrift::Courier);
+    EXPECT_EQ(d2.ansicht().groesse, 8);
+
+    // A font or size the window does not offer selects nothing and stays.
+    DruckerPresenter d3(p);
+    p.z.DruckSchrift = "Arial";
+    p.z.DruckGroesse = 9;
+    d3.aktivieren();
+    EXPECT_EQ(d3.ansicht().schrift, Schrift::Keine);
+    EXPECT_EQ(d3.ansicht().groesse, 0);
+    EXPECT_EQ(p.z.DruckSchrift, "Arial");
+
+    d3.groesseKlick(10);
+    d3.schriftKlick(Schrift::Courier);
+    EXPECT_EQ(p.z.DruckGroesse, 10);
+    EXPECT_EQ(p.z.DruckSchrift, "COURIER");
+    EXPECT_TRUE(d3.ok());
+}

@@ -1,0 +1,395 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+
+#include "io/TextFile.h"
+#include "shell/ProjektDatei.h"
+#include "shell/Texte.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
+
+using namespace tarvis;
+using test::ScriptedMessages;
+
+namespace {
+
+std::vector<std::string> zeilen(const std::string& text) {
+    std::vector<std::string> z;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t e = text.find("\r\n", pos);
+        if (e == std::string::npos) e = text.size();
+        z.push_back(text.substr(pos, e - pos));
+        pos = e + 2;
+    }
+    return z;
+}
+
+std::string verbinden(const std::vector<std::string>& z) {
+    std::string t;
+    for (const auto& l : z) t += l + "\r\n";
+    return t;
+}
+
+// Replaces field n (0-based) of a line written by the program.
+void feldSetzen(std::string& zeile, std::size_t n, const std::string& wert) {
+    std::vector<std::string> f;
+    std::size_t pos = 0;
+    while (true) {
+        std::size_t e = zeile.find(',', pos);
+        f.push_back(zeile.substr(pos, e == std::string::npos ? std::string::npos : e - pos));
+        if (e == std::string::npos) break;
+        pos = e + 1;
+    }
+    f.at(n) = wert;
+    zeile.clear();
+    for (std::size_t i = 0; i < f.size(); ++i) zeile += (i ? "," : "") + f[i];
+}
+
+KatSatz satz(const char* kennung, const char* bezeichnung, float strom35 = 0.5f) {
+    KatSatz s;
+    s.Kennung = kennung;
+    s.Bezeichnung = bezeichnung;
+    s.Strom35 = strom35;
+    return s;
+}
+
+// A program with a small catalogue (534 a detector, 545 withdrawn: its
+// designation begins with five blanks, 580 an accessory, 529 a PQS coupler,
+// 620 an operating unit, 514 a PSM 300) and a project to write.
+class OeffnenTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        katalog.setzen(503, satz("", "1.) Module"));
+        katalog.setzen(514, satz("PSM", "Netzteil PSM 300 KBN", 1));
+        katalog.setzen(529, satz("PQS", "Koppler PQS 100 KBN", 2));
+        katalog.setzen(534, satz("OM", "Optischer Rauchmelder"));
+        katalog.setzen(545, satz("OM2", "     Optischer Melder alt"));
+        katalog.setzen(580, satz("!", "Magnetkontakt passiv", 0));
+        katalog.setzen(620, satz("BE3", "Bedienteil BE 300 KBN", 0.8f));
+        katalog.setzen(700, KatSatz{});
+        p.katalog = katalog;
+        p.z.VersionMax = "26.1";
+        p.z.Sprache = 5;
+
+        ProjektZuruecksetzen(projekt);
+        projekt.PrgVersion = "26.1.0";
+        projekt.Projektname = "HALLE";
+        projekt.Sachbearbeiter = "Rossi";
+        projekt.ZentralenTyp = 4;
+        projekt.Sprache = 3;
+        projekt.CodeModus = "V";
+    }
+
+    std::string text() const { return ProjektText(projekt); }
+
+    // Writes the project's text, changed line by line, and opens it.
+    LadeErgebnis oeffnen(const std::function<void(std::vector<std::string>&)>& aendern = {}) {
+        auto l = zeilen(text());
+        if (aendern) aendern(l);
+        return oeffnenText(verbinden(l));
+    }
+    LadeErgebnis oeffnenText(const std::string& t) {
+        EXPECT_TRUE(io::writeText(dir / "P.PLM", t));
+        return ProjektOeffnen(p, ms, dir / "P.PLM");
+    }
+
+    std::vector<std::string> texte() const { return ms.texte(); }
+    static std::string gelesen(const std::string& name) {
+        return Text(64) + " " + name + "\n" + Text(62);
+    }
+
+    test::TempDir dir;
+    Katalog katalog;
+    Zustand projekt;
+    Programm p;
+    ScriptedMessages ms;
+};
+
+}  // namespace
+
+TEST_F(OeffnenTest, AProjectOpensWithItsFlagsAndTheLoopsRecounted) {
+    projekt.Angebotsnummer = "A-7";
+    projekt.Menge[330] = 2;
+    projekt.KBNWert(1, 534, 2) = 10;
+    projekt.KBNWert(2, 529, 1) = 2;
+    projekt.Menge[534] = 99;  // what the file says is recounted from the loops
+    projekt.AnzBE = 3;
+    p.z.Alarmart = "N";
+    p.z.Bearbeitet = 1;
+    ASSERT_EQ(oeffnen(), LadeErgebnis::Geladen);
+    const Zustand& z = p.z;
+    EXPECT_EQ(texte(), std::vector<std::string>{gelesen("KVT 2000 Incendio")});
+    EXPECT_EQ(ms.protokoll[0].symbol, Symbol::Information);
+    EXPECT_EQ(z.Projektname, "HALLE");
+    EXPECT_EQ(z.AltSachbearbeiter, "Rossi");
+    EXPECT_EQ(z.Angebotsnummer, "A-7");
+    EXPECT_EQ(z.ProjektDatei, (dir / "P.PLM").string());
+    EXPECT_EQ(z.ProjPfad, dir.path().string());
+    EXPECT_EQ(z.Sprache, 3);
+    EXPECT_EQ(z.AnzBE, 3);
+    EXPECT_EQ(z.Alarmart, "B");  // from the panel type, not the previous project
+    EXPECT_EQ(z.Menge[330], 2);
+    EXPECT_EQ(z.KBNMenge2[534], 10);
+    EXPECT_EQ(z.KBNMenge3[529], 2);
+    EXPECT_EQ(z.Menge[534], 10);
+    EXPECT_EQ(z.SumElem2, 10);
+    EXPECT_EQ(z.SumStrom2, 5);
+    EXPECT_EQ(z.AnzPQS, 2);
+    EXPECT_EQ(z.PQSBestaetigt, 1);
+    EXPECT_EQ(z.PQBBestaetigt, 0);
+    EXPECT_EQ(z.ProjektGeladen, 1);
+    EXPECT_EQ(z.ProjektBefehleAktiv, 1);
+    EXPECT_EQ(z.ProjektGeoeffnet, 0);
+    EXPECT_EQ(z.Bearbeitet, 0);
+    EXPECT_EQ(z.Gespeichert, 0);
+    EXPECT_EQ(z.TypUngueltig, 0);
+    EXPECT_TRUE(ProjektLaden(p, ms, dir / "P.PLM"));
+}
+
+TEST_F(OeffnenTest, VersionsOutsideTheKnownRangeWarnAndStillRead) {
+    auto version = [&](const std::string& v) {
+        ms.protokoll.clear();
+        return oeffnen([&](auto& l) { l[0] = "\"" + v + "\""; });
+    };
+    const std::string warnung = "Projekt P.PLM " + Text(58) + "\n" + Text(59);
+    EXPECT_EQ(version("98.4"), LadeErgebnis::Geladen);
+    EXPECT_EQ(texte().size(), 1u);
+    EXPECT_EQ(version("26.1.9"), LadeErgebnis::Geladen);
+    EXPECT_EQ(texte().size(), 1u);
+    EXPECT_EQ(version("26.2.0"), LadeErgebnis::Geladen);
+    ASSERT_EQ(texte().size(), 2u);
+    EXPECT_EQ(texte()[0], warnung);
+    EXPECT_EQ(ms.protokoll[0].symbol, Symbol::Ausrufezeichen);
+    EXPECT_EQ(p.z.Projektname, "HALLE");
+    EXPECT_EQ(version("98.3"), LadeErgebnis::Geladen);
+    EXPECT_EQ(texte()[0], warnung);
+}
+
+TEST_F(OeffnenTest, OlderFilesCarryTheAlarmKindAsTheirMarker) {
+    projekt.ZentralenTyp = 3;
+    for (std::string marke : {"N", "B", ""}) {
+        p.z.Alarmart = "X";
+        EXPECT_EQ(oeffnen([&](auto& l) { feldSetzen(l[1], 6, "\"" + marke + "\""); }), LadeErgebnis::Geladen);
+        EXPECT_EQ(p.z.Alarmart, marke.empty() ? " " : marke);
+    }
+    EXPECT_EQ(oeffnen([&](auto& l) { feldSetzen(l[1], 6, "\"tarvis\""); }), LadeErgebnis::Geladen);
+    EXPECT_EQ(p.z.Alarmart, "N");
+}
+
+TEST_F(OeffnenTest, AnotherMarkerIsRefusedAndTheProjectStaysReset) {
+    p.z.Projektname = "ALT";
+    p.z.ZentralenTyp = 5;
+    EXPECT_EQ(oeffnen([&](auto& l) { feldSetzen(l[1], 6, "\"TARVIS2\""); }), LadeErgebnis::KeinProjekt);
+    EXPECT_EQ(texte(), std::vector<std::string>{"Kein TARVIS-Projekt!"});
+    EXPECT_EQ(p.z.Projektname, "Projekt1");
+    EXPECT_EQ(p.z.AltSachbearbeiter, "");
+    EXPECT_EQ(p.z.ZentralenTyp, 0);
+    EXPECT_EQ(p.z.ProjektGeladen, 0);
+    EXPECT_EQ(p.z.ProjektBefehleAktiv, 0);
+    EXPECT_FALSE(ProjektLaden(p, ms, dir / "P.PLM"));
+}
+
+TEST_F(OeffnenTest, FilesBeforeVersion004MoveTheWithdrawnSoundersToTheirSuccessors) {
+    projekt.Menge[443] = 2;
+    projekt.Menge[445] = 1;
+    projekt.Menge[453] = 7;
+    projekt.Menge[454] = 3;
+    ASSERT_EQ(oeffnen([](auto& l) { l[0] = "\"00.3\""; }), LadeErgebnis::Geladen);
+    EXPECT_EQ(p.z.Menge[443], 0);
+    EXPECT_EQ(p.z.Menge[445], 0);
+    EXPECT_EQ(p.z.Menge[453], 2);  // overwritten, not added
+    EXPECT_EQ(p.z.Menge[454], 0);
+    EXPECT_EQ(p.z.Menge[455], 1);
+    ASSERT_EQ(oeffnen([](auto& l) { l[0] = "\"\""; }), LadeErgebnis::Geladen);  // no version: 1000
+    EXPECT_EQ(p.z.Menge[453], 2);
+    ASSERT_EQ(oeffnen([](auto& l) { l[0] = "\"00.4\""; }), LadeErgebnis::Geladen);
+    EXPECT_EQ(p.z.Menge[443], 2);
+    EXPECT_EQ(p.z.Menge[453], 7);
+}
+
+TEST_F(OeffnenTest, AKVT1000WithGLTIsRefusedWithoutItIsReportedWithItsZones) {
+    projekt.ZentralenTyp = 1;
+    projekt.AnzMG = 16;
+    projekt.Bemerkung1 = "Hinweis";
+    EXPECT_EQ(oeffnen([](auto& l) { feldSetzen(l[4], 2, "2"); }), LadeErgebnis::Abgelehnt);
+    EXPECT_EQ(texte(), std::vector<std::string>{Text(168)});
+    EXPECT_EQ(ms.protokoll[0].symbol, Symbol::Ausrufezeichen);
+    EXPECT_EQ(p.z.TypFehler, 1);
+    EXPECT_FALSE(ProjektLaden(p, ms, dir / "P.PLM"));
+
+    ms.protokoll.clear();
+    p.z.TypFehler = 0;
+    EXPECT_EQ(oeffnen(), LadeErgebnis::Geladen);
+    ASSERT_EQ(texte().size(), 2u);
+    EXPECT_EQ(texte()[0], Text(64) + " KVT 1000 " + Text(192) + " 16 MG\n" + Text(62));
+    EXPECT_EQ(texte()[1], Text(53) + "\nHinweis\n\n");
+    EXPECT_EQ(p.z.TypFehler, 0);
+}
+
+TEST_F(OeffnenTest, AKVT1000BFromBeforeVersion024BecomesAKVT2000_1) {
+    projekt.ZentralenTyp = 2;
+    const std::string hinweis = "Das Projekt war KVT 1000 B und ist nicht mehr lieferbar!\nEs erfolgt Umstellung auf KVT 2000/1.";
+    EXPECT_EQ(oeffnen([](auto& l) { l[0] = "\"02.3\""; }), LadeErgebnis::Geladen);
+    EXPECT_EQ(texte().back(), hinweis);
+    EXPECT_EQ(p.z.ZentralenTyp, 2);
+    for (const char* v : {"\"02.4\"", "\"99.1\"", "\"26.1\""}) {
+        ms.protokoll.clear();
+        EXPECT_EQ(oeffnen([&](auto& l) { l[0] = v; }), LadeErgebnis::Geladen);
+        for (const auto& t : texte()) EXPECT_NE(t, hinweis) << v;
+    }
+}
+
+TEST_F(OeffnenTest, PanelTypesOutsideOneToSixAreMarkedForThisProjectOnly) {
+    projekt.ZentralenTyp = 7;
+    EXPECT_EQ(oeffnen(), LadeErgebnis::Geladen);
+    EXPECT_EQ(texte(), std::vector<std::string>{gelesen("DXA 1000 autark")});
+    EXPECT_EQ(p.z.TypUngueltig, 1);
+    EXPECT_EQ(p.z.AusDatei, 1);
+    ms.protokoll.clear();
+    projekt.ZentralenTyp = 12;
+    EXPECT_EQ(oeffnen(), LadeErgebnis::Geladen);
+    EXPECT_TRUE(texte().empty());
+    EXPECT_EQ(p.z.TypUngueltig, 1);
+    EXPECT_EQ(p.z.ZentralenName, Text(219));
+    ms.protokoll.clear();
+    projekt.ZentralenTyp = 6;
+    EXPECT_EQ(oeffnen(), LadeErgebnis::Geladen);
+    EXPECT_EQ(texte(), std::vector<std::string>{gelesen("TL 300")});
+    EXPECT_EQ(p.z.TypUngueltig, 0);
+    EXPECT_EQ(p.z.AusDatei, 0);
+}
+
+TEST_F(OeffnenTest, ImplausibleLoopDataAndWithdrawnElementsAreReported) {
+    projekt.KBNWert(1, 580, 1) = 200;  // accessories may come in hundreds
+    projekt.Menge[534] = 1;
+    EXPECT_EQ(oeffnen(), LadeErgebnis::Geladen);
+    EXPECT_EQ(texte().size(), 1u);
+
+    ms.protokoll.clear();
+    projekt.KBNWert(2, 534, 2) = 128;
+    projekt.Menge[545] = 1;
+    projekt.KBNWert(1, 545, 1) = 1;
+    EXPECT_EQ(oeffnen(), LadeErgebnis::Geladen);
+    ASSERT_EQ(texte().size(), 4u);
+    EXPECT_EQ(texte()[0], Text(640) + "\n" + Text(641));
+    EXPECT_EQ(texte()[1], Text(153) + "127" + Text(154));  // the recount's limit check
+    EXPECT_EQ(texte()[2], gelesen("KVT 2000 Incendio"));
+    EXPECT_EQ(texte()[3], Text(642) + "\n" + Text(643));
+    EXPECT_EQ(p.z.NichtLieferbar, 1);
+    // A failed limit check keeps the loop copy as read.
+    EXPECT_EQ(p.z.KBNWert(2, 534, 2), 128);
+    EXPECT_EQ(p.z.KBNMenge4[534], 128);
+}
+
+TEST_F(OeffnenTest, TheLanguageFieldAndTheCodeMode) {
+    projekt.Sprache = 0;
+    EXPECT_EQ(oeffnen(), LadeErgebnis::Geladen);
+    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::Modus});
+    EXPECT_EQ(p.z.Sprache, 5);  // the program's, as the window did not change it
+    ms.protokoll.clear();
+    EXPECT_EQ(oeffnen([](auto& l) { feldSetzen(l[4], 10, "-1"); feldSetzen(l[3], 5, "\"X\""); }),
+              LadeErgebnis::Geladen);
+    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::Modus});
+    EXPECT_EQ(p.z.CodeModus, "V");
+    ms.protokoll.clear();
+    EXPECT_EQ(oeffnen([](auto& l) { feldSetzen(l[4], 10, "11"); feldSetzen(l[3], 5, "\"S\""); }),
+              LadeErgebnis::Geladen);
+    EXPECT_TRUE(ms.fenster().empty());
+    EXPECT_EQ(p.z.Sprache, 11);
+    EXPECT_EQ(p.z.CodeModus, "S");
+}
+
+TEST_F(OeffnenTest, ATL300WithAPSM300OpensWithoutTheParallelSupplyQuestion) {
+    projekt.ZentralenTyp = 6;
+    projekt.PSMParallel = 1;
+    projekt.Wandler28 = 1;
+    projekt.AnzBETL = 4;  // the byte is overruled by the loops
+    projekt.KBNWert(1, 514, 1) = 1;
+    projekt.KBNWert(1, 620, 1) = 2;
+    EXPECT_EQ(oeffnen(), LadeErgebnis::Geladen);
+    for (const auto& e : ms.protokoll) EXPECT_NE(e.art, ScriptedMessages::Eintrag::Frage);
+    EXPECT_EQ(p.z.AnzPSM, 1);
+    EXPECT_EQ(p.z.PSMParallel, 1);
+    EXPECT_EQ(p.z.Wandler28, 1);
+    EXPECT_EQ(p.z.AnzBETL, 2);
+    EXPECT_EQ(p.z.ProjektGeoeffnet, 0);
+}
+
+TEST_F(OeffnenTest, UnreadableFilesAndFieldsAreReported) {
+    auto fehler = [](int n, const std::string& b) { return Text(394) + " " + std::to_string(n) + "\n" + b; };
+    // Missing or empty: message 86.
+    EXPECT_EQ(ProjektOeffnen(p, ms, dir / "FEHLT.PLM"), LadeErgebnis::NichtLesbar);
+    EXPECT_EQ(oeffnenText(""), LadeErgebnis::NichtLesbar);
+    EXPECT_EQ(oeffnenText("\r\n\r\n  \r\n"), LadeErgebnis::NichtLesbar);
+    EXPECT_EQ(texte(), std::vector<std::string>(3, Text(86)));
+    EXPECT_EQ(ms.protokoll[0].symbol, Symbol::Kritisch);
+    EXPECT_EQ(p.z.ProjektDatei, (dir / "P.PLM").string());
+
+    // A value beyond its variable's range.
+    ms.protokoll.clear();
+    EXPECT_EQ(oeffnen([](auto& l) { feldSetzen(l[3], 1, "40000"); }), LadeErgebnis::Lesefehler);
+    EXPECT_EQ(texte(), std::vector<std::string>{fehler(6, "Overflow")});
+    EXPECT_EQ(ms.protokoll[0].symbol, Symbol::Kritisch);
+    EXPECT_EQ(p.z.YAwahl, 1);      // read before the error
+    EXPECT_EQ(p.z.PQVspeis, 1);    // not read: the reset value stays
+    EXPECT_EQ(p.z.ProjektGeladen, 0);
+
+    // A quantity for a record number the catalogue does not have.
+    ms.protokoll.clear();
+    projekt.Menge[330] = 1;
+    EXPECT_EQ(oeffnen([](auto& l) { l[37] = "701,1"; }), LadeErgebnis::Lesefehler);
+    EXPECT_EQ(texte(), std::vector<std::string>{fehler(9, "Subscript out of range")});
+
+    // Loop tuples: one outside the cards is an error, an empty one is skipped,
+    // a last one cut short is left out.
+    projekt.Menge[330] = 0;
+    ms.protokoll.clear();
+    EXPECT_EQ(oeffnenText(text() + "3,1,534,1\r\n"), LadeErgebnis::Lesefehler);
+    EXPECT_EQ(texte(), std::vector<std::string>{fehler(9, "Subscript out of range")});
+    EXPECT_EQ(oeffnenText(text() + "1,1,503,4\r\n"), LadeErgebnis::Lesefehler);
+    ms.protokoll.clear();
+    EXPECT_EQ(oeffnenText(text() + "0,1,534,5\r\n1,1,534,0\r\n1,2,534,3\r\n2,1,534"), LadeErgebnis::Geladen);
+    EXPECT_EQ(texte(), std::vector<std::string>{gelesen("KVT 2000 Incendio")});
+    EXPECT_EQ(p.z.KBNMenge1[534], 0);
+    EXPECT_EQ(p.z.KBNMenge2[534], 3);
+    EXPECT_EQ(p.z.KBNMenge3[534], 0);
+
+    // Cut short before the tuples: past the end.
+    ms.protokoll.clear();
+    EXPECT_EQ(oeffnenText(text().substr(0, text().size() / 2)), LadeErgebnis::Lesefehler);
+    EXPECT_EQ(texte(), std::vector<std::string>{fehler(62, "Input past end of file")});
+}
+
+TEST_F(OeffnenTest, EveryTruncationAndGarbageEndsInAMessageNotACrash) {
+    projekt.Bemerkung1 = "a";
+    projekt.Menge[330] = 3;
+    projekt.KBNWert(1, 534, 1) = 4;
+    const std::string t = text();
+    for (std::size_t n = 0; n <= t.size(); ++n) {
+        ms.protokoll.clear();
+        LadeErgebnis e = oeffnenText(t.substr(0, n));
+        if (e != LadeErgebnis::Geladen) {
+            ASSERT_FALSE(texte().empty()) << n;
+            // A marker cut short is no marker of ours.
+            EXPECT_TRUE(texte().back() == Text(86) || texte().back().starts_with(Text(394)) ||
+                        texte().back() == "Kein TARVIS-Projekt!")
+                << n;
+        }
+    }
+    std::mt19937 rng(7);
+    for (int runde = 0; runde < 200; ++runde) {
+        std::string g;
+        int laenge = std::uniform_int_distribution<int>(0, 3000)(rng);
+        for (int i = 0; i < laenge; ++i) {
+            int c = std::uniform_int_distribution<int>(0, 255)(rng);
+            if (runde % 2) c = "0123456789,\"\r\n-.E "[c % 19];
+            g += static_cast<char>(c);
+        }
+        ms.protokoll.clear();
+        ASSERT_TRUE(io::writeBytes(dir / "G.PLM", g));
+        ProjektOeffnen(p, ms, dir / "G.PLM");
+        EXPECT_FALSE(ms.protokoll.empty());
+    }
+}

@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include "io/TextFile.h"
+#include "shell/Einstellungen.h"
+#include "shell/SBWahlPresenter.h"
+#include "shell/SachbearbeiterHinzufuegen.h"
+#include "shell/Texte.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
+
+using namespace tarvis;
+using test::ScriptedMessages;
+namespace fs = std::filesystem;
+
+namespace {
+
+class SachbearbeiterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        p.verzeichnis = dir.path();
+        p.z.PrgVersion = "26.1.0";
+        p.z.Sachbearbeiter = "Rossi";
+        p.z.ProjPfad = (dir / "PROJEKTE").string();
+        p.z.CodeModus = "S";
+        p.z.Sprache = 3;
+        ms.fensterSkript[Fenster::SBWahl] = [] { return true; };
+    }
+    std::string kon(const std::string& name) {
+        auto t = io::readText(dir / name);
+        return t ? *t : std::string("<fehlt>");
+    }
+
+    test::TempDir dir;
+    Programm p;
+    ScriptedMessages ms;
+};
+
+}  // namespace
+
+TEST_F(SachbearbeiterTest, AClerkWhoseDirectoryExistsGets313AndThatDirectoryAsProjectPath) {
+    fs::create_directory(dir / "Bianchi");
+    ms.eingaben = {std::string("Bianchi")};
+    ms.antworten = {Antwort::Ja};
+    EXPECT_TRUE(SachbearbeiterHinzufuegen(p, ms));
+
+    EXPECT_EQ(ms.texte(), (std::vector<std::string>{Text(308), Text(312) + " " + (dir / "Bianchi").string(),
+                                                    Text(313)}));
+    EXPECT_EQ(ms.protokoll[2].symbol, Symbol::Ausrufezeichen);
+    EXPECT_EQ(kon("Bianchi.KON"), "\"Sachbearbeiter: \",\"Bianchi\"\r\n"
+                                  "\"Projektpfad:    \",\"" + (dir / "Bianchi").string() + "\"\r\n"
+                                  "\"Sachnr./LIBEX:  \",\"S\"\r\n"
+                                  "\"Abfrage WEK 100:\",0\r\n"
+                                  "\"Para:           \",0\r\n"
+                                  "\"Version:        \",\"26.1.0\"\r\n"
+                                  "\"Schriftart:     \",\"Courier NEW\"\r\n"
+                                  "\"Schriftgröße:   \",12\r\n"
+                                  "\"OKTA Peripherie:\",1\r\n"
+                                  "\"OKTA Netzelem. :\",1\r\n"
+                                  "\"Sprachversion:  \",3\r\n");
+    // The workstation is now a multi-user one; the settings were saved and
+    // the clerk selection follows.
+    EXPECT_EQ(p.z.Arbeitsplatz, 2);
+    EXPECT_EQ(RechnerLesen(dir / "RECHNER.DAT"), 2);
+    EXPECT_TRUE(fs::exists(dir / "PERS.DAT"));
+    EXPECT_NE(kon("User.dat").find("\"Rossi\""), std::string::npos);
+    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::SBWahl});
+    // The clerk working now is still the same.
+    EXPECT_EQ(p.z.Sachbearbeiter, "Rossi");
+    EXPECT_EQ(p.z.ProjPfad, (dir / "PROJEKTE").string());
+}
+
+TEST_F(SachbearbeiterTest, ANewDirectoryIsCreatedOnYesAndNoKeepsTheCurrentProjectPath) {
+    ms.eingaben = {std::string("Verdi"), std::string("Neri")};
+    ms.antworten = {Antwort::Ja, Antwort::Nein};
+    ASSERT_TRUE(SachbearbeiterHinzufuegen(p, ms));
+    EXPECT_TRUE(fs::is_directory(dir / "Verdi"));
+    EXPECT_EQ(ms.texte().back(), Text(310));
+    Zustand g;
+    ASSERT_TRUE(KonfigDateiLesen(dir / "Verdi.KON", g));
+    EXPECT_EQ(g.ProjPfad, (dir / "Verdi").string());
+
+    ASSERT_TRUE(SachbearbeiterHinzufuegen(p, ms));
+    EXPECT_FALSE(fs::exists(dir / "Neri"));
+    ASSERT_TRUE(KonfigDateiLesen(dir / "Neri.KON", g));
+    EXPECT_EQ(g.Sachbearbeiter, "Neri");
+    EXPECT_EQ(g.ProjPfad, (dir / "PROJEKTE").string());
+}
+
+TEST_F(SachbearbeiterTest, InvalidNamesAreAskedAgainAndAnEmptyAnswerEndsTheCommand) {
+    ms.eingaben = {std::string("Rossi/Bianchi"), std::string(".."), std::string("Ga\"llo"), std::string(" ")};
+    EXPECT_FALSE(SachbearbeiterHinzufuegen(p, ms));
+    EXPECT_EQ(ms.texte(), (std::vector<std::string>{Text(308), Text(311), Text(308), Text(311), Text(308), Text(308)}));
+    EXPECT_EQ(ms.protokoll[1].symbol, Symbol::Ausrufezeichen);
+    // The double quote is refused with a beep, like a refused key.
+    EXPECT_EQ(ms.protokoll[5].art, ScriptedMessages::Eintrag::Piep);
+    EXPECT_TRUE(ms.fenster().empty());
+    EXPECT_EQ(p.z.Arbeitsplatz, 1);
+    EXPECT_FALSE(fs::exists(dir / "RECHNER.DAT"));
+
+    ScriptedMessages abbruch;
+    EXPECT_FALSE(SachbearbeiterHinzufuegen(p, abbruch));  // input box cancelled
+}
+
+TEST_F(SachbearbeiterTest, AClerkTypedInAnotherCaseReplacesHisFileAndFindsHisDirectory) {
+    fs::create_directory(dir / "Bianchi");
+    ASSERT_TRUE(io::writeText(dir / "Bianchi.KON", "\"Sachbearbeiter: \",\"alt\"\r\n"));
+    ms.eingaben = {std::string("BIANCHI")};
+    ms.antworten = {Antwort::Ja};
+    ASSERT_TRUE(SachbearbeiterHinzufuegen(p, ms));
+    EXPECT_EQ(ms.texte()[2], Text(313));
+    EXPECT_FALSE(fs::exists(dir / "BIANCHI.KON"));
+    EXPECT_FALSE(fs::exists(dir / "BIANCHI"));
+    EXPECT_EQ(kon("Bianchi.KON").substr(0, 29), "\"Sachbearbeiter: \",\"BIANCHI\"\r");
+}
+
+TEST_F(SachbearbeiterTest, TheSelectionListsTheClerkFilesAndReadsTheOneChosen) {
+    fs::create_directory(dir / "PROJEKTE");
+    fs::create_directory(dir / "Filiale");
+    Zustand s;
+    s.Sachbearbeiter = "Bianchi";
+    s.ProjPfad = "/progetti/bianchi";
+    s.PrgVersion = "26.1.0";
+    ASSERT_TRUE(KonfigDateiSchreiben(dir / "Bianchi.KON", s, KonfigWerteAus(s)));
+    ASSERT_TRUE(KonfigDateiSchreiben(dir / "conti.kon", s, KonfigWerteAus(s)));
+    ASSERT_TRUE(KonfigDateiSchreiben(dir / "Filiale" / "Gallo.KON", s, KonfigWerteAus(s)));
+    ASSERT_TRUE(io::writeText(dir / "PERS.DAT", "x"));
+
+    SBWahlPresenter w(p, ms);
+    w.aktivieren();
+    SBWahlAnsicht a = w.ansicht();
+    EXPECT_EQ(a.titel, Text(307));
+    EXPECT_EQ(a.verzeichnis, dir.path().string());
+    EXPECT_EQ(a.dateien, (std::vector<std::string>{"Bianchi.KON", "conti.kon"}));
+    EXPECT_EQ(a.verzeichnisse, (std::vector<std::string>{"..", "Filiale", "PROJEKTE"}));
+
+    EXPECT_TRUE(w.dateiDoppelklick(0));
+    EXPECT_EQ(p.z.KonfigDatei, (dir / "Bianchi.KON").string());
+    EXPECT_EQ(p.z.Sachbearbeiter, "Bianchi");
+    EXPECT_EQ(p.z.ProjPfad, "/progetti/bianchi");
+
+    // The next selection starts in the directory chosen last.
+    SBWahlPresenter zweite(p, ms);
+    zweite.aktivieren();
+    zweite.verzeichnisOeffnen(1);
+    EXPECT_EQ(zweite.ansicht().dateien, std::vector<std::string>{"Gallo.KON"});
+    zweite.dateiWaehlen(0);
+    EXPECT_TRUE(zweite.ok());
+    EXPECT_EQ(p.z.KonfigVerz, (dir / "Filiale").string());
+    SBWahlPresenter dritte(p, ms);
+    dritte.aktivieren();
+    EXPECT_EQ(dritte.ansicht().verzeichnis, (dir / "Filiale").string());
+    dritte.verzeichnisOeffnen(0);
+    EXPECT_EQ(dritte.ansicht().verzeichnis, dir.path().string());
+}
+
+TEST_F(SachbearbeiterTest, OkWithoutAFileAsksWhetherToStartWithoutOne) {
+    SBWahlPresenter w(p, ms);
+    w.aktivieren();
+    ms.antworten = {Antwort::Nein, Antwort::Ja};
+    EXPECT_FALSE(w.ok());  // No: choose again
+    EXPECT_EQ(ms.texte(), std::vector<std::string>{"Ohne Konfig-Datei starten?\nOK?"});
+    EXPECT_TRUE(w.ok());
+    EXPECT_EQ(p.z.Sachbearbeiter, "Rossi");  // nothing read
+    // The settings of this run go to a file named after a clerk added later.
+    EXPECT_EQ(p.z.KonfigDatei, (dir / "").string());
+}
+
+TEST_F(SachbearbeiterTest, NewClerkFromTheSelectionClosesItAddsTheClerkAndShowsItAgain) {
+    ms.eingaben = {std::string("Verdi")};
+    ms.antworten = {Antwort::Nein};
+    SBWahlPresenter w(p, ms);
+    w.aktivieren();
+    EXPECT_TRUE(w.neu());
+    EXPECT_TRUE(ms.texte().empty());  // nothing asked while the window is open
+    w.nachSchliessen();
+    EXPECT_TRUE(fs::exists(dir / "Verdi.KON"));
+    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::SBWahl});
+
+    // Giving no name brings the selection back all the same.
+    ScriptedMessages ms2;
+    SBWahlPresenter w2(p, ms2);
+    w2.aktivieren();
+    w2.neu();
+    w2.nachSchliessen();
+    EXPECT_EQ(ms2.fenster(), std::vector<Fenster>{Fenster::SBWahl});
+}

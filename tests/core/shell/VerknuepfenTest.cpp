@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include "io/TextFile.h"
+#include "shell/Texte.h"
+#include "shell/Verknuepfen.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
+
+using namespace tarvis;
+using test::ScriptedMessages;
+
+namespace {
+
+const Zeitstempel kZeit{"06/12/2026", "14:05:09"};
+
+const std::string kDKM = "\"K52046851\",1,\"Linienkarte DKM 100           \",0\r\n";
+const std::string kKVT = "\"K52016005\",1,\"KVT 2000 B deutsch            \",0\r\n";
+const std::string kRAVI = "\"K52044176\",1,\"Schnittstellenerw. RAVI 1     \",0\r\n";
+const std::string kWX20 = "\"K52041096\",2,\"Schnittstelle WX 20           \",0\r\n";
+const std::string kWX20x3 = "\"K52041096\",3,\"Schnittstelle WX 20           \",0\r\n";
+const std::string kOM = "\"K52301725\",20,\"Optischer Rauchmelder OM 301  \",0\r\n";
+const std::string kSirene = "\"K52236784\",2,\"Außensirene AS 12             \",0\r\n";
+
+// Two networked KVT 2000 B projects of the sample catalogue, saved as
+// hand-over files in a directory of their own.
+class VerknuepfenTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto k = Katalog::oeffnen(std::filesystem::path(TARVIS_PROGRAM_DIR) / "TARVIS.ART");
+        ASSERT_TRUE(k);
+        p.katalog = *k;
+        ProjektZuruecksetzen(p.z);
+        p.z.PrgVersion = "26.1.0";
+    }
+    std::filesystem::path datei(const std::string& name, const std::string& eintraege) {
+        auto f = dir / name;
+        EXPECT_TRUE(io::writeText(f, "\"J\"\r\n" + eintraege));
+        return f;
+    }
+    Verknuepfung::Ergebnis beide(Verknuepfung& v, const std::string& a, const std::string& b) {
+        v.aktivieren();
+        auto e1 = v.oeffnen(datei("A.EPO", a));
+        if (e1 != Verknuepfung::Ergebnis::Gelesen) return e1;
+        return v.oeffnen(datei("B.EPO", b));
+    }
+    std::string lesen(const std::string& name) {
+        auto b = io::readText(dir / name);
+        return b ? *b : "<missing>";
+    }
+
+    test::TempDir dir;
+    Programm p;
+    ScriptedMessages ms;
+};
+
+}  // namespace
+
+TEST_F(VerknuepfenTest, DKMInTheFirstFileIsDeductedThereOnly) {
+    Verknuepfung v(p, ms);
+    ASSERT_EQ(beide(v, kDKM + kKVT + kRAVI + kWX20 + kOM, kKVT + kRAVI + kWX20x3 + kSirene),
+              Verknuepfung::Ergebnis::Gueltig);
+    auto a = v.ansicht();
+    EXPECT_EQ(a.lblD1, "A.EPO");
+    EXPECT_EQ(a.lblD2, "B.EPO");
+    EXPECT_EQ(a.dateiNr, 0);
+    EXPECT_TRUE(a.speichernAktiv);
+    EXPECT_TRUE(a.speichernSichtbar);
+    EXPECT_FALSE(a.oeffnenHinweisSichtbar);
+    EXPECT_EQ(a.rahmen, "Geöffnete Dateien zur Verknüpfung");
+    const std::string ziel = (dir / "B_6.EPO").string();
+    EXPECT_EQ(a.ziel, ziel);
+    EXPECT_EQ(p.z.ProjPfad, dir.path().string());
+
+    ms.antworten = {Antwort::Ja};
+    ASSERT_TRUE(v.speichern(kZeit));
+    EXPECT_EQ(ms.texte(), (std::vector<std::string>{"Datei " + ziel + " speichern?", ziel + " gespeichert"}));
+    EXPECT_EQ(p.z.WeiterOK, 1);
+    EXPECT_EQ(p.z.Verknuepft, 1);
+    EXPECT_EQ(lesen("B_6.EPO"),
+              "\"J\"\r\n"
+              "\"K52018724\",1,\"KVT 2000/6 Brand D            \",0\r\n"
+              "\"K52301725\",20,\"Optischer Rauchmelder OM 301  \",0\r\n"
+              "\"K52041096\",1,\"Schnittstelle WX 20           \",0\r\n"
+              "\"K52236784\",2,\"Außensirene AS 12             \",0\r\n");
+    const std::string s11(11, ' ');
+    EXPECT_EQ(lesen("B_6.TXT"),
+              "\r\n" + std::string(21, ' ') + std::string(35, '_') + "\r\n"
+              "\r\n\r\n"
+              "Progetto:        " + ziel + "\r\n"
+              "TARVIS Version 26.1.0\r\n"
+              "Datum: 06/12/2026  Zeit:  14:05:09\r\n"
+              "\r\n\r\n"
+              "Materialaufstellung für KVT 2000/6 Brand D\r\n" +
+              std::string(42, '*') + "\r\n\r\n"
+              "Anz.       Benennung" + std::string(24, ' ') + "LIBEX-Nummer\r\n\r\n" +
+              s11 + "KMAT KVT 2000/6 Brand D" + std::string(10, ' ') + "4.996.110.879\r\n\r\n"
+              "   1       KVT 2000/6 Brand D               K52018724\r\n"
+              "  20       Optischer Rauchmelder OM 301     K52301725\r\n"
+              "\r\n"
+              "   1       Schnittstelle WX 20              K52041096\r\n"
+              "   2       Außensirene AS 12                K52236784\r\n");
+    // The files are CP1252.
+    auto bytes = io::readBytes(dir / "B_6.EPO");
+    ASSERT_TRUE(bytes);
+    EXPECT_NE(bytes->find("Au\xDF" "ensirene"), std::string::npos);
+}
+
+TEST_F(VerknuepfenTest, DKMInBothFilesKeepsExactlyOne) {
+    Verknuepfung v(p, ms);
+    ASSERT_EQ(beide(v, kKVT + kRAVI + kWX20 + kDKM, kDKM + kKVT + kRAVI + kWX20 + kDKM),
+              Verknuepfung::Ergebnis::Gueltig);
+    ms.antworten = {Antwort::Ja};
+    ASSERT_TRUE(v.speichern(kZeit));
+    std::string epo = lesen("B_6.EPO");
+    // File 1 loses its DKM 100; file 2 keeps both of its entries.
+    EXPECT_EQ(epo, "\"J\"\r\n\"K52018724\",1,\"KVT 2000/6 Brand D            \",0\r\n" + kDKM + kDKM);
+}
+
+TEST_F(VerknuepfenTest, DKMOnlyInTheSecondFileLosesItsFirstEntry) {
+    Verknuepfung v(p, ms);
+    ASSERT_EQ(beide(v, kKVT + kRAVI + kWX20, kKVT + kRAVI + kWX20 + kDKM + kDKM),
+              Verknuepfung::Ergebnis::Gueltig);
+    ms.antworten = {Antwort::Ja};
+    ASSERT_TRUE(v.speichern(kZeit));
+    EXPECT_EQ(lesen("B_6.EPO"), "\"J\"\r\n\"K52018724\",1,\"KVT 2000/6 Brand D            \",0\r\n" + kDKM);
+}
+
+TEST_F(VerknuepfenTest, NoDKMInEitherFileClosesTheWindow) {
+    Verknuepfung v(p, ms);
+    p.z.WeiterOK = 0;
+    EXPECT_EQ(beide(v, kKVT + kRAVI + kWX20, kKVT + kRAVI + kWX20), Verknuepfung::Ergebnis::Geschlossen);
+    EXPECT_EQ(ms.texte(), (std::vector<std::string>{"In keiner der beiden Dateien ist eine DKM 100 enthalten!",
+                                                    "KVT 2000/6 Brand kann nicht gespeichert werden!"}));
+    EXPECT_EQ(v.ansicht().lblD2, "B.EPO = ungültig!");
+    EXPECT_FALSE(v.speichern(kZeit));
+    EXPECT_EQ(p.z.WeiterOK, 0);
+    EXPECT_FALSE(std::filesystem::exists(dir / "B_6.EPO"));
+}
+
+TEST_F(VerknuepfenTest, TheSameFileTwiceIsRefusedBeforeReading) {
+    Verknuepfung v(p, ms);
+    v.aktivieren();
+    auto a = datei("A.EPO", kDKM + kKVT + kRAVI + kWX20);
+    ASSERT_EQ(v.oeffnen(a), Verknuepfung::Ergebnis::Gelesen);
+    EXPECT_EQ(v.ansicht().dateiNr, 2);
+    EXPECT_EQ(v.oeffnen(a), Verknuepfung::Ergebnis::Ungueltig);
+    EXPECT_EQ(ms.texte(), std::vector<std::string>{"Sie haben 2 x die gleiche Datei gewählt!"});
+    EXPECT_EQ(v.ansicht().lblD2, "A.EPO = ungültig!");
+    EXPECT_FALSE(v.ansicht().speichernAktiv);
+    // Another second file still links.
+    EXPECT_EQ(v.oeffnen(datei("B.EPO", kKVT + kRAVI + kWX20)), Verknuepfung::Ergebnis::Gueltig);
+}
+
+TEST_F(VerknuepfenTest, AFileWithoutOLNPartsIsRefused) {
+    Verknuepfung v(p, ms);
+    v.aktivieren();
+    EXPECT_EQ(v.oeffnen(datei("A.EPO", kDKM + kKVT + kWX20)), Verknuepfung::Ergebnis::Ungueltig);
+    EXPECT_EQ(ms.texte(), std::vector<std::string>{"In Datei A.EPO ist keine OLN-Vernetzung enthalten!"});
+    EXPECT_EQ(v.ansicht().lblD1, "A.EPO = ungültig!");
+    EXPECT_EQ(v.ansicht().dateiNr, 1);
+
+    // As second file it cannot be linked at all.
+    ms.protokoll.clear();
+    ASSERT_EQ(v.oeffnen(datei("A2.EPO", kDKM + kKVT + kRAVI + kWX20)), Verknuepfung::Ergebnis::Gelesen);
+    EXPECT_EQ(v.oeffnen(datei("B.EPO", kKVT + kRAVI)), Verknuepfung::Ergebnis::Geschlossen);
+    EXPECT_EQ(ms.texte(), (std::vector<std::string>{"In Datei B.EPO ist keine OLN-Vernetzung enthalten!",
+                                                    "KVT 2000/6 Brand kann nicht gespeichert werden!"}));
+}
+
+TEST_F(VerknuepfenTest, AFileWithoutThePanelIsRefused) {
+    Verknuepfung v(p, ms);
+    v.aktivieren();
+    EXPECT_EQ(v.oeffnen(datei("A.EPO", kRAVI + kWX20 + "\"K52016005\",0,\"KVT 2000 B deutsch\",0\r\n")),
+              Verknuepfung::Ergebnis::Ungueltig);
+    EXPECT_EQ(ms.texte(), std::vector<std::string>{"In Datei A.EPO ist keine gültige KVT 2000 Brand enthalten!"});
+}
+
+TEST_F(VerknuepfenTest, NoFileChosenOrAnOverlongFile) {
+    Verknuepfung v(p, ms);
+    v.aktivieren();
+    EXPECT_EQ(v.oeffnen(std::nullopt), Verknuepfung::Ergebnis::Ungueltig);
+    std::string viele;
+    for (int i = 0; i < 101; ++i) viele += kOM;
+    EXPECT_EQ(v.oeffnen(datei("A.EPO", kKVT + kRAVI + kWX20 + viele)), Verknuepfung::Ergebnis::Ungueltig);
+    EXPECT_EQ(ms.texte(), (std::vector<std::string>{Text(364), "In Datei A.EPO sind mehr als 100 Einträge enthalten!"}));
+    EXPECT_EQ(v.ansicht().lblD1, "A.EPO = ungültig!");
+}
+
+TEST_F(VerknuepfenTest, TargetNameQuestionAndWriteError) {
+    Verknuepfung v(p, ms);
+    ASSERT_EQ(beide(v, kDKM + kKVT + kRAVI + kWX20, kKVT + kRAVI + kWX20), Verknuepfung::Ergebnis::Gueltig);
+    v.zielSetzen((dir / "GESAMT").string());
+    EXPECT_EQ(v.ziel(), (dir / "GESAMT.EPO").string());
+    v.zielSetzen((dir / "gesamt.epo").string());
+    EXPECT_EQ(v.ziel(), (dir / "gesamt.epo").string());
+
+    ms.antworten = {Antwort::Nein};
+    EXPECT_FALSE(v.speichern(kZeit));
+    EXPECT_FALSE(std::filesystem::exists(dir / "gesamt.epo"));
+
+    v.zielSetzen((dir / "fehlt" / "X.EPO").string());
+    ms.protokoll.clear();
+    ms.antworten = {Antwort::Ja};
+    EXPECT_FALSE(v.speichern(kZeit));
+    ASSERT_EQ(ms.protokoll.size(), 2u);
+    EXPECT_TRUE(ms.protokoll[1].text.starts_with(Text(394)));
+    EXPECT_EQ(ms.protokoll[1].text.find("gespeichert"), std::string::npos);
+    EXPECT_EQ(p.z.WeiterOK, 0);
+    EXPECT_EQ(p.z.Verknuepft, 0);
+
+    v.abbrechen();
+    EXPECT_EQ(p.z.WeiterOK, 0);
+}

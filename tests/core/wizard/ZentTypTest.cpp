@@ -1,0 +1,259 @@
+#include <gtest/gtest.h>
+
+#include "shell/Texte.h"
+#include "support/ScriptedMessages.h"
+#include "wizard/Auswahldialoge.h"
+#include "wizard/ZentTypPresenter.h"
+
+using namespace tarvis;
+using test::ScriptedMessages;
+
+namespace {
+
+class ZentTypTest : public ::testing::Test {
+protected:
+    void SetUp() override { ProjektZuruecksetzen(p.z); }
+    void schleifenFuellen() {
+        for (int k = 1; k <= 4; ++k) p.z.KBNMenge(k)[600] = k;
+    }
+
+    Programm p;
+    ScriptedMessages ms;
+    ZentTypPresenter zt{p, ms};
+};
+
+}  // namespace
+
+TEST_F(ZentTypTest, WithoutAChoiceForwardRefusesWith292AndNothingChanges) {
+    zt.aktivieren();
+    for (int code = 1; code <= 8; ++code) EXPECT_FALSE(zt.ansicht().optionen[static_cast<std::size_t>(code)].gewaehlt);
+    EXPECT_FALSE(zt.weiter());
+    EXPECT_EQ(ms.texte(), std::vector<std::string>{"Selezionare prima un tipo di centrale!"});
+    EXPECT_EQ(ms.protokoll[0].symbol, Symbol::Ausrufezeichen);
+    EXPECT_EQ(p.z.ZentralenTypBest, 0);
+    EXPECT_EQ(p.z.WeiterOK, 0);
+}
+
+TEST_F(ZentTypTest, EachOptionSetsTheVariablesOfItsRow) {
+    p.z.Sprache = 1;
+    zt.waehlen(5);
+    EXPECT_EQ(p.z.Alarmart, "B");
+    EXPECT_EQ(p.z.AnzMG, 64);
+    zt.waehlen(6);  // TL 300: intrusion, zones kept
+    EXPECT_EQ(p.z.Alarmart, "N");
+    EXPECT_EQ(p.z.AnzMG, 64);
+    zt.waehlen(7);  // standalone parts keep alarm kind and zones
+    EXPECT_EQ(p.z.ZentralenTyp, 7);
+    EXPECT_EQ(p.z.Alarmart, "N");
+}
+
+TEST_F(ZentTypTest, LanguageDecidesWhichPanelsCanBeChosen) {
+    // Italian: no KVT 1000, no KVT 2000/1 fire D.
+    p.z.Sprache = 3;
+    p.z.ZentralenTyp = 1;
+    zt.aktivieren();
+    auto a = zt.ansicht();
+    EXPECT_FALSE(a.optionen[1].aktiv);
+    EXPECT_FALSE(a.optionen[1].gewaehlt);
+    EXPECT_FALSE(a.optionen[2].aktiv);
+    EXPECT_TRUE(a.optionen[3].aktiv);
+    zt.waehlen(2);
+    EXPECT_EQ(p.z.ZentralenTyp, 1);  // the disabled options do nothing
+
+    // English: KVT 1000 yes, KVT 2000/1 fire D no.
+    p.z.Sprache = 2;
+    a = zt.ansicht();
+    EXPECT_TRUE(a.optionen[1].aktiv);
+    EXPECT_FALSE(a.optionen[2].aktiv);
+
+    // German or none chosen: both.
+    for (Byte s : {Byte{0}, Byte{1}}) {
+        p.z.Sprache = s;
+        EXPECT_TRUE(zt.ansicht().optionen[2].aktiv);
+        EXPECT_TRUE(zt.ansicht().optionen[1].aktiv);
+    }
+}
+
+TEST_F(ZentTypTest, ActivationSelectsTheCurrentTypeAndRunsItsClick) {
+    p.z.Sprache = 1;
+    p.z.ZentralenTyp = 5;
+    p.z.AnzMG = 10;
+    p.z.OLNMenueAktiv = 1;
+    zt.aktivieren();
+    EXPECT_TRUE(zt.ansicht().optionen[5].gewaehlt);
+    EXPECT_EQ(p.z.AnzMG, 64);
+    EXPECT_EQ(p.z.OLNMenueAktiv, 0);  // no networking for a RW 500
+
+    p.z.ZentralenTyp = 4;
+    p.z.OLNMenueAktiv = 1;
+    zt.aktivieren();
+    EXPECT_EQ(p.z.OLNMenueAktiv, 1);
+}
+
+TEST_F(ZentTypTest, ConfirmingKVT1000AsksForZonesAndClearsLoops2To4) {
+    schleifenFuellen();
+    ms.fensterSkript[Fenster::MG1000] = [] { return false; };  // its close box does not matter
+    zt.waehlen(1);
+    EXPECT_TRUE(zt.weiter());
+    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::MG1000});
+    EXPECT_EQ(p.z.KBNMenge1[600], 1);
+    EXPECT_EQ(p.z.KBNMenge2[600] + p.z.KBNMenge3[600] + p.z.KBNMenge4[600], 0);
+    EXPECT_EQ(p.z.ZentralenTypBest, 1);
+    EXPECT_EQ(p.z.WeiterOK, 1);
+}
+
+TEST_F(ZentTypTest, ConfirmingRW500ClearsLoops3And4AndNeedsTheZoneDisplayDialog) {
+    schleifenFuellen();
+    zt.waehlen(5);
+    EXPECT_FALSE(zt.weiter());  // MG_EAZ closed with its close box: the dialog stays
+    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::MG_EAZ});
+    EXPECT_EQ(p.z.KBNMenge2[600], 2);
+    EXPECT_EQ(p.z.KBNMenge3[600] + p.z.KBNMenge4[600], 0);
+
+    ms.fensterSkript[Fenster::MG_EAZ] = [] { return true; };
+    EXPECT_TRUE(zt.weiter());
+    EXPECT_EQ(p.z.WeiterOK, 1);
+}
+
+TEST_F(ZentTypTest, KVT2000NeedsTheNetworkingWindowAndKeepsAllLoops) {
+    schleifenFuellen();
+    zt.waehlen(3);
+    EXPECT_FALSE(zt.weiter());  // OLNVernetz left with its close box
+    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::OLNVernetz});
+    EXPECT_EQ(p.z.WeiterOK, 0);
+    ms.fensterSkript[Fenster::OLNVernetz] = [] { return true; };
+    EXPECT_TRUE(zt.weiter());
+    for (int k = 1; k <= 4; ++k) EXPECT_EQ(p.z.KBNMenge(k)[600], k);
+}
+
+TEST_F(ZentTypTest, TL300KeepsOnlyLoop1AndStandalonePartsOpenNothing) {
+    schleifenFuellen();
+    zt.waehlen(6);
+    EXPECT_TRUE(zt.weiter());
+    EXPECT_EQ(p.z.KBNMenge2[600] + p.z.KBNMenge3[600] + p.z.KBNMenge4[600], 0);
+    zt.waehlen(8);
+    EXPECT_TRUE(zt.weiter());
+    EXPECT_EQ(p.z.ZentralenTypBest, 8);
+    EXPECT_TRUE(ms.fenster().empty());
+}
+
+TEST_F(ZentTypTest, MG1000SelectsTheStoredZonesOr127) {
+    MG1000Presenter mg(p, ms);
+    p.z.AnzMG = 64;
+    mg.aktivieren();
+    EXPECT_EQ(p.z.AnzMG, 127);
+    EXPECT_TRUE(mg.ansicht().optionen[3].schalter.gewaehlt);
+    p.z.AnzMG = 16;
+    mg.aktivieren();
+    EXPECT_EQ(p.z.AnzMG, 16);
+    EXPECT_TRUE(mg.ansicht().optionen[1].schalter.gewaehlt);
+    mg.waehlen(0);
+    EXPECT_EQ(p.z.AnzMG, 10);
+    EXPECT_EQ(mg.ansicht().titel, "Scelta di zone di sensoril KVT 1000");
+    EXPECT_EQ(mg.ansicht().optionen[2].schalter.text, "24 MG");
+}
+
+TEST_F(ZentTypTest, MGEAZOffers32ZonesOnlyInTheGermanVersion) {
+    MGEAZPresenter eaz(p, ms);
+    p.z.Sprache = 1;
+    p.z.MGEAZ = 1;
+    eaz.aktivieren();
+    EXPECT_EQ(p.z.MGEAZ, 2);
+    EXPECT_TRUE(eaz.ansicht().optionen[1].schalter.aktiv);
+
+    p.z.Sprache = 3;
+    eaz.aktivieren();
+    EXPECT_EQ(p.z.MGEAZ, 1);
+    EXPECT_FALSE(eaz.ansicht().optionen[1].schalter.aktiv);
+    EXPECT_TRUE(eaz.ansicht().optionen[0].schalter.gewaehlt);
+    eaz.waehlen(1);
+    EXPECT_EQ(p.z.MGEAZ, 1);
+    p.z.WeiterOK = 0;
+    EXPECT_TRUE(eaz.ok());
+    EXPECT_EQ(p.z.WeiterOK, 1);
+}
+
+namespace {
+
+class GMAwechselTest : public ZentTypTest {
+protected:
+    void SetUp() override {
+        ZentTypTest::SetUp();
+        p.z.ZentralenTyp = 4;
+        p.z.ZentralenTypBest = 4;
+        p.z.UeZeit = 30;
+        p.z.AnzBE = 2;
+        p.z.Projektname = "Ospedale";
+        schleifenFuellen();
+        g.aktivieren();
+    }
+    GMAwechselPresenter g{p, ms};
+};
+
+}  // namespace
+
+TEST_F(GMAwechselTest, NoChangeClosesWithoutQuestions) {
+    EXPECT_TRUE(g.ansicht().optionen[0].schalter.gewaehlt);
+    EXPECT_TRUE(g.ok());
+    EXPECT_TRUE(ms.protokoll.empty());
+    EXPECT_EQ(p.z.AnzBE, 2);
+}
+
+TEST_F(GMAwechselTest, NewProjectWithTheSamePanelClearsEverythingElse) {
+    g.waehlen(1);
+    EXPECT_FALSE(g.ok());  // No to 289: the dialog stays
+    EXPECT_EQ(p.z.AnzBE, 2);
+
+    ms.antworten = {Antwort::Ja};
+    EXPECT_TRUE(g.ok());
+    EXPECT_EQ(ms.texte(), (std::vector<std::string>{Text(289), Text(289), Text(290)}));
+    EXPECT_EQ(p.z.ZentralenTyp, 4);
+    EXPECT_EQ(p.z.AnzBE, 0);
+    EXPECT_EQ(p.z.UeZeit, 0);
+    EXPECT_EQ(p.z.Projektname, "Projekt1");
+    EXPECT_EQ(p.z.KBNMenge3[600], 0);
+    EXPECT_EQ(p.z.ProjektBefehleAktiv, 0);  // "show result" disabled
+    EXPECT_TRUE(ms.fenster().empty());
+}
+
+TEST_F(GMAwechselTest, ChangingThePanelClearsAllAndAsksForTheNewType) {
+    g.waehlen(2);
+    ms.antworten = {Antwort::Ja};
+    EXPECT_FALSE(g.ok());  // the panel type dialog was closed: this dialog stays open
+    EXPECT_EQ(p.z.ZentralenTyp, 0);
+    EXPECT_EQ(p.z.ZentralenTypAlt, 4);
+    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::ZentTyp});
+    EXPECT_EQ(p.z.KBNMenge1[600], 0);
+
+    ms.antworten = {Antwort::Ja};
+    ms.fensterSkript[Fenster::ZentTyp] = [&] { p.z.ZentralenTyp = 5; return true; };
+    EXPECT_TRUE(g.ok());
+    EXPECT_EQ(p.z.ZentralenTyp, 5);
+}
+
+TEST_F(GMAwechselTest, Choice3KeepsLoopQuantitiesAndStandbyTimeButClearsTheRest) {
+    g.waehlen(3);
+    ms.antworten = {Antwort::Ja};
+    ms.fensterSkript[Fenster::ZentTyp] = [&] { p.z.ZentralenTyp = 3; return true; };
+    EXPECT_TRUE(g.ok());
+    EXPECT_EQ(ms.texte(), (std::vector<std::string>{Text(685), Text(349)}));
+    for (int k = 1; k <= 4; ++k) EXPECT_EQ(p.z.KBNMenge(k)[600], k);
+    EXPECT_EQ(p.z.UeZeit, 30);
+    EXPECT_EQ(p.z.AnzBE, 0);
+    EXPECT_EQ(p.z.NetzBehalten, 0);  // only for that one reset
+
+    // A later clear of the project data takes the loops too.
+    ProjektZuruecksetzen(p.z);
+    EXPECT_EQ(p.z.KBNMenge4[600], 0);
+}
+
+TEST_F(GMAwechselTest, StandalonePartsOfferOnlyNoChangeAndChangeOfType) {
+    p.z.ZentralenTyp = 7;
+    g.aktivieren();
+    auto a = g.ansicht();
+    EXPECT_TRUE(a.optionen[0].schalter.aktiv);
+    EXPECT_FALSE(a.optionen[1].schalter.aktiv);
+    EXPECT_TRUE(a.optionen[2].schalter.aktiv);
+    EXPECT_FALSE(a.optionen[3].schalter.aktiv);
+    EXPECT_EQ(a.optionen[3].schalter.text, "Modificare tipo centrale, cancellare immissioni al di fuori dei colleg. di rete");
+}

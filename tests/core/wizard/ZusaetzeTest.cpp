@@ -1,0 +1,347 @@
+#include <gtest/gtest.h>
+
+#include "shell/Texte.h"
+#include "support/ScriptedMessages.h"
+#include "wizard/ZusaetzePresenter.h"
+
+using namespace tarvis;
+using test::ScriptedMessages;
+
+namespace {
+
+class ZusaetzeTest : public ::testing::Test {
+protected:
+    void SetUp() override { ProjektZuruecksetzen(p.z); }
+    // The window of a project of panel type typ, shown.
+    ZusaetzePresenter fenster(int typ, int startReiter = 0) {
+        p.z.ZentralenTyp = static_cast<Integer>(typ);
+        ZusaetzePresenter z(p, ms, startReiter);
+        z.setzeVorhandeneFenster({Fenster::PERIPH, Fenster::Ex12, Fenster::Ex28});
+        z.aktivieren();
+        return z;
+    }
+    static std::array<bool, 4> aktiv(const ZusaetzeAnsicht& a) {
+        std::array<bool, 4> r{};
+        for (std::size_t i = 0; i < 4; ++i) r[i] = a.energie.stunden[i].aktiv;
+        return r;
+    }
+
+    Programm p;
+    ScriptedMessages ms;
+};
+
+}  // namespace
+
+TEST_F(ZusaetzeTest, ANewProjectOpensOnTheFirstTabWith60Or72Hours) {
+    for (int typ : {1, 3, 6}) {
+        ProjektZuruecksetzen(p.z);
+        auto z = fenster(typ, kReiterDrucker);
+        EXPECT_EQ(z.reiterVorn(), kReiterEnergie);
+        EXPECT_EQ(p.z.UeZeit, 60) << typ;
+        auto a = z.ansicht();
+        EXPECT_TRUE(a.energie.stunden[2].gewaehlt);
+        EXPECT_EQ(aktiv(a), (std::array<bool, 4>{true, true, true, false}));
+        EXPECT_EQ(z.zaehlAnsicht(ZFeld::Uezeit).text, "60");
+    }
+    for (int typ : {2, 4, 5}) {
+        ProjektZuruecksetzen(p.z);
+        auto z = fenster(typ);
+        EXPECT_EQ(p.z.UeZeit, 72) << typ;
+        EXPECT_EQ(aktiv(z.ansicht()), (std::array<bool, 4>{true, true, false, true}));
+    }
+    // With a standby time the window opens where it was left.
+    auto z = fenster(5, kReiterDrucker);
+    EXPECT_EQ(z.reiterVorn(), kReiterDrucker);
+}
+
+TEST_F(ZusaetzeTest, TypedHoursOutsideTheShortcutsLeaveTheOptionsUnselectedAndLaterDisabled) {
+    auto z = fenster(4);
+    z.zaehlTasteUnten(ZFeld::Uezeit);  // 72 stays: only a 0 gives way
+    z.zaehlText(ZFeld::Uezeit, "48");
+    EXPECT_EQ(p.z.UeZeit, 48);
+    auto a = z.ansicht();
+    for (const auto& s : a.energie.stunden) EXPECT_FALSE(s.gewaehlt);
+    EXPECT_EQ(aktiv(a), (std::array<bool, 4>{true, true, false, true}));
+
+    auto wieder = fenster(4);
+    EXPECT_EQ(aktiv(wieder.ansicht()), (std::array<bool, 4>{false, false, false, false}));
+
+    // Typing one of the four values brings the shortcuts back; 60 is not for this panel.
+    wieder.zaehlText(ZFeld::Uezeit, "30");
+    a = wieder.ansicht();
+    EXPECT_TRUE(a.energie.stunden[1].gewaehlt);
+    EXPECT_EQ(aktiv(a), (std::array<bool, 4>{true, true, false, true}));
+    wieder.stundenWaehlen(4);
+    EXPECT_EQ(p.z.UeZeit, 4);
+    EXPECT_EQ(wieder.zaehlAnsicht(ZFeld::Uezeit).text, "4");
+}
+
+TEST_F(ZusaetzeTest, TL300AlwaysHasAFixed30MinuteDelay) {
+    p.z.Verzwahl = 0;
+    auto z = fenster(6);
+    EXPECT_EQ(p.z.Verzwahl, 30);
+    auto a = z.ansicht();
+    EXPECT_TRUE(a.energie.verz.ja);
+    EXPECT_FALSE(a.energie.verz.aktiv);
+    EXPECT_FALSE(a.energie.fraVzeit.aktiv);
+    EXPECT_FALSE(z.zaehlAnsicht(ZFeld::Vzeit).aktiv);
+    EXPECT_EQ(z.zaehlAnsicht(ZFeld::Vzeit).text, "30");
+    z.verzoegerung(false);
+    EXPECT_EQ(p.z.Verzwahl, 30);
+}
+
+TEST_F(ZusaetzeTest, DelayYesStartsAt10AndStaysBetween1And60) {
+    auto z = fenster(5);
+    EXPECT_FALSE(z.ansicht().energie.verz.ja);
+    EXPECT_FALSE(z.zaehlAnsicht(ZFeld::Vzeit).aktiv);
+    z.verzoegerung(true);
+    EXPECT_EQ(p.z.Verzwahl, 10);
+    EXPECT_EQ(z.zaehlAnsicht(ZFeld::Vzeit).text, "10");
+    EXPECT_EQ(z.fokusAbholen(), ZFeld::Vzeit);
+    EXPECT_EQ(z.fokusAbholen(), std::nullopt);
+
+    z.zaehlText(ZFeld::Vzeit, "75");
+    EXPECT_EQ(ms.texte(), std::vector<std::string>{"Tempo di ritardo max. 60 min!"});
+    EXPECT_EQ(p.z.Verzwahl, 60);
+    EXPECT_EQ(z.zaehlAnsicht(ZFeld::Vzeit).text, "60");
+    z.zaehlBalken(ZFeld::Vzeit, 0);
+    EXPECT_EQ(p.z.Verzwahl, 1);  // a delay chosen is at least one minute
+
+    z.verzoegerung(false);
+    EXPECT_EQ(p.z.Verzwahl, 0);
+    EXPECT_EQ(z.zaehlAnsicht(ZFeld::Vzeit).text, "0");
+}
+
+TEST_F(ZusaetzeTest, ConnectorStripsAreLimitedByPanel) {
+    auto kvt = fenster(3);
+    EXPECT_FALSE(kvt.zaehlTaste(ZFeld::Vert20DA, U'x'));  // digits only, with a beep
+    EXPECT_EQ(ms.protokoll.back().art, test::ScriptedMessages::Eintrag::Piep);
+    kvt.zaehlTasteUnten(ZFeld::Vert20DA);
+    EXPECT_EQ(kvt.zaehlAnsicht(ZFeld::Vert20DA).text, "");  // the 0 gives way
+    kvt.zaehlText(ZFeld::Vert20DA, "7");
+    EXPECT_EQ(p.z.Vert20DA, 1);
+    EXPECT_EQ(kvt.zaehlAnsicht(ZFeld::Vert20DA).text, "1");
+
+    auto rw = fenster(5);
+    rw.zaehlText(ZFeld::Vert20DA, "7");
+    EXPECT_EQ(p.z.Vert20DA, 2);
+    auto k1 = fenster(1);
+    k1.zaehlText(ZFeld::Vert20DA, "7");
+    EXPECT_EQ(p.z.Vert20DA, 6);
+    EXPECT_FALSE(fenster(6).zaehlAnsicht(ZFeld::Vert20DA).aktiv);
+}
+
+TEST_F(ZusaetzeTest, ContactAndPointLimitsFollowThePanel) {
+    auto z = fenster(4);
+    z.zaehlText(ZFeld::VRXnorm, "30");
+    z.zaehlText(ZFeld::KPLinv, "99");
+    z.zaehlText(ZFeld::MRVNinv, "5");
+    z.zaehlText(ZFeld::Strom, "-4");
+    EXPECT_EQ(p.z.VRXnorm, 12);
+    EXPECT_EQ(p.z.KPLinv, 24);
+    EXPECT_EQ(p.z.MRVNinv, 2);
+    EXPECT_EQ(p.z.ZusStrom, 0);
+    EXPECT_EQ(z.zaehlAnsicht(ZFeld::Strom).text, "0");
+    EXPECT_EQ(z.ansicht().tableau.maxVRX.text, "12");
+
+    auto rw = fenster(5);
+    auto a = rw.ansicht();
+    EXPECT_FALSE(rw.zaehlAnsicht(ZFeld::KPLinv).aktiv);
+    EXPECT_FALSE(rw.zaehlAnsicht(ZFeld::TabloInv).aktiv);
+    EXPECT_FALSE(a.tableau.lblInvers.aktiv);
+    EXPECT_EQ(a.tableau.maxKPL.text, "8");
+    EXPECT_EQ(a.tableau.maxStrom.text, "100");
+    rw.zaehlText(ZFeld::Strom, "250");
+    EXPECT_EQ(p.z.ZusStrom, 100);
+
+    auto tl = fenster(6);
+    a = tl.ansicht();
+    EXPECT_FALSE(a.tableau.fra1.aktiv);
+    EXPECT_TRUE(a.tableau.fra2.aktiv);
+    EXPECT_EQ(a.tableau.maxTablo.text, "2");
+    tl.zaehlText(ZFeld::TabloNorm, "9");
+    EXPECT_EQ(p.z.TabloNorm, 2);
+}
+
+TEST_F(ZusaetzeTest, RemoteTerminalsPullTheSuppliedOnesDown) {
+    auto z = fenster(4);
+    EXPECT_FALSE(z.zaehlAnsicht(ZFeld::BE2).aktiv);  // no terminal yet
+    z.zaehlBalken(ZFeld::BE1, 2);
+    EXPECT_TRUE(z.zaehlAnsicht(ZFeld::BE2).aktiv);
+    z.zaehlBalken(ZFeld::BE2, 2);
+    EXPECT_EQ(p.z.AnzBE2, 2);
+    z.zaehlBalken(ZFeld::BE1, 1);
+    EXPECT_EQ(p.z.AnzBE2, 1);
+    EXPECT_EQ(z.zaehlAnsicht(ZFeld::BE2).text, "1");
+    EXPECT_EQ(z.zaehlAnsicht(ZFeld::BE2).maximum, 1);
+    z.zaehlText(ZFeld::BE1, "0");
+    EXPECT_EQ(p.z.AnzBE2, 0);
+    EXPECT_FALSE(z.zaehlAnsicht(ZFeld::BE2).aktiv);
+    z.zaehlText(ZFeld::BE1, "9");
+    EXPECT_EQ(p.z.AnzBE, 4);
+    EXPECT_EQ(z.zaehlAnsicht(ZFeld::BE1).text, "4");
+    EXPECT_FALSE(z.ansicht().bedien.olma.aktiv);  // OLMA 10 is for the RW 500
+}
+
+TEST_F(ZusaetzeTest, TheRW500OffersOLMA10OnceItHasATerminal) {
+    auto z = fenster(5);
+    EXPECT_FALSE(z.ansicht().bedien.olma.aktiv);
+    EXPECT_EQ(z.zaehlAnsicht(ZFeld::BE1).maximum, 3);
+    z.zaehlBalken(ZFeld::BE1, 1);
+    EXPECT_TRUE(z.ansicht().bedien.olma.aktiv);
+    z.olma(true);
+    EXPECT_EQ(z.ansicht().reiter[kReiterBedien], Text(99) + ", OLMA");
+    z.zaehlBalken(ZFeld::BE1, 0);
+    EXPECT_EQ(p.z.OLMAwahl, 0);
+    EXPECT_FALSE(z.ansicht().bedien.olma.aktiv);
+    EXPECT_TRUE(z.ansicht().bedien.olma.nein);
+}
+
+TEST_F(ZusaetzeTest, TL300EntersItsUnitsInTheLoopEntry) {
+    auto a = fenster(6).ansicht();
+    EXPECT_FALSE(a.bedien.lblBE1.aktiv);
+    EXPECT_FALSE(a.bedien.olma.aktiv);
+    EXPECT_TRUE(a.bedien.fraBE300.aktiv);
+    EXPECT_EQ(a.bedien.lblEingabe.text, "Immissione nella maschera di immissione KBN!");
+}
+
+TEST_F(ZusaetzeTest, ExternalLoadLabelsSayWhetherLoadsExist) {
+    p.z.Ext12Ruhe = 40;
+    p.z.Ext12Name[0] = "Sirena";
+    auto z = fenster(4);
+    EXPECT_EQ(z.ansicht().energie.lbl12.text, "A 12V: ci sono immissioni");
+    EXPECT_EQ(z.ansicht().energie.lbl28.text, "A 28V: non ci sono immissioni");
+
+    z.ext12Loeschen();  // unanswered: No
+    EXPECT_EQ(ms.texte().back(), "Cancellare tutti gli assorbimenti 12 V?");
+    EXPECT_EQ(p.z.Ext12Ruhe, 40.0f);
+    EXPECT_EQ(z.ansicht().energie.lbl12.text, "A 12V: ci sono immissioni");
+
+    ms.antworten = {Antwort::Ja};
+    z.ext12Loeschen();
+    EXPECT_EQ(p.z.Ext12Ruhe, 0.0f);
+    EXPECT_EQ(p.z.Ext12Name[0], "");
+    EXPECT_EQ(z.ansicht().energie.lbl12.text, "A 12V: non ci sono immissioni");
+
+    p.z.Ext28Alarm = 5;
+    EXPECT_EQ(z.ansicht().energie.lbl28.text, "A 28V: ci sono immissioni");
+}
+
+TEST_F(ZusaetzeTest, WindowsReachedFromHereAreOfferedOnlyWhenTheyExistAndActivateAgain) {
+    p.z.ZentralenTyp = 4;
+    ZusaetzePresenter z(p, ms);
+    z.aktivieren();
+    EXPECT_FALSE(z.ansicht().energie.cmd12eingeben.aktiv);
+    EXPECT_FALSE(z.ansicht().peripherie.cmdWahl.aktiv);
+    z.ext12Eingeben();
+    EXPECT_TRUE(ms.fenster().empty());
+
+    z.setzeVorhandeneFenster({Fenster::Ex12});
+    ms.fensterSkript[Fenster::Ex12] = [&] { p.z.Ext12Alarm = 12; return true; };
+    z.ext12Eingeben();
+    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::Ex12});
+    EXPECT_EQ(z.ansicht().energie.lbl12.text, Text(131));
+}
+
+TEST_F(ZusaetzeTest, PeripheralSelectionAndTheSounderCard) {
+    auto z = fenster(4);
+    auto a = z.ansicht();
+    EXPECT_EQ(a.peripherie.lblGewaehlt.text, Text(198));
+    EXPECT_FALSE(a.peripherie.cmdLoeschen.aktiv);
+    EXPECT_FALSE(a.peripherie.tir.aktiv);
+
+    p.z.Menge[370] = 2;  // a sounder
+    a = z.ansicht();
+    EXPECT_EQ(a.peripherie.lblGewaehlt.text, Text(197));
+    EXPECT_TRUE(a.peripherie.cmdLoeschen.aktiv);
+    EXPECT_TRUE(a.peripherie.tir.aktiv);
+    EXPECT_TRUE(a.peripherie.tir.ja);  // not answered "no"
+    z.tir(false);
+    EXPECT_EQ(p.z.TIRwahl, 1);
+    EXPECT_FALSE(fenster(5).ansicht().peripherie.tir.aktiv);
+
+    ms.antworten = {Antwort::Ja};
+    z.peripherieLoeschen();
+    EXPECT_EQ(ms.texte().back(), "Cancellare elementi periferiche?");
+    EXPECT_EQ(p.z.Menge[370], 0);
+    EXPECT_FALSE(z.ansicht().peripherie.cmdLoeschen.aktiv);
+}
+
+TEST_F(ZusaetzeTest, KeyDepotCodesFollowOptionAndHeaterSupply) {
+    auto z = fenster(4);
+    EXPECT_FALSE(z.ansicht().fbfSd.gma.aktiv);
+    z.schluesseldepot(3);  // Kruse 24 V, heater not yet checked
+    EXPECT_EQ(p.z.SDwahl, 7);
+    EXPECT_TRUE(z.ansicht().fbfSd.gma.aktiv);
+    z.heizung(true);
+    EXPECT_EQ(p.z.SDwahl, 3);
+    z.schluesseldepot(1);  // the heater check stays
+    EXPECT_EQ(p.z.SDwahl, 1);
+    EXPECT_TRUE(z.ansicht().fbfSd.sd[1].gewaehlt);
+    EXPECT_TRUE(z.ansicht().fbfSd.gma.gewaehlt);
+    z.schluesseldepot(0);
+    EXPECT_EQ(p.z.SDwahl, 0);
+    EXPECT_FALSE(z.ansicht().fbfSd.gma.gewaehlt);
+    EXPECT_FALSE(z.ansicht().fbfSd.gma.aktiv);
+
+    EXPECT_FALSE(fenster(1).ansicht().fbfSd.fraSD.aktiv);
+    EXPECT_FALSE(fenster(6).ansicht().fbfSd.fbf[1].aktiv);
+}
+
+TEST_F(ZusaetzeTest, InterfacesAndEncryptionByPanel) {
+    auto k1 = fenster(1);
+    auto a = k1.ansicht();
+    EXPECT_TRUE(a.schnittstellen.schnitt1[3].aktiv);   // 20 mA internal
+    EXPECT_FALSE(a.schnittstellen.schnitt1[2].aktiv);  // no WX 20
+    EXPECT_FALSE(a.schnittstellen.fraSchnitt2.aktiv);
+    EXPECT_FALSE(a.schnittstellen.ravi1.aktiv);
+    k1.schnitt1(2);
+    EXPECT_TRUE(k1.ansicht().schnittstellen.ravi1.aktiv);
+    k1.ravi1(true);
+    k1.schnitt1(1);
+    EXPECT_EQ(p.z.RAVI1, 0);
+    EXPECT_FALSE(k1.ansicht().schnittstellen.ravi1.aktiv);
+
+    auto rw = fenster(5);
+    a = rw.ansicht();
+    EXPECT_EQ(a.schnittstellen.schnitt1[1].text, "Modem BIX 300 + WX 24");
+    EXPECT_FALSE(a.schnittstellen.fraSchnitt2.aktiv);
+    EXPECT_FALSE(a.schnittstellen.schnitt1[3].aktiv);
+
+    auto b = fenster(4);
+    b.schnitt2(3);
+    EXPECT_FALSE(b.ansicht().schnittstellen.ravi2.aktiv);  // no encryption on the KVT 2000 B
+    EXPECT_FALSE(fenster(6).ansicht().schnittstellen.fraSchnitt1.aktiv);
+}
+
+TEST_F(ZusaetzeTest, ANetworkedKVT2000NKeepsTheEncryptionDisabled) {
+    auto n = fenster(3);
+    n.schnitt2(3);
+    EXPECT_TRUE(n.ansicht().schnittstellen.ravi2.aktiv);
+    n.schnitt2(1);
+    p.z.OLNJa = 1;
+    n.schnitt1(3);
+    n.schnitt2(3);
+    EXPECT_FALSE(n.ansicht().schnittstellen.ravi1.aktiv);
+    EXPECT_FALSE(n.ansicht().schnittstellen.ravi2.aktiv);
+}
+
+TEST_F(ZusaetzeTest, TabMarkersAreRefreshedAtLoadAndOnRequestOnly) {
+    p.z.ZentralenTyp = 4;
+    p.z.Tele = 1;
+    ZusaetzePresenter z(p, ms);
+    auto a = z.ansicht();
+    EXPECT_EQ(a.reiter[kReiterEnergie], Text(90));  // loaded before the standby time was set
+    EXPECT_EQ(a.reiter[kReiterFbfSd], "&FBF, SD");
+    z.aktivieren();
+    z.drucker(2);
+    z.fbf(1);
+    EXPECT_EQ(z.ansicht().reiter[kReiterDrucker], Text(100));
+    z.markierungenAuffrischen();
+    a = z.ansicht();
+    EXPECT_EQ(a.reiter[kReiterEnergie], Text(90) + " *");
+    EXPECT_EQ(a.reiter[kReiterDrucker], Text(100) + " *");
+    EXPECT_EQ(a.reiter[kReiterFbfSd], "&FBF, SD *");
+    EXPECT_EQ(a.reiter[kReiterYaTele], Text(93));
+    EXPECT_EQ(a.titel, "Funzioni aggiuntive   KVT 2000 Incendio   Projekt1");
+}

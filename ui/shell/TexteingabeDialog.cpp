@@ -1,0 +1,63 @@
+#include "shell/TexteingabeDialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "shell/QtText.h"
+#include "shell/TastenFilter.h"
+
+namespace tarvis::ui {
+
+TexteingabeDialog::TexteingabeDialog(TexteingabePresenter& presenter, QWidget* parent)
+    : QDialog(parent), presenter_(presenter) {
+    setObjectName(QStringLiteral("Texteingabe"));
+    TexteingabeAnsicht a = presenter_.ansicht();
+    setWindowTitle(qs(a.titel));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* nachricht = new QLabel(qs(a.nachricht), this);
+    nachricht->setObjectName(QStringLiteral("lblNachricht"));
+    layout->addWidget(nachricht);
+    for (int i = 1; i <= 3; ++i) {
+        auto* t = new QLineEdit(this);
+        t->setObjectName(QStringLiteral("txtText%1").arg(i));
+        t->setMinimumWidth(460);
+        texte_[static_cast<std::size_t>(i)] = t;
+        layout->addWidget(t);
+        new TastenFilter(t, [this](char32_t c) { return presenter_.taste(c); });
+        connect(t, &QLineEdit::textEdited, this, [this, i](const QString& s) {
+            presenter_.setzeText(i, ss(s));
+            aktualisieren();
+        });
+    }
+
+    auto* ok = new QPushButton(qs(a.ok), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        if (presenter_.ok()) accept();
+    });
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch();
+    knoepfe->addWidget(ok);
+    layout->addLayout(knoepfe);
+
+    aktualisieren();
+    texte_[1]->setFocus();
+}
+
+void TexteingabeDialog::aktualisieren() {
+    TexteingabeAnsicht a = presenter_.ansicht();
+    for (std::size_t i = 1; i <= 3; ++i) {
+        QString t = qs(a.texte[i]);
+        if (texte_[i]->text() != t) {
+            QSignalBlocker b(texte_[i]);
+            texte_[i]->setText(t);
+        }
+    }
+}
+
+}  // namespace tarvis::ui
