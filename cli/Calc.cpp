@@ -1,9 +1,11 @@
 #include "Calc.h"
 
+
 #include <cstdio>
 #include <cstdlib>
 #include <nlohmann/json.hpp>
 
+#include "Ausgabebefehle.h"
 #include "BatchMessages.h"
 #include "calc/Auswerten.h"
 #include "shell/EStrom.h"
@@ -101,7 +103,7 @@ const char* haltName(AuswertenHalt h) {
     return "";
 }
 
-void jsonAusgeben(const Programm& p, const BatchMessages& ms, AuswertenHalt halt, std::ostream& aus) {
+void jsonAusgeben(Programm& p, BatchMessages& ms, AuswertenHalt halt, std::ostream& aus) {
     const Zustand& z = p.z;
     Json j = Json::object();
     if (halt != AuswertenHalt::Keiner) j["stopped"] = haltName(halt);
@@ -114,6 +116,12 @@ void jsonAusgeben(const Programm& p, const BatchMessages& ms, AuswertenHalt halt
         j["ZentralenTyp"] = z.ZentralenTyp;
         j["Menge"] = mengen(z);
         for (const Wert& w : summen(z)) j[w.name] = w.json;
+        if (halt == AuswertenHalt::Keiner) {
+            // The report after a complete calculation; it may turn EPOKennz to "N".
+            BerichtErgebnis b = BerichtNachRechnung(p, ms);
+            j["Hinweiszeile"] = b.zeilen;
+            j["EPOKennzBericht"] = b.epoKennz;
+        }
     }
     j["Meldungen"] = meldungen(ms);
     aus << j.dump() << "\n";

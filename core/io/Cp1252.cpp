@@ -56,13 +56,24 @@ std::size_t utf8SequenceLength(std::string_view s) {
 
 }  // namespace
 
+namespace {
+bool nurAscii(std::string_view s) {
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+}  // namespace
+
 std::string cp1252ToUtf8(std::string_view bytes) {
+    // Most fields are plain ASCII, which reads the same in both encodings.
+    if (nurAscii(bytes)) return std::string(bytes);
     // The five undefined CP1252 bytes (0x81, 0x8D, 0x8F, 0x90, 0x9D) become U+FFFD.
     thread_local Converter c("UTF-8", "CP1252");
     return c.run(bytes, "\xEF\xBF\xBD", [](std::string_view) { return std::size_t{1}; });
 }
 
 std::string utf8ToCp1252(std::string_view utf8) {
+    if (nurAscii(utf8)) return std::string(utf8);
     thread_local Converter c("CP1252", "UTF-8");
     return c.run(utf8, "?", utf8SequenceLength);
 }

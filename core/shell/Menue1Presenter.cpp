@@ -69,11 +69,15 @@ bool Menue1Presenter::starten(const StartUmgebung& u) {
 
         // 11. Workstation kind; 12. the settings of the single-user workstation.
         z.Arbeitsplatz = RechnerLesen(p_.datei("RECHNER.DAT"));
-        KonfigDateiLesen(p_.datei("PERS.DAT"), z);
+        bool einstellungenGelesen = KonfigDateiLesen(p_.datei("PERS.DAT"), z);
         z.ParaSpeichern = 0;
 
         // 13. After a version change the German catalogue shows what is new.
-        if (DeutscherKatalog(p_.katalog) && z.KonfigVersion.substr(0, 4) != z.VersionMax) ms_.hilfe(3);
+        // Only settings actually read tell of a version change: a multi-user
+        // workstation deletes PERS.DAT at every exit and checks the clerk's
+        // own file when it is read.
+        if (einstellungenGelesen && DeutscherKatalog(p_.katalog) && z.KonfigVersion.substr(0, 4) != z.VersionMax)
+            ms_.hilfe(3);
 
         // 14. The printer takes its font when printing; the code mode must be S or V.
         if (z.CodeModus != "S" && z.CodeModus != "V") z.CodeModus = "V";
@@ -92,7 +96,10 @@ bool Menue1Presenter::starten(const StartUmgebung& u) {
         // 17. A project directory must exist.
         fs::path projekte = p_.datei("PROJEKTE");
         std::error_code ec;
-        if (!fs::is_directory(projekte, ec)) {
+        if (fs::is_directory(projekte, ec)) {
+            // A first start without settings works in the folder that is there.
+            if (z.ProjPfad.empty()) z.ProjPfad = projekte.string();
+        } else {
             if (ms_.frage(Text(87) + "\n" + projekte.string(), Schaltflaechen::JaNein) == Antwort::Ja) {
                 fs::create_directory(projekte);
                 if (z.ProjPfad.empty()) z.ProjPfad = projekte.string();

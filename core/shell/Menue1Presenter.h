@@ -87,7 +87,13 @@ public:
 
     // Runs a command; for Ende the return value tells whether the program ends.
     bool ausfuehren(Befehl b);
-    void startseiteLoeschen() { startseite_ = false; }
+    void startseiteLoeschen() {
+        bool war = startseite_;
+        startseite_ = false;
+        if (war && beiStartseiteGeloescht_) beiStartseiteGeloescht_();
+    }
+    // The view repaints at once, before the command's window opens.
+    void setzeBeiStartseiteGeloescht(std::function<void()> f) { beiStartseiteGeloescht_ = std::move(f); }
     bool startseite() const { return startseite_; }
 
     // The new-project sequence.
@@ -108,6 +114,7 @@ private:
     bool startseite_ = true;
     std::set<Befehl> verfuegbar_;
     std::map<Befehl, std::function<void()>> aktionen_;
+    std::function<void()> beiStartseiteGeloescht_;
 };
 
 }  // namespace tarvis

@@ -53,7 +53,10 @@ Menue1View::Menue1View(Menue1Presenter& presenter, QWidget* parent) : QMainWindo
     resize(720, 520);
     aufbauen();
     aktualisieren();
+    presenter_.setzeBeiStartseiteGeloescht([this] { aktualisieren(); });
 }
+
+Menue1View::~Menue1View() { presenter_.setzeBeiStartseiteGeloescht({}); }
 
 void Menue1View::aufbauen() {
     Menue1Ansicht a = presenter_.ansicht();

@@ -33,6 +33,7 @@ class Menue1View : public QMainWindow {
     Q_OBJECT
 public:
     explicit Menue1View(Menue1Presenter& presenter, QWidget* parent = nullptr);
+    ~Menue1View() override;
 
     // Copies the presenter's state into the widgets (title, enabling, start screen).
     void aktualisieren();

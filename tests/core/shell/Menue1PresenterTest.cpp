@@ -56,10 +56,20 @@ TEST_F(Menue1Test, FirstStartOnAFreshDirectory) {
     EXPECT_EQ(p.z.CodeModus, "S");   // no language chosen yet
     EXPECT_EQ(p.z.ZentralenName, Text(219));
     EXPECT_EQ(registriert, "OKTA/PRO/TARVIS=" + dir.path().string());
-    // The German catalogue without stored settings shows what is new.
-    EXPECT_EQ(ms.hilfeKontexte(), std::vector<int>{3});
+    // Without stored settings there is no version change to tell of.
+    EXPECT_TRUE(ms.hilfeKontexte().empty());
     EXPECT_TRUE(ms.texte().empty());
     EXPECT_EQ(presenter.titel(), "TARVIS - Projekt1");
+    // The existing project folder becomes the project directory.
+    EXPECT_EQ(p.z.ProjPfad, (dir / "PROJEKTE").string());
+}
+
+TEST_F(Menue1Test, SettingsOfAnOlderVersionOpenWhatIsNew) {
+    Zustand s;
+    s.PrgVersion = "02.5.8";
+    ASSERT_TRUE(KonfigDateiSchreiben(dir / "PERS.DAT", s, KonfigWerteAus(s)));
+    ASSERT_TRUE(starten());
+    EXPECT_EQ(ms.hilfeKontexte(), std::vector<int>{3});
 }
 
 TEST_F(Menue1Test, AnOldBuildRemindsOfANewVersion) {
