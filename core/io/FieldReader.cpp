@@ -102,7 +102,9 @@ double FieldReader::number() {
 
 float FieldReader::single() {
     double v = number();
-    if (std::abs(v) > static_cast<double>(std::numeric_limits<float>::max())) {
+    // Overflow only when the value does not round to a finite float: the
+    // largest float, written in its shortest form, must read back.
+    if (!std::isfinite(v) || std::isinf(static_cast<float>(v))) {
         if (!error_) error_ = fehlerUeberlauf();
         return 0.0f;
     }

@@ -57,15 +57,24 @@ bool KonfigDateiLesen(const fs::path& datei, Zustand& z) {
 
 KonfigWerte KonfigWerteAus(const Zustand& z) { return {z.Sachbearbeiter, z.ProjPfad, false}; }
 
+namespace {
+// A double quote would end the quoted field early and break the file.
+std::string ohneAnfuehrung(std::string s) {
+    for (char& c : s)
+        if (c == '"') c = '\'';
+    return s;
+}
+}  // namespace
+
 io::Status KonfigDateiSchreiben(const fs::path& datei, const Zustand& z, const KonfigWerte& k) {
     io::FieldWriter w;
-    w.text("Sachbearbeiter: ").text(k.sachbearbeiter).endLine();
-    w.text("Projektpfad:    ").text(k.projPfad).endLine();
+    w.text("Sachbearbeiter: ").text(ohneAnfuehrung(k.sachbearbeiter)).endLine();
+    w.text("Projektpfad:    ").text(ohneAnfuehrung(k.projPfad)).endLine();
     w.text("Sachnr./LIBEX:  ").text(z.CodeModus.str()).endLine();
     w.text("Abfrage WEK 100:").number(static_cast<long long>(z.WEKAbfrage)).endLine();
     w.text("Para:           ").number(static_cast<long long>(z.ParaSpeichern)).endLine();
-    w.text("Version:        ").text(z.PrgVersion).endLine();
-    w.text("Schriftart:     ").text(z.DruckSchrift).endLine();
+    w.text("Version:        ").text(ohneAnfuehrung(z.PrgVersion)).endLine();
+    w.text("Schriftart:     ").text(ohneAnfuehrung(z.DruckSchrift)).endLine();
     w.text("Schriftgröße:   ").number(static_cast<long long>(z.DruckGroesse)).endLine();
     w.text("OKTA Peripherie:").number(static_cast<long long>(z.EPOPeri)).endLine();
     w.text(k.neuerSachbearbeiter ? "OKTA Netzelem. :" : "OKTA Netzelem.: ").number(static_cast<long long>(z.EPONetz)).endLine();
@@ -76,7 +85,7 @@ io::Status KonfigDateiSchreiben(const fs::path& datei, const Zustand& z, const K
 std::string ProtokollZeile(const std::string& name, const std::string& datum, const std::string& zeit,
                            const std::string& version) {
     io::FieldWriter w;
-    w.text(name).text(datum).text(zeit).text(version).endLine();
+    w.text(ohneAnfuehrung(name)).text(datum).text(zeit).text(version).endLine();
     return w.str();
 }
 

@@ -1,5 +1,7 @@
 #include "shell/Katalog.h"
 
+#include <algorithm>
+
 #include "io/TextFile.h"
 
 namespace tarvis {
@@ -11,7 +13,9 @@ io::Result<Katalog> Katalog::oeffnen(const std::filesystem::path& datei) {
     if (!bytes) return bytes.error();
     Katalog k;
     const std::string& b = *bytes;
-    for (std::size_t off = 0; off < b.size(); off += KatSatz::kLaenge)
+    // Only records 1..700 exist for the program; a longer file is not held whole.
+    const std::size_t ende = std::min(b.size(), static_cast<std::size_t>(kSaetze) * KatSatz::kLaenge);
+    for (std::size_t off = 0; off < ende; off += KatSatz::kLaenge)
         k.saetze_.push_back(KatSatz::ausBytes(std::string_view(b).substr(off, KatSatz::kLaenge)));
     return k;
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "io/Cp1252.h"
 #include "io/FieldReader.h"
 #include "io/FieldWriter.h"
@@ -50,6 +52,10 @@ TEST(FieldReader, ErrorsAreStickyAndNumbered) {
     EXPECT_EQ(overflow.error()->nummer, 6);
     EXPECT_EQ(overflow.integer(), 0);  // still failed
 
+    FieldReader tooBig("1E39");
+    tooBig.single();
+    EXPECT_EQ(tooBig.error()->nummer, 6);
+
     FieldReader byte("256");
     byte.byte();
     EXPECT_FALSE(byte.ok());
@@ -65,7 +71,8 @@ TEST(FieldWriter, WritesQuotedTextsBareNumbersAndCrLf) {
 }
 
 TEST(FieldWriter, SinglesReadBackExactly) {
-    for (float v : {0.1f, 3.3333333f, 1825.25f, -0.75f, 123456.7f}) {
+    for (float v : {0.1f, 3.3333333f, 1825.25f, -0.75f, 123456.7f, std::numeric_limits<float>::max(),
+                    -std::numeric_limits<float>::max()}) {
         FieldWriter w;
         w.single(v);
         FieldReader r(w.str());

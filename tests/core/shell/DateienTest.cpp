@@ -96,3 +96,15 @@ TEST(Einstellungen, WorkstationKind) {
               "2\r\n\"Bedeutung:\"\r\n\"1 = Einplatzsystem\"\r\n\"2 = Mehrplatzsystem\"\r\n");
     EXPECT_EQ(RechnerLesen(dir / "RECHNER.DAT"), 2);
 }
+
+TEST(Einstellungen, AQuoteInANameCannotBreakTheFile) {
+    test::TempDir dir;
+    Zustand z;
+    z.Sachbearbeiter = "O\"Brien";
+    ASSERT_TRUE(KonfigDateiSchreiben(dir / "PERS.DAT", z, KonfigWerteAus(z)));
+    Zustand g;
+    g.DruckGroesse = 8;
+    ASSERT_TRUE(KonfigDateiLesen(dir / "PERS.DAT", g));
+    EXPECT_EQ(g.Sachbearbeiter, "O'Brien");
+    EXPECT_EQ(g.DruckGroesse, 12);  // the lines after it were read too
+}
