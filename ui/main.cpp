@@ -2,9 +2,11 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QStandardPaths>
 
 #include "shell/Anwendung.h"
 #include "shell/Menue1View.h"
+#include "shell/Programmverzeichnis.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -23,8 +25,13 @@ int main(int argc, char** argv) {
                                  QStringLiteral("[clerk]"));
     parser.process(app);
 
-    QString dir = parser.isSet(dirOption) ? parser.value(dirOption)
-                                          : QApplication::applicationDirPath() + QStringLiteral("/programm");
+    QString dir = parser.value(dirOption);
+    if (!parser.isSet(dirOption)) {
+        // Beside the binary, or a per-user copy of the installed template.
+        QString benutzer = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/programm");
+        auto wahl = tarvis::ProgrammverzeichnisFinden(QApplication::applicationDirPath().toStdString(), benutzer.toStdString());
+        dir = QString::fromStdString(wahl.verzeichnis.string());
+    }
     std::optional<std::string> clerk;
     if (!parser.positionalArguments().isEmpty()) clerk = parser.positionalArguments().first().toStdString();
 

@@ -137,6 +137,12 @@ struct Zustand {
     Integer DUVWahl = 0;
     // --- end of the loop entry block ---
 
+    // --- Loop entry window ---
+    // 1 once the loop entry was left with forward: Edit items 4 (edit the
+    // loop entry) and 5 (print it) are enabled from then on.
+    Byte KBNMenueAktiv = 0;
+    // --- end of the loop entry window block ---
+
     // Currents of the standalone DXA 1000 calculation, mA.
     Long DXARuhe12 = 0, DXARuhe24 = 0, DXARuhe28 = 0, DXARuhe35 = 0;
     Long DXAAlarm12 = 0, DXAAlarm24 = 0, DXAAlarm28 = 0, DXAAlarm35 = 0;
@@ -216,6 +222,12 @@ struct Zustand {
     // The last article search: record number ("000"), designation and code per match.
     std::vector<std::string> SuchArtNr, SuchBezeichnung, SuchCode;
     // --- end of the report block ---
+
+    // --- Save command ---
+    // 1 when the last save wrote the parameter file; the save report names
+    // the file only then (ParaSpeich refuses an incomplete project).
+    Byte ParaGeschrieben = 0;
+    // --- end of the save command block ---
 
     // The loop quantity array of loop k (1..4).
     SatzArray<Long>& KBNMenge(int k);

@@ -1,0 +1,331 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "ProjektDateiHilfen.h"
+#include "core/calc/CalcHilfe.h"
+#include "io/TextFile.h"
+#include "shell/Dateiliste.h"
+#include "shell/Menue1Presenter.h"
+#include "shell/OeffnenPresenter.h"
+#include "shell/ProjektDatei.h"
+#include "shell/SpeichernAblauf.h"
+#include "shell/SpeichuPresenter.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
+
+using namespace tarvis;
+using test::ScriptedMessages;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A calculated KVT 2000 B with loop elements, in the project directory of a test.
+struct Projekt {
+    test::TempDir dir;
+    Programm p = test::musterProgramm();
+    ScriptedMessages ms;
+    // What the save-as window does when the user types `name` and presses OK.
+    std::string name = "NORD";
+    int speichuGezeigt = 0;
+
+    Projekt() {
+        Zustand& z = p.z;
+        test::zentrale(z, 4);
+        z.Projektname = "Nord";
+        z.Sachbearbeiter = "Rossi";
+        z.PrgVersion = "26.1.0";
+        z.VersionMax = "26.1";
+        z.ProjPfad = dir.path().string();
+        test::schleife(z, 1, 534, 10);
+        EXPECT_EQ(test::rechnen(p), AuswertenHalt::Keiner);
+        ms.fensterSkript[Fenster::Speichu] = [this] {
+            ++speichuGezeigt;
+            SpeichuPresenter s(p, ms);
+            s.aktivieren();
+            s.nameSetzen(name);
+            bool ok = s.ok();
+            s.nachSchliessen();
+            return ok;
+        };
+        ms.fensterSkript[Fenster::EPOspei] = [] { return true; };
+        ms.fensterSkript[Fenster::SpeiRep] = [] { return true; };
+    }
+    fs::path operator/(const std::string& n) const { return dir / n; }
+    std::string lesen(const std::string& n) const {
+        auto t = io::readText(dir / n);
+        return t ? *t : "<missing>";
+    }
+};
+
+}  // namespace
+
+TEST(Speichern, ANeverSavedProjectGoesThroughSaveAsAndWritesProjectHandOverAndReport) {
+    Projekt f;
+    Zustand& z = f.p.z;
+    z.Bearbeitet = 1;
+    int startseite = 0;
+    Speichern(f.p, f.ms, [&] { ++startseite; });
+
+    EXPECT_EQ(f.speichuGezeigt, 1);
+    EXPECT_EQ(z.ProjektDatei, (f / "NORD.PLM").string());
+    EXPECT_EQ(z.Projektname, "NORD");
+    EXPECT_TRUE(fs::exists(f / "NORD.PLM"));
+    EXPECT_TRUE(fs::exists(f / "NORD.EPO"));
+    EXPECT_FALSE(fs::exists(f / "NORD.NPA"));  // ParaSpeichern is 0
+    EXPECT_EQ(z.EPODatei, (f / "NORD.EPO").string());
+    EXPECT_EQ(z.Gespeichert, 1);
+    EXPECT_EQ(z.EPOGeschrieben, 1);
+    EXPECT_EQ(z.Bearbeitet, 0);
+    EXPECT_EQ(f.ms.fenster(), (std::vector<Fenster>{Fenster::Speichu, Fenster::EPOspei, Fenster::SpeiRep}));
+    EXPECT_GE(startseite, 1);
+
+    SpeiRepAnsicht r = SpeiRepNachSpeichern(z);
+    EXPECT_EQ(r.label[1], "File del progetto salvato: " + (f / "NORD.PLM").string());
+    EXPECT_EQ(r.label[2], "");
+    EXPECT_EQ(r.label[3], "Elenco LIBEX salvato: " + (f / "NORD.EPO").string());
+}
+
+TEST(Speichern, AListCalculatedInTheOtherCodeModeIsRefusedWith178) {
+    Projekt f;
+    f.p.z.CodeModus = "S";
+    Speichern(f.p, f.ms);
+    EXPECT_EQ(f.ms.texte(), std::vector<std::string>{"Calcolare nuovam. solo dopo il cambio di metodo!"});
+    EXPECT_TRUE(f.ms.fenster().empty());
+    EXPECT_TRUE(fs::is_empty(f.dir.path()));
+}
+
+TEST(Speichern, WithoutACodeModeForTheProjectTheCodeModeWindowComesFirst) {
+    Projekt f;
+    f.p.z.ProjCodeModus = " ";
+    f.p.z.ProjektDatei = (f / "A.PLM").string();
+    // The window takes the program's code mode for the project when shown.
+    f.ms.fensterSkript[Fenster::Modus] = [&] {
+        f.p.z.ProjCodeModus = f.p.z.CodeModus;
+        return true;
+    };
+    Speichern(f.p, f.ms);
+    EXPECT_EQ(f.ms.fenster().front(), Fenster::Modus);
+    EXPECT_TRUE(fs::exists(f / "A.PLM"));
+}
+
+TEST(Speichern, AnExistingFileIsReplacedOnlyAfterYes) {
+    Projekt f;
+    Zustand& z = f.p.z;
+    z.ProjektDatei = (f / "ALT.PLM").string();
+    ASSERT_TRUE(io::writeText(f / "ALT.PLM", "alt"));
+
+    // No: nothing under the old name, the save-as window again.
+    f.ms.antworten = {Antwort::Nein};
+    Speichern(f.p, f.ms);
+    EXPECT_EQ(f.ms.texte().front(), "File già esistente! Sovrascrivere?");
+    EXPECT_EQ(z.SpeichAbbruch, 1);
+    EXPECT_EQ(f.speichuGezeigt, 1);
+    EXPECT_EQ(f.lesen("ALT.PLM"), "alt");
+    EXPECT_TRUE(fs::exists(f / "NORD.PLM"));
+
+    // Yes: replaced.
+    z.ProjektDatei = (f / "ALT.PLM").string();
+    f.ms.antworten = {Antwort::Ja};
+    Speichern(f.p, f.ms);
+    EXPECT_TRUE(f.lesen("ALT.PLM").starts_with("\"26.1.0\""));
+}
+
+TEST(Speichern, TheParameterFileComesWithTheProjectAndTheReportNamesIt) {
+    Projekt f;
+    Zustand& z = f.p.z;
+    z.ParaSpeichern = 1;
+    z.ProjektDatei = (f / "P.PLM").string();
+    Speichern(f.p, f.ms);
+    EXPECT_TRUE(fs::exists(f / "P.NPA"));
+    EXPECT_EQ(SpeiRepNachSpeichern(z).label[2], "File *PAR salvato: " + (f / "P.NPA").string());
+}
+
+TEST(Speichern, AnIncompleteProjectGetsNoParameterFileAndTheReportDoesNotClaimOne) {
+    Projekt f;
+    Zustand& z = f.p.z;
+    z.ParaSpeichern = 1;
+    z.Berechnet = 0;
+    z.ProjektGeladen = 0;
+    z.ParaDatei = "/somewhere/OLD.NPA";  // from an earlier save
+    z.ProjektDatei = (f / "Q.PLM").string();
+    Speichern(f.p, f.ms);
+    EXPECT_FALSE(fs::exists(f / "Q.NPA"));
+    EXPECT_EQ(f.ms.texte(), std::vector<std::string>{"Immissione incompleta! Il file *PAR non viene salvato."});
+    EXPECT_EQ(SpeiRepNachSpeichern(z).label[2], "");
+    EXPECT_EQ(SpeiRepNachSpeichern(z).label[1], "File del progetto salvato: " + (f / "Q.PLM").string());
+}
+
+TEST(Speichern, PartNumberModeWritesNoHandOverFile) {
+    Projekt f;
+    Zustand& z = f.p.z;
+    z.CodeModus = z.ProjCodeModus = "S";
+    z.EPOGeschrieben = 1;  // from an earlier save
+    z.ProjektDatei = (f / "S.PLM").string();
+    Speichern(f.p, f.ms);
+    EXPECT_TRUE(fs::exists(f / "S.PLM"));
+    EXPECT_FALSE(fs::exists(f / "S.EPO"));
+    EXPECT_EQ(z.EPOGeschrieben, 0);
+    EXPECT_EQ(f.ms.fenster(), std::vector<Fenster>{Fenster::SpeiRep});
+    SpeiRepAnsicht r = SpeiRepNachSpeichern(z);
+    for (std::size_t i = 2; i < r.label.size(); ++i) EXPECT_EQ(r.label[i], "") << i;
+}
+
+TEST(Speichern, AFileThatCannotBeWrittenIsReportedAndKeepsTheProgramOpen) {
+    Projekt f;
+    Zustand& z = f.p.z;
+    z.Bearbeitet = 1;
+    z.ProjektDatei = (f / "fehlt" / "X.PLM").string();
+    Speichern(f.p, f.ms);
+    ASSERT_EQ(f.ms.texte().size(), 1u);
+    EXPECT_TRUE(f.ms.texte()[0].starts_with("Errore N°")) << f.ms.texte()[0];
+    EXPECT_EQ(z.SpeichAbbruch, 1);
+    EXPECT_EQ(z.Gespeichert, 0);
+    EXPECT_EQ(z.Bearbeitet, 1);
+    EXPECT_TRUE(f.ms.fenster().empty());  // no hand-over file, no report
+}
+
+TEST(Speichern, ExitWithYesAndCancelInTheSaveAsWindowKeepsTheProgramOpen) {
+    Projekt f;
+    Zustand& z = f.p.z;
+    z.Bearbeitet = 1;
+    f.p.verzeichnis = f.dir.path();
+    Menue1Presenter menue(f.p, f.ms);
+    menue.setzeAktion(Befehl::Speichern, [&] { Speichern(f.p, f.ms); });
+    f.ms.fensterSkript[Fenster::Speichu] = [&] {
+        SpeichuPresenter s(f.p, f.ms);
+        s.aktivieren();
+        s.abbrechen();
+        s.nachSchliessen();
+        return false;
+    };
+    f.ms.antworten = {Antwort::Ja};
+    EXPECT_FALSE(menue.beenden());
+    EXPECT_EQ(z.SpeichAbbruch, 1);
+    EXPECT_FALSE(fs::exists(f / "Nord.PLM"));
+    // The name shown in the cancelled window is the one a later save uses.
+    EXPECT_EQ(z.ProjektDatei, (f / "Nord.PLM").string());
+}
+
+TEST(Speichu, StartsInTheProjectDirectoryWithTheProjectNameAndBuildsThePathWhileTyping) {
+    Projekt f;
+    Zustand& z = f.p.z;
+    z.ParaSpeichern = 1;
+    SpeichuPresenter s(f.p, f.ms);
+    s.aktivieren();
+    SpeichuAnsicht a = s.ansicht();
+    EXPECT_EQ(a.titel, "Salva sotto");
+    EXPECT_EQ(a.lblName, "Nome file:");
+    EXPECT_EQ(a.endung, ".PLM");
+    EXPECT_EQ(a.abbrechen, "A&nnulla");
+    EXPECT_EQ(a.name, "Nord");
+    EXPECT_EQ(a.verzeichnis, f.dir.path().string());
+    EXPECT_TRUE(a.paraSpeichern);
+    EXPECT_EQ(z.ProjektDatei, (f / "Nord.PLM").string());
+
+    s.nameSetzen("SUED");
+    EXPECT_EQ(s.ansicht().pfad, (f / "SUED.PLM").string());
+    EXPECT_EQ(z.ProjektDatei, (f / "SUED.PLM").string());
+    // A directory change shows the new path; the file follows with the name or OK.
+    s.verzeichnisSetzen("/");
+    EXPECT_EQ(s.ansicht().pfad, "/SUED.PLM");
+    s.paraSetzen(false);
+    EXPECT_EQ(z.ParaSpeichern, 0);
+}
+
+TEST(Speichu, AnEmptyProjectDirectoryBecomesTheProgramDirectory) {
+    Projekt f;
+    f.p.z.ProjPfad.clear();
+    SpeichuPresenter s(f.p, f.ms, ".PRN");
+    s.aktivieren();
+    EXPECT_EQ(f.p.z.ProjPfad, f.p.verzeichnis.string());
+    EXPECT_EQ(s.ansicht().verzeichnis, f.p.verzeichnis.string());
+    EXPECT_EQ(s.ansicht().endung, ".PRN");
+}
+
+TEST(Speichu, NamesThatCannotBeFileNamesAreRefused) {
+    Projekt f;
+    SpeichuPresenter s(f.p, f.ms);
+    s.aktivieren();
+    s.nameSetzen("");
+    EXPECT_FALSE(s.ok());
+    s.nameSetzen("A/B");
+    EXPECT_FALSE(s.ok());
+    EXPECT_EQ(f.ms.texte(), (std::vector<std::string>{"Immettere nomi del progetto!",
+                                                       "Il nome del progetto non è conforme alle regole DOS"}));
+    EXPECT_FALSE(s.tasteErlaubt(U'/'));
+    EXPECT_FALSE(s.tasteErlaubt(U'"'));
+    EXPECT_TRUE(s.tasteErlaubt(U'ü'));
+    EXPECT_EQ(f.ms.protokoll.back().art, test::ScriptedMessages::Eintrag::Piep);
+    s.nachSchliessen();  // not confirmed: nothing saved
+    EXPECT_TRUE(fs::is_empty(f.dir.path()));
+}
+
+TEST(Oeffnen, ListsTheProjectFilesOfTheDirectoryInAnyLetterCase) {
+    test::TempDir dir;
+    for (const char* n : {"B.PLM", "a.plm", "C.EPO", "D.PLM.BAK"}) std::ofstream(dir / n) << "x";
+    fs::create_directory(dir / "E.PLM");
+    EXPECT_EQ(DateienMitEndung(dir.path(), ".PLM"), (std::vector<std::string>{"B.PLM", "a.plm"}));
+    EXPECT_TRUE(DateienMitEndung(dir / "fehlt", ".PLM").empty());
+}
+
+TEST(Oeffnen, AProjectDirectoryThatCannotBeSelectedGives370AndTheProgramDirectory) {
+    Projekt f;
+    f.p.z.ProjPfad = (f / "fehlt").string();
+    OeffnenPresenter o(f.p, f.ms);
+    o.aktivieren();
+    EXPECT_EQ(f.ms.texte(), std::vector<std::string>{"Indicazioni di percorso errate in PERS.DAT o file KON!"});
+    EXPECT_EQ(o.ansicht().verzeichnis, f.p.verzeichnis.string());
+    EXPECT_EQ(o.ansicht().titel, "Apri file del progetto");
+}
+
+TEST(Oeffnen, NoFileChosenOrNotAProjectKeepsTheWindowOpen) {
+    Projekt f;
+    ASSERT_TRUE(io::writeText(f / "FREMD.PLM", "\"26.1.0\"\r\n\"X\",\"\",\"\",\"\",\"\",\"\",\"WORD\"\r\n"));
+    OeffnenPresenter o(f.p, f.ms);
+    o.aktivieren();
+    EXPECT_EQ(o.ansicht().dateien, std::vector<std::string>{"FREMD.PLM"});
+    EXPECT_EQ(o.oeffnen(std::nullopt), OeffnenPresenter::Ergebnis::Bleibt);
+    EXPECT_EQ(o.oeffnen("FREMD.PLM"), OeffnenPresenter::Ergebnis::Bleibt);
+    EXPECT_EQ(f.ms.texte(), (std::vector<std::string>{"Seleziona un file!", "Kein TARVIS-Projekt!"}));
+    EXPECT_EQ(f.p.z.ZentralenTyp, 0);  // the state stays reset
+}
+
+TEST(Oeffnen, ASavedProjectComesBackWithItsListAndCommands) {
+    Projekt f;
+    Zustand& z = f.p.z;
+    z.ProjektDatei = (f / "NORD.PLM").string();
+    Speichern(f.p, f.ms);
+    const std::vector<std::string> vorher = test::Gespeichert::von(z, z.Sachbearbeiter);
+
+    Programm neu = test::musterProgramm();
+    neu.z.PrgVersion = "26.1.0";
+    neu.z.VersionMax = "26.1";
+    neu.z.ProjPfad = f.dir.path().string();
+    neu.z.Sachbearbeiter = "Bianchi";
+    ScriptedMessages ms;
+    OeffnenPresenter o(neu, ms);
+    o.aktivieren();
+    ASSERT_EQ(o.oeffnen("NORD.PLM"), OeffnenPresenter::Ergebnis::Geladen);
+    EXPECT_EQ(neu.z.ProjektDatei, (f / "NORD.PLM").string());
+    EXPECT_EQ(neu.z.ProjektBefehleAktiv, 1);
+    EXPECT_EQ(neu.z.AltSachbearbeiter, "Rossi");
+    EXPECT_EQ(test::Gespeichert::von(neu.z, "Rossi"), vorher);
+}
+
+TEST(Oeffnen, AProjectStoppedWhileReadingClosesTheWindow) {
+    Projekt f;
+    // A record number outside the catalogue in the peripheral list, after
+    // the 36 lines of project variables and external loads.
+    auto gelesen = io::readText(TARVIS_SOURCE_DIR "/tests/golden/typ4.PLM");
+    ASSERT_TRUE(gelesen);
+    const std::string text = *gelesen;
+    std::size_t pos = 0;
+    for (int zeile = 0; zeile < 36 && pos != std::string::npos; ++zeile) pos = text.find("\r\n", pos) + 2;
+    ASSERT_NE(pos, std::string::npos);
+    ASSERT_TRUE(io::writeText(f / "KAPUTT.PLM", text.substr(0, pos) + "1\r\n999,1\r\n"));
+    OeffnenPresenter o(f.p, f.ms);
+    o.aktivieren();
+    EXPECT_EQ(o.oeffnen("KAPUTT.PLM"), OeffnenPresenter::Ergebnis::Geschlossen);
+    EXPECT_TRUE(f.ms.texte().back().starts_with("Errore N°"));
+}

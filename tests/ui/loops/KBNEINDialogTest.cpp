@@ -1,0 +1,117 @@
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "loops/KBNEINDialog.h"
+#include "shell/Texte.h"
+#include "support/ScriptedMessages.h"
+
+using namespace tarvis;
+using namespace tarvis::ui;
+
+namespace {
+
+Programm muster(int typ) {
+    Programm p;
+    p.verzeichnis = TARVIS_PROGRAM_DIR;
+    p.katalog = *Katalog::oeffnen(p.datei("TARVIS.ART"));
+    ProjektZuruecksetzen(p.z);
+    p.z.ZentralenTyp = static_cast<Integer>(typ);
+    ZentralenNameSetzen(p.z, typ);
+    return p;
+}
+
+// Clicks the cell of a record in a grid column.
+void klicken(ElementGrid* g, const ElementRaster& r, int satz, int spalte) {
+    QModelIndex i = g->model()->index(*r.zeileVon(satz), spalte);
+    g->scrollTo(i);
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(i).center());
+}
+
+}  // namespace
+
+class KBNEINDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aDigitInTheGridStartsTheQuantityOfTheSelectedLoop() {
+        Programm p = muster(4);
+        test::ScriptedMessages ms;
+        KBNEINPresenter pr(p, ms);
+        KBNEINDialog d(pr);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        ElementGrid* g = d.grid();
+        QCOMPARE(d.windowTitle(), QString::fromStdString(p.z.ZentralenName + "   " + Text(103)));
+        QCOMPARE(g->model()->headerData(6, Qt::Horizontal).toString(), QStringLiteral("TPX4"));
+
+        klicken(g, pr.raster(), 534, 4);
+        QCOMPARE(g->currentIndex().column(), 4);
+        QTest::keyClicks(g, QStringLiteral("1"));
+        auto* box = d.findChild<QLineEdit*>(QStringLiteral("txtAnz2"));
+        QCOMPARE(QApplication::focusWidget(), box);
+        QCOMPARE(box->text(), QStringLiteral("1"));
+        QTest::keyClicks(box, QStringLiteral("2x"));
+        QCOMPARE(p.z.KBNMenge2[534], 12);
+        QCOMPARE(g->model()->index(*pr.raster().zeileVon(534), 4).data().toString(), QStringLiteral("12"));
+        QCOMPARE(g->model()->index(*pr.raster().zeileVon(534), 7).data().toString(), QStringLiteral("12"));
+        QCOMPARE(d.findChild<QLabel*>(QStringLiteral("lblElemente2"))->text(), QStringLiteral("12"));
+        QCOMPARE(d.findChild<QLabel*>(QStringLiteral("lblTotal"))->text(), QStringLiteral("12"));
+        QCOMPARE(ms.protokoll.back().art, test::ScriptedMessages::Eintrag::Piep);  // the x
+
+        // Right moves to the third loop and back into the grid.
+        QTest::keyClick(box, Qt::Key_Right);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(g));
+        QCOMPARE(g->currentIndex().column(), 5);
+        // A click left of the quantities lands in the first loop column.
+        klicken(g, pr.raster(), 534, 1);
+        QCOMPARE(g->currentIndex().column(), 3);
+    }
+
+    void aHeadingTakesNothing() {
+        Programm p = muster(2);
+        test::ScriptedMessages ms;
+        KBNEINPresenter pr(p, ms);
+        KBNEINDialog d(pr);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        ElementGrid* g = d.grid();
+        QVERIFY(g->isColumnHidden(5));  // two loops only
+        klicken(g, pr.raster(), 533, 3);
+        QVERIFY(!d.findChild<QLineEdit*>(QStringLiteral("txtAnz1"))->isVisible());
+        QTest::keyClicks(g, QStringLiteral("7"));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(g));
+        for (int k = 1; k <= 4; ++k) QCOMPARE(p.z.KBNMenge(k)[533], 0);
+    }
+
+    void quickSearchAndALimitWhileTyping() {
+        Programm p = muster(3);
+        test::ScriptedMessages ms;
+        KBNEINPresenter pr(p, ms);
+        KBNEINDialog d(pr);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        ElementGrid* g = d.grid();
+        QTest::keyClicks(g, QStringLiteral("mel"));
+        QCOMPARE(g->currentIndex().row(), *pr.raster().zeileVon(546));
+        QCOMPARE(d.findChild<QLabel*>(QStringLiteral("lblSuche"))->text(), QStringLiteral("MEL"));
+        QTest::keyClick(g, Qt::Key_Backspace);
+        QCOMPARE(d.findChild<QLabel*>(QStringLiteral("lblSuche"))->text(), QStringLiteral("ME"));
+        QCOMPARE(g->currentIndex().row(), *pr.raster().zeileVon(546));
+
+        klicken(g, pr.raster(), 558, 3);
+        QCOMPARE(d.findChild<QLabel*>(QStringLiteral("lblSuche"))->text(), QString());
+        QTest::keyClicks(g, QStringLiteral("1"));
+        QTest::keyClicks(d.findChild<QLineEdit*>(QStringLiteral("txtAnz1")), QStringLiteral("28"));
+        QCOMPARE(ms.texte().back(), Text(153) + "127" + Text(154));
+        QCOMPARE(p.z.KBNMenge1[558], 128);
+        d.findChild<QPushButton*>(QStringLiteral("cmdWeiter"))->click();
+        QVERIFY(d.isVisible());
+        QCOMPARE(ms.texte().size(), std::size_t{2});
+    }
+};
+
+QTEST_MAIN(KBNEINDialogTest)
+#include "KBNEINDialogTest.moc"

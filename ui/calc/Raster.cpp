@@ -1,0 +1,41 @@
+#include "calc/Raster.h"
+
+#include <QHeaderView>
+
+#include "shell/QtText.h"
+
+namespace tarvis::ui {
+
+QTableWidget* rasterErstellen(QWidget* eltern, int spalten) {
+    auto* grid = new QTableWidget(0, spalten, eltern);
+    grid->setObjectName(QStringLiteral("Grid1"));
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->verticalHeader()->setVisible(false);
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 4);
+    grid->horizontalHeader()->setHighlightSections(false);
+    grid->setWordWrap(false);
+    return grid;
+}
+
+void rasterFuellen(QTableWidget* grid, const std::vector<std::string>& kopf,
+                   const std::vector<std::vector<std::string>>& zeilen, const std::vector<Qt::Alignment>& ausrichtung) {
+    auto richtung = [&](std::size_t spalte) {
+        return (spalte < ausrichtung.size() ? ausrichtung[spalte] : Qt::AlignLeft) | Qt::AlignVCenter;
+    };
+    grid->clearContents();
+    grid->setRowCount(static_cast<int>(zeilen.size()));
+    for (std::size_t s = 0; s < kopf.size(); ++s) {
+        auto* k = new QTableWidgetItem(qs(kopf[s]));
+        k->setTextAlignment(richtung(s));
+        grid->setHorizontalHeaderItem(static_cast<int>(s), k);
+    }
+    for (std::size_t r = 0; r < zeilen.size(); ++r)
+        for (std::size_t s = 0; s < zeilen[r].size(); ++s) {
+            auto* item = new QTableWidgetItem(qs(zeilen[r][s]));
+            item->setTextAlignment(richtung(s));
+            grid->setItem(static_cast<int>(r), static_cast<int>(s), item);
+        }
+}
+
+}  // namespace tarvis::ui
