@@ -14,9 +14,21 @@ namespace fs = std::filesystem;
 Result<std::string> readBytes(const fs::path& path) {
     std::error_code ec;
     if (!fs::is_regular_file(path, ec)) return fehlerDateiNichtGefunden();
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return fehlerZugriff();
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::streamoff size = in.tellg();
+    std::string data;
+    if (size > 0) {
+        data.resize(static_cast<std::size_t>(size));
+        in.seekg(0);
+        in.read(data.data(), size);
+        data.resize(static_cast<std::size_t>(in.gcount()));
+    } else {
+        // A file whose size is not known in advance (a pipe) is read to its end.
+        in.clear();
+        in.seekg(0);
+        data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
     if (in.bad()) return fehlerZugriff();
     return data;
 }

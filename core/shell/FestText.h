@@ -36,6 +36,10 @@ public:
 
 private:
     void assign(std::string_view s) {
+        if (s.size() == N && io::utf8Length(s) == N) {
+            s_.assign(s);  // already of its length, the common case of file fields
+            return;
+        }
         s_ = io::utf8Left(s, N);
         std::size_t len = io::utf8Length(s_);
         if (len < N) s_.append(N - len, ' ');

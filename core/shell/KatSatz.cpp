@@ -14,10 +14,10 @@ public:
     explicit Decoder(std::string_view b) : b_(b) {}
     unsigned char byte(std::size_t i) const { return i < b_.size() ? static_cast<unsigned char>(b_[i]) : 0; }
     std::string text(std::size_t off, std::size_t len) const {
-        std::string raw;
+        std::string raw(len, ' ');
         for (std::size_t i = 0; i < len; ++i) {
             char c = static_cast<char>(byte(off + i));
-            raw += c == '\0' ? ' ' : c;  // an unwritten field reads as blanks
+            if (c != '\0') raw[i] = c;  // an unwritten field reads as blanks
         }
         return io::cp1252ToUtf8(raw);
     }
