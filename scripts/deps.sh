@@ -3,7 +3,7 @@
 # when they are missing. Sourced by scripts/run and scripts/test.
 TARVIS_PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
   libgtest-dev nlohmann-json3-dev libcli11-dev
   fonts-liberation xvfb xauth poppler-utils
 )

@@ -2,6 +2,9 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QStandardPaths>
 
 #include "shell/Anwendung.h"
@@ -12,6 +15,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TARVIS"));
     QApplication::setApplicationVersion(QStringLiteral(TARVIS_VERSION_TEXT));
+
+    // The standard buttons and dialogs of Qt speak the program's language.
+    QTranslator qtTexte;
+    if (qtTexte.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexte);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("TARVIS"));

@@ -1,5 +1,6 @@
 #include "shell/HilfeFenster.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -12,8 +13,6 @@ namespace tarvis::ui {
 HilfeFenster::HilfeFenster(std::filesystem::path verzeichnis, QWidget* parent)
     : QDialog(parent), verzeichnis_(std::move(verzeichnis)), browser_(new QTextBrowser(this)) {
     setWindowTitle(QStringLiteral("TARVIS - Guida"));
-    // Help stays usable while a modal window that asked for it is open.
-    setWindowModality(Qt::ApplicationModal);
     resize(760, 620);
     browser_->setOpenLinks(true);
     browser_->setSearchPaths({QString::fromStdString(verzeichnis_.string())});
@@ -39,6 +38,9 @@ void HilfeFenster::zeigen(int kontext) {
     QString seite = QStringLiteral("%1.html").arg(kontext);
     if (!std::filesystem::exists(verzeichnis_ / seite.toStdString())) seite = QStringLiteral("index.html");
     browser_->setSource(QUrl(seite));
+    // Asked for from a modal window, help must be modal itself to be usable;
+    // asked for from the main window it stays beside it.
+    if (!isVisible()) setWindowModality(QApplication::activeModalWidget() ? Qt::ApplicationModal : Qt::NonModal);
     show();
     raise();
     activateWindow();
