@@ -155,7 +155,9 @@ bool ElementRaster::boxText(int k, std::string_view text) {
     const RasterZeile* z = gewaehlt();
     if (!z || z->art != RasterZeilenArt::Element) return false;
     schreiben_(z->satz, k, std::max(ZaehlWert(text), 0));
+    // The selection returns to the box's column, which ends a quick search.
     spalte_ = kErsteMengenSpalte + k;
+    suche_.clear();
     return true;
 }
 

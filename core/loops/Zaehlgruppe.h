@@ -33,6 +33,9 @@ public:
     // it goes through the change handling like a typed one.
     void setzen(int f, int wert) { zaehlText(f, std::to_string(wert)); }
     int wert(int f) const { return feld(f).b.lesen(); }
+    // The box shows a text of the program's choice (an empty box for 0);
+    // the variable is not touched.
+    void textZeigen(int f, std::string text) { feld(f).box.setzeText(std::move(text)); }
 
     ZaehlAnsicht zaehlAnsicht(int f) const;
     void zaehlText(int f, const std::string& text);

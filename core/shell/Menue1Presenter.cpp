@@ -148,6 +148,13 @@ bool Menue1Presenter::aktiv(Befehl b) const {
     if (b == Befehl::Bearb8)
         return p_.z.ZentralenTyp >= 2 && p_.z.ZentralenTyp <= 4 &&
                (p_.z.ProjektBefehleAktiv != 0 || p_.z.OLNMenueAktiv != 0);
+    // The loop entry items: a confirmed loop entry enables them before the
+    // project commands are; the standalone parts have no loop entry and no
+    // additional functions.
+    const bool autark = p_.z.ZentralenTyp == 7 || p_.z.ZentralenTyp == 8;
+    if (b == Befehl::Bearb4 || b == Befehl::Bearb5)
+        return !autark && (p_.z.ProjektBefehleAktiv != 0 || p_.z.KBNMenueAktiv != 0);
+    if (b == Befehl::Bearb7) return !autark;
     if (brauchtProjekt(b) && p_.z.ProjektBefehleAktiv == 0) return false;
     if (b == Befehl::Bearb9 && p_.z.ZentralenTyp != 1) return false;
     return true;

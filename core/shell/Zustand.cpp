@@ -127,6 +127,7 @@ void ProjektZuruecksetzen(Zustand& z) {
     // The main window's caption and the commands that need a project.
     z.Hauptfenstertitel = "TARVIS - Projekt1";
     z.ProjektBefehleAktiv = 0;
+    z.KBNMenueAktiv = 0;
 }
 
 void ZentralenNameSetzen(Zustand& z, int typ) {

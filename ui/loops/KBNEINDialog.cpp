@@ -55,10 +55,10 @@ KBNEINDialog::KBNEINDialog(KBNEINPresenter& presenter, QWidget* parent)
     editor->addWidget(lblMengen_, 1, 0);
     // The sums per loop, in the same columns.
     auto* summen = new QGridLayout(frmSummen_);
-    summen->addWidget(lblElSu_, 0, 0);
-    summen->addWidget(lblStromSu_, 1, 0);
-    summen->addWidget(lblSpeicher1_, 2, 0);
-    summen->addWidget(lblSpeicher2_, 3, 0);
+    summen->addWidget(lblElSu_, 1, 0);
+    summen->addWidget(lblStromSu_, 2, 0);
+    summen->addWidget(lblSpeicher1_, 3, 0);
+    summen->addWidget(lblSpeicher2_, 4, 0);
     for (std::size_t k = 0; k < 4; ++k) {
         const int spalte = static_cast<int>(k) + 1;
         tpxOben_[k] = neuesLabel(nummeriert("lblTPXtop", k).constData(), this);
@@ -76,10 +76,15 @@ KBNEINDialog::KBNEINDialog(KBNEINPresenter& presenter, QWidget* parent)
         rlm_[k] = zahlLabel(nummeriert("lblSpPl1", k).constData(), frmSummen_);
         ram_[k] = zahlLabel(nummeriert("lblSpPl2", k).constData(), frmSummen_);
         for (QLabel* l : {elemente_[k], strom_[k], rlm_[k], ram_[k]}) platzHalten(l);
-        summen->addWidget(elemente_[k], 0, spalte);
-        summen->addWidget(strom_[k], 1, spalte);
-        summen->addWidget(rlm_[k], 2, spalte);
-        summen->addWidget(ram_[k], 3, spalte);
+        // The loop heads repeat over the sums.
+        sumKopf_[k] = neuesLabel(nummeriert("lblSumTPX", k).constData(), frmSummen_);
+        sumKopf_[k]->setAlignment(Qt::AlignCenter);
+        platzHalten(sumKopf_[k]);
+        summen->addWidget(sumKopf_[k], 0, spalte);
+        summen->addWidget(elemente_[k], 1, spalte);
+        summen->addWidget(strom_[k], 2, spalte);
+        summen->addWidget(rlm_[k], 3, spalte);
+        summen->addWidget(ram_[k], 4, spalte);
     }
     auto* adressen = new QHBoxLayout;
     adressen->addWidget(lblAdrEin_);
@@ -88,8 +93,8 @@ KBNEINDialog::KBNEINDialog(KBNEINPresenter& presenter, QWidget* parent)
     adressen->addWidget(lblAdrAus_);
     adressen->addWidget(lblAdr2_);
     adressen->addStretch();
-    summen->addLayout(adressen, 4, 0, 1, 5);
-    summen->setColumnStretch(0, 1);
+    summen->addLayout(adressen, 5, 0, 1, 6);
+    summen->setColumnStretch(5, 1);
 
     auto* suche = new QVBoxLayout(frmSuche_);
     suche->addWidget(lblSchnellsuche2_);
@@ -161,6 +166,7 @@ void KBNEINDialog::aktualisieren() {
         boxen_[k]->aktualisieren();
         boxen_[k]->setVisible(a.boxSichtbar[k]);
         anzeigen(tpxOben_[k], a.tpxOben[k]);
+        anzeigen(sumKopf_[k], a.tpxOben[k]);
         anzeigen(elemente_[k], a.elemente[k]);
         anzeigen(strom_[k], a.strom[k]);
         anzeigen(rlm_[k], a.speicherRLM[k]);

@@ -30,7 +30,7 @@ private:
     KBNEINPresenter& presenter_;
     ElementGrid* grid_;
     std::array<Zaehlfeld*, 4> boxen_{};
-    std::array<QLabel*, 4> tpxOben_{}, elemente_{}, strom_{}, rlm_{}, ram_{};
+    std::array<QLabel*, 4> tpxOben_{}, sumKopf_{}, elemente_{}, strom_{}, rlm_{}, ram_{};
     QLabel *lblMengen_, *lblMjeTPX_, *lblSchnellsuche2_, *lblSuche_;
     QLabel *lblElSu_, *lblStromSu_, *lblSpeicher1_, *lblSpeicher2_;
     QLabel *lblAdrEin_, *lblAdr1_, *lblAdrAus_, *lblAdr2_;

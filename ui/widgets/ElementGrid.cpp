@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
 
 #include "shell/QtText.h"
 
@@ -89,16 +90,26 @@ void ElementGrid::neuAufbauen() {
     const ElementRaster* r = modell_->raster();
     if (!r) return;
     const QFontMetrics fm = fontMetrics();
+    const QFontMetrics kopfMetrik = horizontalHeader()->fontMetrics();
     const int ziffer = fm.horizontalAdvance(QLatin1Char('8'));
-    setColumnWidth(0, ziffer * 4 + 12);
-    setColumnWidth(1, fm.horizontalAdvance(QString(26, QLatin1Char('n'))));
-    setColumnWidth(2, fm.horizontalAdvance(QStringLiteral("4.999.999.999")) + 12);
-    for (int c = ElementRaster::kErsteMengenSpalte; c < r->spalten(); ++c) {
+    auto breite = [&](int c, int inhalt) {
         QString kopf = modell_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
-        setColumnWidth(c, std::max(ziffer * 5, fm.horizontalAdvance(kopf)) + 14);
+        setColumnWidth(c, std::max(inhalt, kopfMetrik.horizontalAdvance(kopf) + 8) + 12);
+    };
+    breite(0, ziffer * 4);
+    // The designation takes the room left over, but never less than 30 characters.
+    horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    horizontalHeader()->setMinimumSectionSize(ziffer * 2);
+    breite(2, fm.horizontalAdvance(QStringLiteral("4.999.999.999")));
+    for (int c = ElementRaster::kErsteMengenSpalte; c < r->spalten(); ++c) {
+        breite(c, ziffer * 5);
         // Quantity columns of loops the panel does not have stay out of sight.
         setColumnHidden(c, r->istMengenSpalte(c) && c - ElementRaster::kErsteMengenSpalte >= r->nutzbareSpalten());
     }
+    int gesamt = fm.averageCharWidth() * 30 + 12;
+    for (int c = 0; c < r->spalten(); ++c)
+        if (c != 1 && !isColumnHidden(c)) gesamt += columnWidth(c);
+    setMinimumWidth(gesamt + verticalScrollBar()->sizeHint().width() + 2 * frameWidth());
     auswahlZeigen();
 }
 

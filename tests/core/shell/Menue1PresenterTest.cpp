@@ -299,3 +299,26 @@ TEST_F(Menue1Test, OLNNetworkingIsOfferedForKVT2000OnceConfirmedOrWithAProject) 
     p.z.OLNMenueAktiv = 0;
     EXPECT_TRUE(aktiv());
 }
+
+TEST_F(Menue1Test, LoopEntryItemsFollowTheConfirmedLoopEntry) {
+    ASSERT_TRUE(starten());
+    presenter.setzeVerfuegbar({Befehl::Bearb4, Befehl::Bearb5, Befehl::Bearb7});
+    auto aktiv = [&](Befehl b) {
+        for (const auto& m : presenter.ansicht().menues)
+            for (const auto& e : m.eintraege)
+                if (e && e->befehl == b) return e->aktiv;
+        return false;
+    };
+    p.z.ZentralenTyp = 4;
+    EXPECT_FALSE(aktiv(Befehl::Bearb4));
+    EXPECT_FALSE(aktiv(Befehl::Bearb5));
+    EXPECT_TRUE(aktiv(Befehl::Bearb7));
+    p.z.KBNMenueAktiv = 1;  // the loop entry went forward
+    EXPECT_TRUE(aktiv(Befehl::Bearb4));
+    EXPECT_TRUE(aktiv(Befehl::Bearb5));
+    p.z.ZentralenTyp = 7;
+    EXPECT_FALSE(aktiv(Befehl::Bearb5));
+    EXPECT_FALSE(aktiv(Befehl::Bearb7));
+    ProjektZuruecksetzen(p.z);
+    EXPECT_EQ(p.z.KBNMenueAktiv, 0);
+}

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include "loops/DXA1000Presenter.h"
+#include "shell/Texte.h"
+#include "support/ScriptedMessages.h"
+
+using namespace tarvis;
+using test::ScriptedMessages;
+
+namespace {
+
+class DXA1000Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ProjektZuruecksetzen(p.z);
+        p.z.ZentralenTyp = 7;
+        p.z.Alarmart = "N";
+    }
+    void setzen(DXA1000Presenter::Feld f, const char* wert) { pr.felder().zaehlText(f, wert); }
+
+    Programm p;
+    ScriptedMessages ms;
+    DXA1000Presenter pr{p, ms};
+};
+
+}  // namespace
+
+TEST_F(DXA1000Test, NothingAtAllIsComplete) {
+    EXPECT_TRUE(pr.weiter());
+    EXPECT_EQ(p.z.StammdatenOK, 1);
+    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::DXAErg});
+}
+
+TEST_F(DXA1000Test, CurrentsAndStandbyTimeGoTogether) {
+    setzen(DXA1000Presenter::Ruhe12, "100");
+    EXPECT_FALSE(pr.weiter());
+    EXPECT_EQ(ms.texte(), std::vector<std::string>{Text(174)});
+    setzen(DXA1000Presenter::Ruhe12, "0");
+    setzen(DXA1000Presenter::Uezeit, "30");
+    EXPECT_FALSE(pr.weiter());
+    EXPECT_EQ(ms.texte().size(), 2u);
+    EXPECT_EQ(p.z.StammdatenOK, 0);
+    EXPECT_TRUE(ms.fenster().empty());
+}
+
+TEST_F(DXA1000Test, IntrusionAlarmBelowQuiescentIsAsked) {
+    setzen(DXA1000Presenter::Uezeit, "60");
+    setzen(DXA1000Presenter::Ruhe12, "60");
+    setzen(DXA1000Presenter::Alarm12, "50");
+    ms.antworten = {Antwort::Nein};
+    EXPECT_FALSE(pr.weiter());
+    EXPECT_EQ(ms.texte(), std::vector<std::string>{Text(161) + "\nrichtig?"});
+    ms.antworten = {Antwort::Ja};
+    EXPECT_TRUE(pr.weiter());
+    // A fire alarm is the excess current: not asked.
+    ms.protokoll.clear();
+    pr.alarmart(true);
+    EXPECT_EQ(p.z.Alarmart, "B");
+    EXPECT_EQ(pr.ansicht().lblAlarm.text, Text(447));
+    EXPECT_TRUE(pr.weiter());
+    EXPECT_EQ(ms.texte().size(), 0u);
+}
+
+TEST_F(DXA1000Test, AlarmWithoutQuiescentCurrentIsAsked) {
+    setzen(DXA1000Presenter::Uezeit, "4");
+    setzen(DXA1000Presenter::Alarm28, "300");
+    ms.antworten = {Antwort::Nein};
+    EXPECT_FALSE(pr.weiter());
+    EXPECT_EQ(ms.texte(), std::vector<std::string>{Text(473) + "\n" + Text(472)});
+    pr.alarmart(true);
+    ms.antworten = {Antwort::Ja};
+    EXPECT_TRUE(pr.weiter());
+    EXPECT_EQ(ms.texte().back(), Text(473));
+    EXPECT_EQ(p.z.DXAAlarm28, 300);
+}
+
+TEST_F(DXA1000Test, BoxesOfTheWindow) {
+    DXA1000Ansicht a = pr.ansicht();
+    EXPECT_TRUE(a.notruf.gewaehlt);
+    EXPECT_EQ(a.lblAlarm.text, Text(446));
+    EXPECT_EQ(a.titel, "DXA 1000 ");
+    EXPECT_FALSE(pr.felder().zaehlAnsicht(DXA1000Presenter::Ruhe24).mitBalken);
+    EXPECT_EQ(pr.felder().zaehlAnsicht(DXA1000Presenter::Ruhe24).maxLaenge, 4);
+    EXPECT_EQ(pr.felder().zaehlAnsicht(DXA1000Presenter::Uezeit).maximum, 99);
+    setzen(DXA1000Presenter::Ruhe35, "-5");
+    EXPECT_EQ(p.z.DXARuhe35, 0);
+    pr.hilfe();
+    EXPECT_EQ(ms.hilfeKontexte(), std::vector<int>{90});
+    p.z.KBNMenueAktiv = 1;
+    pr.zurueck();
+    EXPECT_EQ(p.z.KBNMenueAktiv, 0);
+}

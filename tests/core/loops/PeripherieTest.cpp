@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "loops/PERIPHPresenter.h"
+#include "loops/PeriStromPresenter.h"
+#include "Muster.h"
+#include "shell/Texte.h"
+
+using namespace tarvis;
+using test::ScriptedMessages;
+
+namespace {
+
+class PeripherieTest : public ::testing::Test {
+protected:
+    void SetUp() override { test::musterLaden(p); }
+
+    void panel(int typ) {
+        p.z.ZentralenTyp = static_cast<Integer>(typ);
+        ZentralenNameSetzen(p.z, typ);
+    }
+
+    // Types a quantity into the box of a record's row.
+    template <class P> void eingeben(P& pr, int satz, const std::string& menge) {
+        auto r = pr.raster().zeileVon(satz);
+        ASSERT_TRUE(r) << satz;
+        pr.zelleWaehlen(*r, 3);
+        ASSERT_EQ(pr.rasterTaste(static_cast<char32_t>(menge[0])), RasterTaste::Ziffer);
+        if (menge.size() > 1) pr.zaehlText(0, menge);
+    }
+
+    std::string ergebnis(int r12, int a12, int r28, int a28) const {
+        auto z = [](int t, const char* w) { return Text(t) + " " + w + " mA"; };
+        char b[4][16];
+        std::snprintf(b[0], 16, "%05d", r12);
+        std::snprintf(b[1], 16, "%05d", a12);
+        std::snprintf(b[2], 16, "%05d", r28);
+        std::snprintf(b[3], 16, "%05d", a28);
+        return z(496, b[0]) + "\n" + z(497, b[1]) + "\n" + z(498, b[2]) + "\n" + z(499, b[3]) + "\n     " + Text(280);
+    }
+
+    Programm p;
+    ScriptedMessages ms;
+};
+
+}  // namespace
+
+TEST_F(PeripherieTest, TransmissionDevicesPerPanel) {
+    for (int typ : {5, 6}) {
+        SCOPED_TRACE(typ);
+        panel(typ);
+        PERIPHPresenter pr(p, ms);
+        pr.aktivieren();
+        eingeben(pr, 354, "2");
+        ms.protokoll.clear();
+        EXPECT_FALSE(pr.ok());
+        EXPECT_EQ(ms.texte(), std::vector<std::string>{Text(390)});
+        EXPECT_EQ(p.z.AnzUE, 2);
+        eingeben(pr, 354, "1");
+        EXPECT_TRUE(pr.ok());
+    }
+    panel(3);
+    PERIPHPresenter pr(p, ms);
+    pr.aktivieren();
+    eingeben(pr, 354, "1");
+    eingeben(pr, 416, "1");
+    EXPECT_TRUE(pr.ok());
+    eingeben(pr, 430, "1");
+    EXPECT_FALSE(pr.ok());
+    EXPECT_EQ(p.z.AnzUE, 3);
+    EXPECT_EQ(pr.ansicht().lblSumme.text, "3");
+}
+
+TEST_F(PeripherieTest, QX400SupplyQuestion) {
+    panel(4);
+    p.z.PeriEingabe = "J";
+    PERIPHPresenter pr(p, ms);
+    pr.aktivieren();
+    EXPECT_TRUE(pr.ok());
+    EXPECT_TRUE(ms.protokoll.empty());  // no QX 400: nothing asked, nothing changed
+    EXPECT_EQ(p.z.PeriEingabe, "J");
+    eingeben(pr, 400, "1");
+    ms.antworten = {Antwort::Nein};
+    EXPECT_TRUE(pr.ok());
+    EXPECT_EQ(ms.texte(), std::vector<std::string>{Text(360)});
+    EXPECT_EQ(p.z.PeriEingabe, "N");
+    ms.antworten = {Antwort::Ja};
+    EXPECT_TRUE(pr.ok());
+    EXPECT_EQ(p.z.PeriEingabe, "J");
+}
+
+TEST_F(PeripherieTest, TheListIsTheProjectsPeripheralRange) {
+    panel(2);
+    p.z.Menge[321] = 7;
+    PERIPHPresenter pr(p, ms);
+    pr.aktivieren();
+    PERIPHAnsicht a = pr.ansicht();
+    EXPECT_EQ(a.titel, p.z.ZentralenName + " " + Text(117));
+    EXPECT_EQ(pr.raster().kopf()[3], Text(108));
+    const int r = *pr.raster().zeileVon(321);
+    EXPECT_EQ(pr.raster().zelle(r, 3), "7");
+    EXPECT_EQ(pr.raster().zelle(r, 2), p.katalog.satz(321).LIBEXBrand.trimmed());  // a fire panel
+    EXPECT_EQ(pr.raster().zeile(*pr.raster().zeileVon(320)).art, RasterZeilenArt::Ueberschrift);
+    EXPECT_FALSE(pr.raster().zeileVon(443));  // withdrawn
+    EXPECT_EQ(pr.zaehlAnsicht(0).maxLaenge, 4);
+    eingeben(pr, 321, "9999");
+    EXPECT_EQ(p.z.Menge[321], 9999);
+    eingeben(pr, 321, "0");
+    EXPECT_EQ(p.z.Menge[321], 0);
+    EXPECT_EQ(pr.raster().zelle(r, 3), "");
+}
+
+TEST_F(PeripherieTest, StandaloneCalculationWithNothingEntered) {
+    PeriStromDaten daten;
+    PeriStromPresenter pr(p, ms, daten);
+    pr.aktivieren();
+    ms.antworten = {Antwort::Nein};
+    EXPECT_TRUE(pr.ok());
+    EXPECT_EQ(ms.texte(), std::vector<std::string>{ergebnis(0, 0, 0, 0)});
+}
+
+TEST_F(PeripherieTest, StandaloneSumsWithSoundersCouplerAndDUV) {
+    PeriStromDaten daten;
+    PeriStromPresenter pr(p, ms, daten);
+    pr.aktivieren();
+    eingeben(pr, 366, "12");
+    PeriStromSummen s = pr.summen();
+    EXPECT_EQ(s.alarm28, 12 * 110);  // element 480 at 28 V
+    EXPECT_EQ(s.ruhe12 + s.alarm12 + s.ruhe28, 0);
+
+    eingeben(pr, 321, "3");  // 14 mA quiescent, 16 mA alarm at 12 V
+    pr.koppler(1);           // PQK 100: element 457 at 12 V
+    s = pr.summen();
+    EXPECT_EQ(s.ruhe12, 42 + 30);
+    EXPECT_EQ(s.alarm12, 48 + 120);
+    pr.koppler(4);  // PQB 100: 90 mA quiescent, 250 x 12 x 0.8 / 28 = 85.7 in the alarm case
+    p.z.AnzDUV = 2;
+    s = pr.summen();
+    EXPECT_EQ(s.ruhe28, 90 + 120);
+    EXPECT_EQ(s.alarm28, 1320 + 86 + 120);
+
+    // Yes corrects: the window stays with everything entered.
+    ms.antworten = {Antwort::Ja};
+    EXPECT_FALSE(pr.ok());
+    EXPECT_EQ(ms.texte().back(), ergebnis(42, 48, 210, 1526));
+    PeriStromPresenter wieder(p, ms, daten);
+    wieder.aktivieren();
+    EXPECT_EQ(wieder.raster().zelle(*wieder.raster().zeileVon(366), 3), "12");
+    EXPECT_TRUE(wieder.ansicht().koppler[4].gewaehlt);
+}
+
+TEST_F(PeripherieTest, StandaloneDeleteAndDUVBox) {
+    PeriStromDaten daten;
+    daten.PeriMenge[321] = 4;
+    daten.Koppler = 5;
+    PeriStromPresenter pr(p, ms, daten);
+    pr.aktivieren();
+    pr.duv().zaehlText(0, "-3");
+    EXPECT_EQ(p.z.AnzDUV, 0);
+    EXPECT_EQ(pr.duv().zaehlAnsicht(0).text, "0");
+    pr.duv().zaehlBalken(0, 12);
+    EXPECT_EQ(p.z.AnzDUV, 12);
+    ms.antworten = {Antwort::Nein};
+    pr.loeschen();
+    EXPECT_EQ(daten.PeriMenge[321], 4);
+    ms.antworten = {Antwort::Ja};
+    pr.loeschen();
+    EXPECT_EQ(ms.texte().back(), Text(149));
+    EXPECT_EQ(daten.PeriMenge[321], 0);
+    EXPECT_EQ(daten.Koppler, 0);
+    EXPECT_EQ(pr.ansicht().titel, Text(116));
+    pr.hilfe();
+    EXPECT_EQ(ms.hilfeKontexte(), std::vector<int>{100});
+}

@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include "loops/JUBLSpeisPresenter.h"
+#include "loops/PQKSpeisungPresenter.h"
+#include "loops/PQSPQBspPresenter.h"
+#include "loops/PQVSpeisungPresenter.h"
+#include "Muster.h"
+#include "shell/Texte.h"
+
+using namespace tarvis;
+using test::ScriptedMessages;
+
+namespace {
+
+class SpeisungTest : public ::testing::Test {
+protected:
+    void SetUp() override { test::musterLaden(p); }
+    Programm p;
+    ScriptedMessages ms;
+};
+
+}  // namespace
+
+TEST_F(SpeisungTest, PQKFeedsOtherThanTheModuleCountAreAsked) {
+    p.z.AnzPQK = 3;
+    PQKSpeisungPresenter pr(p, ms);
+    pr.aktivieren();
+    EXPECT_EQ(p.z.PQK12, 3);  // nothing entered yet: all at 12 V
+    EXPECT_EQ(pr.ansicht().lblSumme.text, Text(417) + " 3");
+    pr.felder().zaehlText(PQKSpeisungPresenter::PQK12, "2");
+    ms.antworten = {Antwort::Nein};
+    EXPECT_FALSE(pr.weiter());
+    ASSERT_EQ(ms.protokoll.size(), 1u);
+    EXPECT_EQ(ms.protokoll[0].text, Text(416) + "\n" + Text(418));
+    EXPECT_EQ(ms.protokoll[0].symbol, Symbol::Ausrufezeichen);
+    ms.antworten = {Antwort::Ja};
+    EXPECT_TRUE(pr.weiter());
+    pr.felder().zaehlText(PQKSpeisungPresenter::PQK28, "1");
+    EXPECT_TRUE(pr.weiter());
+    EXPECT_EQ(ms.protokoll.size(), 2u);
+    // Shown again, the feeds entered stay.
+    PQKSpeisungPresenter wieder(p, ms);
+    wieder.aktivieren();
+    EXPECT_EQ(p.z.PQK12, 2);
+    EXPECT_EQ(wieder.felder().zaehlAnsicht(PQKSpeisungPresenter::PQK28).text, "1");
+}
+
+TEST_F(SpeisungTest, PQVFeedStartsOnTheFirstOption) {
+    p.z.PQVspeis = 0;
+    p.z.AnzPQV = 2;
+    PQVSpeisungPresenter pr(p);
+    pr.aktivieren();
+    EXPECT_EQ(p.z.PQVspeis, 1);
+    EXPECT_TRUE(pr.ansicht().optionen[0].gewaehlt);
+    EXPECT_EQ(pr.ansicht().label1.text, Text(404) + " 2 PQV");
+    pr.waehlen(2);
+    EXPECT_EQ(p.z.PQVspeis, 3);
+    EXPECT_TRUE(pr.ansicht().optionen[2].gewaehlt);
+}
+
+TEST_F(SpeisungTest, PQSAndPQBFrames) {
+    p.z.Menge[529] = 2;
+    p.z.Menge[530] = 2;
+    p.z.AnzPQS = 4;
+    p.z.PQSspeis = 0;
+    p.z.AnzPQB = 0;
+    p.z.PQBspeis = 3;  // left from an earlier entry
+    PQSPQBspPresenter pr(p, ms);
+    pr.aktivieren();
+    auto a = pr.ansicht();
+    // Never confirmed: all four PQS are fed from the system.
+    EXPECT_EQ(p.z.PQSspeis, 4);
+    EXPECT_TRUE(a.pqs.alle.gewaehlt);
+    EXPECT_FALSE(a.pqs.boxAktiv);
+    // No PQB: its frame is disabled and nothing is fed.
+    EXPECT_FALSE(a.pqb.aktiv);
+    EXPECT_EQ(p.z.PQBspeis, 0);
+    // 4 PQS of 150 mA at 28 V.
+    EXPECT_EQ(a.pqs.info.text, "4 PQS " + Text(488) + " 600 " + Text(489) + " 28 V, " + Text(492) + " 1522 " + Text(493));
+
+    pr.pqs().nichtAlle();
+    EXPECT_EQ(p.z.PQSWahl, 2);
+    EXPECT_TRUE(pr.ansicht().pqs.boxAktiv);
+    pr.felder().zaehlText(pr.pqs().feld(), "9");  // more than there are
+    EXPECT_EQ(p.z.PQSspeis, 4);
+    EXPECT_EQ(pr.felder().zaehlAnsicht(pr.pqs().feld()).text, "4");
+    pr.felder().zaehlText(pr.pqs().feld(), "1");
+    EXPECT_TRUE(pr.weiter());
+    EXPECT_EQ(p.z.PQSBestaetigt + p.z.PQBBestaetigt, 2);
+
+    // Shown again: "not all, but 1".
+    PQSPQBspPresenter wieder(p, ms);
+    wieder.aktivieren();
+    EXPECT_TRUE(wieder.ansicht().pqs.nicht.gewaehlt);
+    EXPECT_EQ(p.z.PQSspeis, 1);
+    wieder.pqs().alle();
+    EXPECT_EQ(p.z.PQSspeis, 4);
+    EXPECT_EQ(p.z.PQSWahl, 1);
+}
+
+TEST_F(SpeisungTest, TwoPQSOf150mAGive300And761) {
+    p.z.Menge[529] = 2;
+    p.z.AnzPQS = 2;
+    PQSPQBspPresenter pr(p, ms);
+    EXPECT_EQ(pr.pqs().strom28(), 300);
+    EXPECT_EQ(pr.pqs().strom12(), 761);
+}
+
+TEST_F(SpeisungTest, DUVFrameWithAChangedModuleCount) {
+    p.z.Menge[600] = 3;
+    p.z.AnzDUV = 3;
+    p.z.DUVspeis = 2;
+    p.z.DUVWahl = 2;  // the loop entry found a count other than the feed
+    p.z.DUVBestaetigt = 1;
+    DUV100SpPresenter pr(p, ms);
+    pr.aktivieren();
+    auto a = pr.ansicht();
+    EXPECT_TRUE(a.duv.nicht.gewaehlt);
+    EXPECT_EQ(a.duv.nicht.text, Text(217));
+    EXPECT_EQ(p.z.DUVspeis, 2);
+    EXPECT_EQ(a.duv.info.text.substr(0, 6), "3 DUV ");
+    EXPECT_EQ(a.titel, Text(649));
+    EXPECT_TRUE(pr.weiter());
+}
+
+TEST_F(SpeisungTest, JUBLRefusesMoreThanTheProjectHas) {
+    p.z.Menge[453] = 1;
+    p.z.Menge[456] = 1;
+    JUBLSpeisPresenter pr(p, ms);
+    EXPECT_EQ(pr.ansicht().label1.text, "JUBL: 2");
+    pr.felder().zaehlText(0, "3");
+    EXPECT_FALSE(pr.ok());
+    EXPECT_EQ(ms.texte(), std::vector<std::string>{Text(122) + "?"});
+    pr.felder().zaehlText(0, "2");
+    EXPECT_TRUE(pr.ok());
+    EXPECT_EQ(p.z.AnzJUBL, 2);
+}
+
+TEST_F(SpeisungTest, CountBoxesTakeDigitsAndEmptyAZeroOnAKey) {
+    p.z.AnzPQK = 1;
+    PQKSpeisungPresenter pr(p, ms);
+    Zaehlgruppe& f = pr.felder();
+    EXPECT_FALSE(f.zaehlTaste(PQKSpeisungPresenter::PQK28, U'-'));
+    EXPECT_EQ(test::piepser(ms), 1);
+    EXPECT_EQ(f.zaehlAnsicht(PQKSpeisungPresenter::PQK28).text, "0");
+    f.zaehlTasteUnten(PQKSpeisungPresenter::PQK28);
+    EXPECT_EQ(f.zaehlAnsicht(PQKSpeisungPresenter::PQK28).text, "");
+    f.zaehlText(PQKSpeisungPresenter::PQK28, "-4");
+    EXPECT_EQ(p.z.PQK28, 0);
+    EXPECT_EQ(f.zaehlAnsicht(PQKSpeisungPresenter::PQK28).text, "0");
+    f.zaehlBalken(PQKSpeisungPresenter::PQK28, 7);
+    EXPECT_EQ(p.z.PQK28, 7);
+    EXPECT_EQ(f.zaehlAnsicht(PQKSpeisungPresenter::PQK28).maximum, 99);
+}

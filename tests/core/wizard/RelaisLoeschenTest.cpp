@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include "shell/Texte.h"
+#include "support/ScriptedMessages.h"
+#include "wizard/HY100Presenter.h"
+#include "wizard/PQSloeschenPresenter.h"
+
+using namespace tarvis;
+using test::ScriptedMessages;
+
+namespace {
+
+class RelaisTest : public ::testing::Test {
+protected:
+    void SetUp() override { ProjektZuruecksetzen(p.z); }
+    Programm p;
+    ScriptedMessages ms;
+};
+
+}  // namespace
+
+TEST_F(RelaisTest, TooManyContactsForTwoPQKIsAWarningThenTheCardCount) {
+    p.z.AnzPQK = 2;
+    p.z.AnzHY = 4;
+    HY100Presenter pr(p, ms);
+    EXPECT_EQ(pr.ansicht().lblPQK.text, "PQK: 2");
+    pr.felder().zaehlText(HY100Presenter::PQKnorm28, "5");
+    pr.felder().zaehlText(HY100Presenter::PQKinv12, "4");
+    ms.antworten = {Antwort::Nein};
+    EXPECT_FALSE(pr.weiter());
+    ASSERT_EQ(ms.protokoll.size(), 1u);
+    EXPECT_EQ(ms.protokoll[0].text, Text(391) + " 2 PQK! OK?");
+    EXPECT_EQ(ms.protokoll[0].symbol, Symbol::Ausrufezeichen);
+    // Yes goes on: 9 contacts are not twice the 4 cards.
+    ms.antworten = {Antwort::Ja, Antwort::Ja};
+    EXPECT_TRUE(pr.weiter());
+    EXPECT_EQ(ms.texte().back(), Text(300));
+}
+
+TEST_F(RelaisTest, ContactsMatchingTheCardsCloseWithoutAQuestion) {
+    p.z.AnzPQK = 1;
+    p.z.AnzPQV = 1;
+    p.z.AnzHY = 3;
+    HY100Presenter pr(p, ms);
+    pr.felder().zaehlText(HY100Presenter::PQKnorm28, "2");
+    pr.felder().zaehlText(HY100Presenter::PQKnorm12, "1");
+    pr.felder().zaehlText(HY100Presenter::PQVinv28, "3");
+    EXPECT_TRUE(pr.weiter());
+    EXPECT_TRUE(ms.protokoll.empty());
+    EXPECT_EQ(p.z.PQVinv28, 3);
+}
+
+TEST_F(RelaisTest, PQVBoxesTakeAnyKeyPQKBoxesDigitsOnly) {
+    HY100Presenter pr(p, ms);
+    EXPECT_FALSE(pr.felder().zaehlTaste(HY100Presenter::PQKinv28, U'a'));
+    EXPECT_TRUE(pr.felder().zaehlTaste(HY100Presenter::PQVinv28, U'a'));
+    pr.felder().zaehlText(HY100Presenter::PQVinv28, "a");
+    EXPECT_EQ(p.z.PQVinv28, 0);
+    EXPECT_EQ(pr.felder().zaehlAnsicht(HY100Presenter::PQVnorm12).maximum, 99);
+}
+
+TEST_F(RelaisTest, PQSSwitchingOutputsOnePerCoupler) {
+    p.z.ZentralenTyp = 4;
+    p.z.AnzPQS = 2;
+    PQSloeschenPresenter pr(p, ms);
+    pr.aktivieren();
+    EXPECT_EQ(pr.ansicht().titel, "Cancella e accendi per KBN con 2 PQS");
+    pr.felder().zaehlText(PQSloeschenPresenter::SchaltenNorm, "2");
+    pr.felder().zaehlText(PQSloeschenPresenter::SchaltenInv, "1");
+    EXPECT_FALSE(pr.weiter());
+    EXPECT_EQ(ms.texte(), std::vector<std::string>{Text(272)});
+    pr.felder().zaehlText(PQSloeschenPresenter::SchaltenNorm, "1");
+    EXPECT_TRUE(pr.weiter());
+}
+
+TEST_F(RelaisTest, VOGRelaysPerCouplerAndPanel) {
+    p.z.ZentralenTyp = 5;
+    p.z.AnzPQS = 20;
+    PQSloeschenPresenter pr(p, ms);
+    pr.felder().zaehlText(PQSloeschenPresenter::VOG, "17");
+    EXPECT_FALSE(pr.weiter());
+    EXPECT_EQ(ms.texte(), std::vector<std::string>{Text(273)});
+    pr.felder().zaehlText(PQSloeschenPresenter::VOG, "16");
+    EXPECT_TRUE(pr.weiter());
+    p.z.ZentralenTyp = 6;  // the TL 300 sets no limit of its own
+    p.z.AnzPQS = 40;
+    pr.felder().zaehlText(PQSloeschenPresenter::VOG, "40");
+    EXPECT_TRUE(pr.weiter());
+}
+
+TEST_F(RelaisTest, DKMDoublingOnlyOnAKVT2000BWithFewerThanThreeLoops) {
+    p.z.ZentralenTyp = 4;
+    p.z.AnzPQS = 1;
+    p.z.KBNWert(1, 534, 1) = 3;
+    p.z.KBNWert(1, 600, 2) = 1;
+    PQSloeschenPresenter pr(p, ms);
+    pr.aktivieren();
+    EXPECT_EQ(pr.belegteSchleifen(), 2);
+    PQSloeschenAnsicht a = pr.ansicht();
+    EXPECT_TRUE(a.doppeln.aktiv);
+    EXPECT_TRUE(a.doppeln.nein);
+    EXPECT_TRUE(a.loeschen.nein);
+    pr.doppeln(true);
+    pr.loeschen(true);
+    EXPECT_EQ(p.z.Doppeln, "J");
+    EXPECT_EQ(p.z.Loeschen, 1);
+    EXPECT_TRUE(pr.ansicht().loeschen.ja);
+    p.z.KBNWert(2, 534, 1) = 1;
+    EXPECT_FALSE(pr.ansicht().doppeln.aktiv);
+    p.z.KBNWert(2, 534, 1) = 0;
+    p.z.ZentralenTyp = 3;
+    EXPECT_FALSE(pr.ansicht().doppeln.aktiv);
+}
