@@ -86,7 +86,9 @@ ModusAnsicht ModusPresenter::ansicht() const {
     a.libexAktiv = libexAktiv_;
     for (int i = 1; i <= kAnzahlSprachen; ++i) a.sprachen[static_cast<std::size_t>(i)] = kSprachen[i];
     a.spracheAktiv = spracheAktiv_;
-    a.sprache = sprache_;
+    // Without a language chosen no option shows as selected, so that the
+    // refusal of OK (765) matches what the user sees.
+    a.sprache = p_.z.Sprache == 0 ? 0 : sprache_;
     return a;
 }
 

@@ -84,7 +84,7 @@ void ModusDialog::aktualisieren() {
     optionWaehlen(optSachnr_->group(), a.modus == 'S' ? optSachnr_ : a.modus == 'V' ? optLIBEX_ : nullptr);
     optLIBEX_->setEnabled(a.libexAktiv);
     for (std::size_t i = 1; i <= kAnzahlSprachen; ++i) sprachen_[i]->setEnabled(a.spracheAktiv[i]);
-    optionWaehlen(sprachen_[1]->group(), sprachen_[static_cast<std::size_t>(a.sprache)]);
+    optionWaehlen(sprachen_[1]->group(), a.sprache == 0 ? nullptr : sprachen_[static_cast<std::size_t>(a.sprache)]);
 }
 
 }  // namespace tarvis::ui

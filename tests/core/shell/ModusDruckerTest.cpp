@@ -77,7 +77,7 @@ TEST_F(ModusTest, OkWithPartNumbersAndNoLanguageGives765) {
     p.z.CodeModus = "S";
     p.z.Sprache = 0;
     m.aktivieren();
-    EXPECT_EQ(m.ansicht().sprache, 1);  // German shown, not chosen
+    EXPECT_EQ(m.ansicht().sprache, 0);  // no language shown as chosen
     EXPECT_EQ(p.z.Sprache, 0);
     EXPECT_FALSE(m.ok());
     EXPECT_EQ(ms.texte(), std::vector<std::string>{"Keine Sprache gewählt!"});
