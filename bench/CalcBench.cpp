@@ -3,12 +3,6 @@
 // as a whole process against the bare start `tarvis-cli --version`.
 //   tarvis_calc_bench [--cli PATH] [--program-dir DIR] [--runs N]
 //   tarvis_calc_bench --write FILE.PLM     only writes the project file
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -18,148 +12,17 @@
 #include <string>
 #include <vector>
 
+#include "GrossesProjekt.h"
+#include "Prozesszeit.h"
 #include "calc/Auswerten.h"
-#include "loops/DXAGehPruefung.h"
 #include "loops/KBNGrenzen.h"
 #include "shell/EStrom.h"
 #include "shell/Katalog.h"
 #include "shell/ProjektDatei.h"
 
-extern char** environ;
-
 namespace fs = std::filesystem;
 using namespace tarvis;
-using Uhr = std::chrono::steady_clock;
-
-namespace {
-
-// Answers the calculation's windows as the batch tool does, silently.
-class StilleMeldungen : public MessageService {
-public:
-    explicit StilleMeldungen(Zustand& z) : z_(z) {}
-    void meldung(Symbol, const std::string&, const std::string&) override { ++meldungen; }
-    Antwort frage(const std::string&, Schaltflaechen, Symbol, const std::string&, Antwort s) override { return s; }
-    std::optional<std::string> eingabe(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    bool oeffnen(Fenster f) override {
-        if (f == Fenster::JUBLSpeis) return true;
-        if (f != Fenster::DXAGeh) return false;
-        DXAGehVorschlagUebernehmen(z_);
-        return DXAGehWeiter(z_, *this);
-    }
-    void hilfe(int) override {}
-    void piepen() override {}
-    int meldungen = 0;
-
-private:
-    Zustand& z_;
-};
-
-// A KVT 2000 N with everything: four loops of 127 elements each (the loop
-// limit), one of every peripheral, all add-on functions the panel takes,
-// ten external loads per voltage.
-void grossesProjekt(Programm& p) {
-    Zustand& z = p.z;
-    ProjektZuruecksetzen(z);
-    z.Projektname = "BENCH";
-    z.Sachbearbeiter = "Bench";
-    z.ZentralenTyp = 3;
-    z.Sprache = 1;
-    z.CodeModus = "S";
-    z.AnzBE = 4; z.AnzBE2 = 2;
-    z.AnzDrucker = 1;
-    z.Schnitt1 = 2;
-    z.Tele = 1;
-    z.OLNJa = 1; z.OLN1a = 1; z.OLN2b = 1;  // 5 interfaces with networking
-    z.RAVI1 = 1;
-    z.YAwahl = 3; z.SDwahl = 3; z.AnzFBF = 1; z.Schlwahl = 2; z.Flaechwahl = 1; z.Loeschen = 1;
-    z.DIPwahl = 2; z.QUFwahl = 1; z.TIRwahl = 2; z.KOPwahl = 1;
-    z.MRVNnorm = 1; z.MRVNinv = 1; z.VRXnorm = 4; z.VRXinv = 2; z.KPLnorm = 4; z.KPLinv = 4;
-    z.TabloNorm = 4; z.TabloInv = 2; z.ZusStrom = 50; z.Vert20DA = 2; z.Verzwahl = 60; z.UeZeit = 72;
-    z.SchaltenNorm = 2; z.SchaltenInv = 1; z.VOGanz = 2;
-    z.PQKnorm28 = 2; z.PQKinv28 = 1; z.PQKnorm12 = 2; z.PQKinv12 = 1;
-    z.PQVnorm28 = 1; z.PQVinv28 = 1; z.PQVnorm12 = 1; z.PQVinv12 = 1;
-    z.AnzJUBL = 1;
-    for (std::size_t k = 0; k < 10; ++k) {
-        z.Ext12Name[k] = "Last 12V " + std::to_string(k);
-        z.Ext12Menge[k] = 2; z.Ext12RuheI[k] = 10; z.Ext12AlarmI[k] = 25;
-        z.Ext28Name[k] = "Last 28V " + std::to_string(k);
-        z.Ext28Menge[k] = 1; z.Ext28RuheI[k] = 15; z.Ext28AlarmI[k] = 40;
-    }
-    for (int i = 320; i <= 499; ++i)
-        if (p.katalog.satz(i).Bezeichnung.str().compare(0, 4, "    ") != 0) z.Menge[static_cast<std::size_t>(i)] = 1;
-
-    std::vector<int> elemente;
-    for (int i = 504; i <= 700; ++i) {
-        const KatSatz& s = p.katalog.satz(i);
-        if (s.Bezeichnung.str().compare(0, 4, "    ") != 0 && s.Kennung.str().compare(0, 1, "!") != 0) elemente.push_back(i);
-    }
-    // Each loop gets 127 elements of changing kinds, as long as the loop
-    // limits (current, memory) allow; an element that would break one is
-    // passed over for the next kind.
-    std::size_t naechstes = 0;
-    for (int k = 1; k <= 4; ++k) {
-        for (int n = 0; n < kMaxElementeJeLoop; ++n) {
-            for (std::size_t versuch = 0; versuch < elemente.size(); ++versuch) {
-                const int i = elemente[(naechstes++) % elemente.size()];
-                auto& q = z.KBNMenge(k)[static_cast<std::size_t>(i)];
-                q += 1;
-                if (!KBNGrenzmeldung(KBNSummenBilden(z, p.katalog), z.ZentralenTyp)) break;
-                q -= 1;
-            }
-        }
-    }
-    KBNWertFuellen(z);
-    for (int i = 504; i <= 700; ++i) {
-        const auto u = static_cast<std::size_t>(i);
-        z.Menge[u] = static_cast<Integer>(z.KBNMenge1[u] + z.KBNMenge2[u] + z.KBNMenge3[u] + z.KBNMenge4[u]);
-    }
-    auto m = [&](int i) { return z.Menge[static_cast<std::size_t>(i)]; };
-    z.AnzPQS = static_cast<Integer>(m(529) + m(530) + m(531));
-    z.PQSspeis = z.AnzPQS;
-    z.AnzPQB = static_cast<Integer>(m(527) + m(528));
-    z.PQBspeis = z.AnzPQB;
-    z.AnzDUV = static_cast<Integer>(m(600) + m(601));
-    z.DUVspeis = z.AnzDUV;
-    z.PQK12 = m(626);
-    z.AnzBETL = m(620);
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-struct Zeit {
-    double wand = -1;  // wall time, ms
-    double cpu = -1;   // user + system time of the process, ms
-};
-
-// One run of a program, output thrown away.
-Zeit prozess(const std::vector<std::string>& args, int& status) {
-    std::vector<char*> argv;
-    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t aktionen;
-    posix_spawn_file_actions_init(&aktionen);
-    posix_spawn_file_actions_addopen(&aktionen, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&aktionen, 2, "/dev/null", O_WRONLY, 0);
-    const auto t0 = Uhr::now();
-    pid_t pid = 0;
-    int rc = posix_spawn(&pid, argv[0], &aktionen, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&aktionen);
-    if (rc != 0) return {};
-    int w = 0;
-    rusage nutzung{};
-    wait4(pid, &w, 0, &nutzung);
-    const auto t1 = Uhr::now();
-    status = WIFEXITED(w) ? WEXITSTATUS(w) : -1;
-    auto ms = [](const timeval& t) { return static_cast<double>(t.tv_sec) * 1000 + static_cast<double>(t.tv_usec) / 1000; };
-    return {std::chrono::duration<double, std::milli>(t1 - t0).count(), ms(nutzung.ru_utime) + ms(nutzung.ru_stime)};
-}
-
-}  // namespace
+using namespace tarvis::bench;
 
 int main(int argc, char** argv) {
     fs::path selbst = fs::read_symlink("/proc/self/exe");

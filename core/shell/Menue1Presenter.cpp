@@ -128,6 +128,18 @@ bool Menue1Presenter::starten(const StartUmgebung& u) {
     return true;
 }
 
+void Menue1Presenter::aktivieren() {
+    Zustand& z = p_.z;
+    // Refreshing the title also refreshes the panel's display name, which the
+    // report and the printouts read (without flagging an error for the
+    // standalone parts).
+    if (z.ProjektGeladen == 1 || z.StammdatenOK == 1) {
+        Zustand kopie;
+        ZentralenNameSetzen(kopie, z.ZentralenTyp);
+        z.ZentralenName = kopie.ZentralenName;
+    }
+}
+
 std::string Menue1Presenter::titel() const {
     const Zustand& z = p_.z;
     if (z.ProjektGeladen == 1 || z.StammdatenOK == 1) {

@@ -75,6 +75,8 @@ public:
     // files missing or defective).
     bool starten(const StartUmgebung& u);
 
+    // What the window does when it becomes active again (title and panel name).
+    void aktivieren();
     Menue1Ansicht ansicht() const;
     std::string titel() const;
 

@@ -17,10 +17,16 @@ void ModusPresenter::aktivieren() {
     Zustand& z = p_.z;
     // From now on the project counts as calculated in the current mode.
     z.ProjCodeModus = z.CodeModus;
+    // The stored language is read before the mode is shown: choosing LIBEX
+    // chooses German.
+    const int s = z.Sprache;
     modusSetzen(z.CodeModus == "S" ? 'S' : 'V');
     // No language yet selects German without choosing it, so that OK can
     // still ask for one.
-    int s = z.Sprache;
+    if (s == 0 && z.Sprache == 0) {
+        sprache_ = 1;
+        return;
+    }
     spracheSetzen(s >= 1 && s <= kAnzahlSprachen ? s : 1);
 }
 
@@ -44,7 +50,7 @@ void ModusPresenter::modusKlick(char modus) {
         // LIBEX codes exist for the German version only.
         z.CodeModus = "V";
         for (int i = 2; i <= kAnzahlSprachen; ++i) spracheAktiv_[static_cast<std::size_t>(i)] = false;
-        spracheSetzen(1);
+        spracheKlick(1);  // German is chosen, not only shown
     }
 }
 

@@ -33,8 +33,8 @@ SpeichuAnsicht SpeichuPresenter::ansicht() const {
     a.lblVerzeichnis = Text(48);
     a.endung = endung_;
     a.rahmenPara = "PARA-Datei speichern";
-    a.paraJa = "Ja";
-    a.paraNein = "Nein";
+    a.paraJa = Text(134);
+    a.paraNein = Text(135);
     a.ok = "OK";
     a.abbrechen = Text(50);
     a.name = name_;

@@ -44,7 +44,7 @@ void ArtikellisteDialog::aufbauen(const char* name, const std::string& titel, co
     knoepfe->addStretch();
     knoepfe->addWidget(ok);
     layout->addLayout(knoepfe);
-    resize(rasterBreite(grid_, breiten) + 30, 520);
+    resize(rasterBreite(grid_) + 30, 520);
 }
 
 }  // namespace tarvis::ui

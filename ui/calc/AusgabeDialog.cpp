@@ -33,7 +33,7 @@ AusgabeDialog::AusgabeDialog(AusgabePresenter& presenter, QWidget* parent) : QDi
     layout->addLayout(knoepfe);
 
     fuellen();
-    resize(rasterBreite(grid_, a.breiten) + 40, 480);
+    resize(rasterBreite(grid_) + 40, 480);
 }
 
 void AusgabeDialog::fuellen() {

@@ -59,8 +59,12 @@ DXAErgDialog::DXAErgDialog(const DXAErgAnsicht& a, QWidget* parent) : QDialog(pa
                              {{label(this, "lblDXA", a.lblDXA), label(this, "lblDXAZahl", a.lblDXAZahl, true)},
                               {label(this, "lblZOLW", a.lblZOLW), label(this, "lblZOLWZahl", a.lblZOLWZahl, true)},
                               {label(this, "lblBatt", a.lblBatt), label(this, "lblBattZahl", a.lblBattZahl, true)}}));
-    layout->addWidget(label(this, "lblParallel1", a.lblParallel1));
-    layout->addWidget(label(this, "lblParallel2", a.lblParallel2));
+    // The notes on parallel units only take room when there are any.
+    for (auto [name, text] : {std::pair{"lblParallel1", &a.lblParallel1}, std::pair{"lblParallel2", &a.lblParallel2}}) {
+        QLabel* l = label(this, name, *text);
+        l->setVisible(!text->empty());
+        layout->addWidget(l);
+    }
 
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));

@@ -38,18 +38,59 @@ QString pdfVorschlag(const Zustand& z, const QPrinter& d) {
     return verzeichnis + qs(z.Projektname) + QStringLiteral(".pdf");
 }
 
-// Draws one line: each text at its column; a text whose column the line has
-// already passed follows after one blank.
-void zeileZeichnen(QPainter& p, const QFontMetricsF& fm, qreal zeichen, qreal y, const DruckZeile& zeile) {
+// A text that runs past the right edge of the sheet, split into pieces that
+// fit from its starting point: at the last blank that fits, else hard.
+QStringList teilen(const QString& text, const QFontMetricsF& fm, qreal breite) {
+    QStringList teile;
+    QString rest = text;
+    while (fm.horizontalAdvance(rest) > breite) {
+        qsizetype n = 1;
+        while (n < rest.size() && fm.horizontalAdvance(rest.left(n + 1)) <= breite) ++n;
+        const qsizetype blank = rest.left(n + 1).lastIndexOf(QLatin1Char(' '));
+        if (blank > 0) n = blank;
+        teile << rest.left(n);
+        rest = rest.mid(n).trimmed();
+    }
+    teile << rest;
+    return teile;
+}
+
+// One printed line: its texts at their columns; a text whose column the
+// line has already passed follows after one blank.
+struct Druckzeile {
+    struct Stueck {
+        QPointF pos;  // x, and the line (0, 1, ...) below the first
+        QString text;
+    };
+    std::vector<Stueck> stuecke;
+    int zeilen = 1;
+};
+
+// The last text of a line goes on below where it would run past the right
+// edge (the report's long notes), so that nothing of it is lost; the texts
+// before it keep their columns.
+Druckzeile setzen(const DruckZeile& zeile, const QFontMetricsF& fm, qreal zeichen, qreal seitenbreite) {
+    Druckzeile d;
     qreal x = 0;
-    for (const DruckText& t : zeile) {
+    std::size_t letzter = zeile.size();
+    while (letzter > 0 && zeile[letzter - 1].text.empty()) --letzter;
+    for (std::size_t i = 0; i < zeile.size(); ++i) {
+        const DruckText& t = zeile[i];
         if (t.text.empty()) continue;
         const qreal spalte = (t.spalte > 1 ? t.spalte - 1 : 0) * zeichen;
         const qreal start = x > spalte + 0.01 ? x + zeichen : spalte;
         const QString text = qs(t.text);
-        p.drawText(QPointF(start, y + fm.ascent()), text);
+        if (i + 1 == letzter && start + fm.horizontalAdvance(text) > seitenbreite && start + 8 * zeichen < seitenbreite) {
+            const QStringList teile = teilen(text, fm, seitenbreite - start);
+            for (qsizetype k = 0; k < teile.size(); ++k)
+                d.stuecke.push_back({QPointF(start, static_cast<qreal>(k)), teile[k]});
+            d.zeilen = static_cast<int>(teile.size());
+            break;
+        }
+        d.stuecke.push_back({QPointF(start, 0), text});
         x = start + fm.horizontalAdvance(text);
     }
+    return d;
 }
 
 }  // namespace
@@ -79,11 +120,18 @@ bool DruckauftragDrucken(QPrinter& drucker, const Druckauftrag& auftrag) {
     const qreal zeichen = fm.averageCharWidth();
     const qreal zeilenhoehe = fm.lineSpacing();
     const qreal seitenhoehe = drucker.height();
+    const qreal seitenbreite = drucker.width();
 
-    // A page of the job that holds nothing (a page break at its very end)
-    // gives no empty sheet.
+    // A page at the end of the job that holds no text (a page break at the
+    // end of the report) gives no empty sheet.
+    auto ohneText = [](const DruckSeite& seite) {
+        for (const DruckZeile& z : seite.zeilen)
+            for (const DruckText& t : z)
+                if (t.text.find_first_not_of(' ') != std::string::npos) return false;
+        return true;
+    };
     std::size_t seiten = auftrag.seiten.size();
-    while (seiten > 1 && auftrag.seiten[seiten - 1].zeilen.empty()) --seiten;
+    while (seiten > 1 && ohneText(auftrag.seiten[seiten - 1])) --seiten;
 
     bool ok = true;
     for (std::size_t s = 0; s < seiten && ok; ++s) {
@@ -91,12 +139,14 @@ bool DruckauftragDrucken(QPrinter& drucker, const Druckauftrag& auftrag) {
         qreal y = 0;
         for (const DruckZeile& zeile : auftrag.seiten[s].zeilen) {
             if (!ok) break;
-            if (y > 0 && y + zeilenhoehe > seitenhoehe) {
+            const Druckzeile d = setzen(zeile, fm, zeichen, seitenbreite);
+            if (y > 0 && y + d.zeilen * zeilenhoehe > seitenhoehe) {
                 ok = drucker.newPage();
                 y = 0;
             }
-            zeileZeichnen(p, fm, zeichen, y, zeile);
-            y += zeilenhoehe;
+            for (const auto& stueck : d.stuecke)
+                p.drawText(QPointF(stueck.pos.x(), y + stueck.pos.y() * zeilenhoehe + fm.ascent()), stueck.text);
+            y += d.zeilen * zeilenhoehe;
         }
     }
     return p.end() && ok;

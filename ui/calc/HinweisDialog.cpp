@@ -56,6 +56,7 @@ HinweisDialog::HinweisDialog(HinweisPresenter& presenter, QWidget* parent) : QDi
     int breite = laengsteZeile_ + 60;
     if (QScreen* s = QGuiApplication::primaryScreen()) breite = std::min(breite, s->availableGeometry().width() - 40);
     resize(std::max(breite, 640), 560);
+    spalteAnpassen();
 }
 
 void HinweisDialog::resizeEvent(QResizeEvent* e) {

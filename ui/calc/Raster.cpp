@@ -1,6 +1,8 @@
 #include "calc/Raster.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
+#include <algorithm>
 
 #include "shell/QtText.h"
 
@@ -14,8 +16,22 @@ QTableWidget* rasterErstellen(QWidget* eltern, int spalten) {
     grid->verticalHeader()->setVisible(false);
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 4);
     grid->horizontalHeader()->setHighlightSections(false);
+    grid->horizontalHeader()->setStretchLastSection(true);
     grid->setWordWrap(false);
     return grid;
+}
+
+void rasterSpaltenbreite(QTableWidget* grid, int spalte, int einheiten) {
+    int breite = einheiten * grid->fontMetrics().averageCharWidth() / 75;
+    if (QTableWidgetItem* kopf = grid->horizontalHeaderItem(spalte))
+        breite = std::max(breite, grid->horizontalHeader()->fontMetrics().horizontalAdvance(kopf->text()) + 12);
+    grid->setColumnWidth(spalte, breite);
+}
+
+int rasterBreite(QTableWidget* grid) {
+    int summe = 0;
+    for (int c = 0; c < grid->columnCount(); ++c) summe += grid->columnWidth(c);
+    return summe + 2 * grid->frameWidth() + grid->verticalScrollBar()->sizeHint().width() + 4;
 }
 
 void rasterFuellen(QTableWidget* grid, const std::vector<std::string>& kopf,

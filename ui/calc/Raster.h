@@ -1,6 +1,7 @@
 #pragma once
 #include <QTableWidget>
 #include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -16,17 +17,14 @@ void rasterFuellen(QTableWidget* grid, const std::vector<std::string>& kopf,
 
 // Column widths in the proportion of the window's layout units (twips):
 // 75 units to a character of the grid's font, so that the designation
-// column holds its 30 characters.
+// column holds its 30 characters; a column is never narrower than its
+// header text.
+void rasterSpaltenbreite(QTableWidget* grid, int spalte, int einheiten);
 template <std::size_t N> void rasterSpaltenbreiten(QTableWidget* grid, const std::array<int, N>& breiten) {
-    const int zeichen = grid->fontMetrics().averageCharWidth();
-    for (std::size_t i = 0; i < N; ++i) grid->setColumnWidth(static_cast<int>(i), breiten[i] * zeichen / 75);
+    for (std::size_t i = 0; i < N; ++i) rasterSpaltenbreite(grid, static_cast<int>(i), breiten[i]);
 }
 
-template <std::size_t N> int rasterBreite(QTableWidget* grid, const std::array<int, N>& breiten) {
-    int summe = 0;
-    const int zeichen = grid->fontMetrics().averageCharWidth();
-    for (int b : breiten) summe += b * zeichen / 75;
-    return summe + 2 * grid->frameWidth() + 24;  // room for the scroll bar
-}
+// The width the grid needs for its columns and a scroll bar.
+int rasterBreite(QTableWidget* grid);
 
 }  // namespace tarvis::ui

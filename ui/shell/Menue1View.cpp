@@ -133,6 +133,7 @@ void Menue1View::aufbauen() {
 }
 
 void Menue1View::aktualisieren() {
+    presenter_.aktivieren();
     Menue1Ansicht a = presenter_.ansicht();
     setWindowTitle(qs(a.titel));
     for (const auto& gruppe : a.menues)

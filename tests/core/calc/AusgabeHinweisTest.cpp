@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "CalcHilfe.h"
 #include "calc/AusgabePresenter.h"
 #include "calc/Bericht.h"
@@ -82,6 +84,7 @@ TEST(Hinweis, ACalculatedProjectShowsItsReportFromTheFirstLine) {
     p.z.Projektname = "Nord";
     test::schleife(p.z, 1, 534, 10);
     ASSERT_EQ(test::rechnen(p), AuswertenHalt::Keiner);
+    p.z.ZentralenName = "Nessun sistema attuale!";
     ScriptedMessages ms;
     int gedruckt = 0;
     HinweisPresenter h(p, ms, [&] { ++gedruckt; });
@@ -92,6 +95,11 @@ TEST(Hinweis, ACalculatedProjectShowsItsReportFromTheFirstLine) {
     ASSERT_FALSE(v.zeilen.empty());
     EXPECT_EQ(v.zeilen[0], "Indicazioni di calcolo al progetto:  Nord");
     EXPECT_EQ(static_cast<int>(v.zeilen.size()), p.z.HinweisAnz - 1);
+    // The panel's display name, although no title refresh has set it yet.
+    EXPECT_NE(std::find(v.zeilen.begin(), v.zeilen.end(),
+                        "Alimentazione universale DXA 1000/PSM 300 KBN a KVT 2000 Incendio:"),
+              v.zeilen.end());
+    EXPECT_EQ(p.z.TypFehler, 0);
     h.drucken();
     EXPECT_EQ(gedruckt, 1);
     EXPECT_TRUE(h.ok());

@@ -1,0 +1,33 @@
+#pragma once
+#include <optional>
+#include <string>
+
+#include "shell/MessageService.h"
+#include "shell/Programm.h"
+
+namespace tarvis::bench {
+
+// Answers the calculation's windows as the batch tool does, silently.
+class StilleMeldungen : public MessageService {
+public:
+    explicit StilleMeldungen(Zustand& z) : z_(z) {}
+    void meldung(Symbol, const std::string&, const std::string&) override { ++meldungen; }
+    Antwort frage(const std::string&, Schaltflaechen, Symbol, const std::string&, Antwort s) override { return s; }
+    std::optional<std::string> eingabe(const std::string&, const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    bool oeffnen(Fenster f) override;
+    void hilfe(int) override {}
+    void piepen() override {}
+    int meldungen = 0;
+
+private:
+    Zustand& z_;
+};
+
+// A KVT 2000 N with everything: four loops of 127 elements each (the loop
+// limit), one of every peripheral, all add-on functions the panel takes,
+// ten external loads per voltage. The catalogue of `p` must be read.
+void grossesProjekt(Programm& p);
+
+}  // namespace tarvis::bench

@@ -1,0 +1,503 @@
+// The broken files of tests/korpus (and a few made here that are too large to
+// keep or cannot be kept in a repository), each read the way the program
+// reads it: which message the user gets, and that nothing else is lost. The
+// file itself stays as it was, the settings and the catalogue stay, a project
+// opened before comes back whole from its file, and what the program holds
+// after a refusal can be saved and opened again.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <functional>
+#include <map>
+
+#include "core/shell/ProjektDateiHilfen.h"
+#include "io/TextFile.h"
+#include "shell/Einstellungen.h"
+#include "shell/Menue1Presenter.h"
+#include "shell/Texte.h"
+#include "shell/Verknuepfen.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
+
+using namespace tarvis;
+using test::ScriptedMessages;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path korpus(const std::string& datei) { return fs::path(TARVIS_SOURCE_DIR) / "tests" / "korpus" / datei; }
+
+std::string inhalt(const fs::path& f) {
+    auto b = io::readBytes(f);
+    return b ? *b : std::string("<missing>");
+}
+
+// The message boxes shown, in order (questions, windows and help aside).
+std::vector<std::string> meldungen(const ScriptedMessages& ms) {
+    std::vector<std::string> m;
+    for (const auto& e : ms.protokoll)
+        if (e.art == ScriptedMessages::Eintrag::Meldung) m.push_back(e.text);
+    return m;
+}
+
+std::string fehler(int nummer, const std::string& beschreibung) {
+    return Text(394) + " " + std::to_string(nummer) + "\n" + beschreibung;
+}
+
+const std::string kEndeDerDatei = fehler(62, "Input past end of file");
+const std::string kUeberlauf = fehler(6, "Overflow");
+const std::string kIndex = fehler(9, "Subscript out of range");
+
+// Every file and folder below a directory with its bytes.
+std::map<std::string, std::string> abbild(const fs::path& dir) {
+    std::map<std::string, std::string> a;
+    for (const auto& e : fs::recursive_directory_iterator(dir))
+        a[fs::relative(e.path(), dir).string()] = e.is_regular_file() ? inhalt(e.path()) : "<dir>";
+    return a;
+}
+
+// What a project file leaves alone: the settings of the clerk and the workstation.
+std::vector<std::string> einstellungen(const Zustand& z) {
+    return {z.Sachbearbeiter, z.ProjPfad, z.DruckSchrift, std::to_string(z.DruckGroesse), std::to_string(z.WEKAbfrage),
+            std::to_string(z.EPOPeri), std::to_string(z.EPONetz), z.KonfigVersion, std::to_string(z.Arbeitsplatz),
+            z.KonfigDatei, z.PrgVersion, z.VersionMin, z.VersionMax};
+}
+
+std::vector<float> stroeme(const EStromTabelle& t) {
+    std::vector<float> v;
+    for (const auto* spalte : {&t.EStrom1, &t.EStrom2, &t.EStrom3, &t.EStrom4, &t.EStrom5})
+        v.insert(v.end(), spalte->begin(), spalte->end());
+    return v;
+}
+
+// A program started in a copy of the built program directory with the
+// settings of tests/korpus/einstellungen/PERS.DAT (clerk Bianchi, font
+// DejaVu Sans Mono 10, Italian).
+class Korpus : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::copy(TARVIS_PROGRAM_DIR, dir.path(), fs::copy_options::recursive);
+        fs::copy_file(korpus("einstellungen/PERS.DAT"), dir / "PERS.DAT");
+        umgebung.programmVerzeichnis = dir.path();
+        umgebung.heute = umgebung.buildDatum = {2026, 12, 6};
+    }
+
+    bool starten() { return presenter.starten(umgebung); }
+    fs::path projekte() const { return dir / "PROJEKTE"; }
+
+    test::TempDir dir;
+    Programm p;
+    ScriptedMessages start;
+    Menue1Presenter presenter{p, start};
+    StartUmgebung umgebung;
+};
+
+// ---------------------------------------------------------------- project files
+
+struct Fall {
+    std::string datei;  // in tests/korpus/projekt, or made by `machen`
+    LadeErgebnis ergebnis;
+    std::vector<std::string> meldungen;
+    std::vector<Fenster> fenster = {};
+    std::function<void(const Zustand&)> pruefen = {};
+    std::function<void(const fs::path&)> machen = {};
+};
+
+const std::string kVilla = Text(64) + " KVT 1000 Intrusione 16 MG\n" + Text(62);
+const std::string kVillaText = Text(53) + "\nZugang über Hof\nSchlüssel beim Hausmeister\n";
+
+std::string typ1() { return inhalt(fs::path(TARVIS_SOURCE_DIR) / "tests/golden/typ1.PLM"); }
+
+void schreiben(const fs::path& f, const std::string& bytes) { ASSERT_TRUE(io::writeBytes(f, bytes)); }
+
+std::vector<Fall> faelle() {
+    const std::string schleife127 = Text(153) + "127" + Text(154);
+    return {
+        {"leer.PLM", LadeErgebnis::NichtLesbar, {Text(86)}},
+        {"nullbytes.PLM", LadeErgebnis::Lesefehler, {kEndeDerDatei}},
+        {"nur-version.PLM", LadeErgebnis::Lesefehler, {kEndeDerDatei}},
+        // What was read before the end stays; the panel type was not reached.
+        {"abgeschnitten.PLM", LadeErgebnis::Lesefehler, {kEndeDerDatei}, {},
+         [](const Zustand& z) {
+             EXPECT_EQ(z.Angebotsnummer, "A-2026-17");
+             EXPECT_EQ(z.Bemerkung1, "Zugang über Hof");
+             EXPECT_EQ(z.Ext12Ruhe, 300.0f);
+             EXPECT_EQ(z.ZentralenTyp, 0);
+         }},
+        // A last loop tuple cut short is left out, the project opens.
+        {"letztes-tupel-halb.PLM", LadeErgebnis::Geladen, {kVilla, kVillaText}, {},
+         [](const Zustand& z) {
+             EXPECT_EQ(z.KBNWert(1, 561, 1), 5);
+             EXPECT_EQ(z.KBNWert(1, 586, 1), 0);
+         }},
+        {"falsche-marke.PLM", LadeErgebnis::KeinProjekt, {"Kein TARVIS-Projekt!"}, {},
+         [](const Zustand& z) { EXPECT_EQ(z.Angebotsnummer, ""); }},
+        {"muell.PLM", LadeErgebnis::KeinProjekt, {"Kein TARVIS-Projekt!"}},
+        {"ueberlauf-integer.PLM", LadeErgebnis::Lesefehler, {kUeberlauf}, {},
+         [](const Zustand& z) {
+             EXPECT_EQ(z.Bemerkung1, "Zugang über Hof");
+             EXPECT_EQ(z.YAwahl, 1);  // as the reset left it
+         }},
+        {"ueberlauf-single.PLM", LadeErgebnis::Lesefehler, {kUeberlauf}},
+        {"ueberlauf-long.PLM", LadeErgebnis::Lesefehler, {kUeberlauf}},
+        // The pairs before the record number 701 are kept.
+        {"satznummer.PLM", LadeErgebnis::Lesefehler, {kIndex}, {},
+         [](const Zustand& z) {
+             EXPECT_EQ(z.Menge[321], 4);
+             EXPECT_EQ(z.Menge[355], 1);
+         }},
+        {"anzahl-zu-gross.PLM", LadeErgebnis::Lesefehler, {kIndex}},
+        {"tupel-ausserhalb.PLM", LadeErgebnis::Lesefehler, {kIndex}},
+        {"unplausibel.PLM", LadeErgebnis::Geladen, {Text(640) + "\n" + Text(641), schleife127, kVilla, kVillaText}, {},
+         [](const Zustand& z) { EXPECT_EQ(z.KBNWert(1, 561, 1), 200); }},
+        {"version-neu.PLM", LadeErgebnis::Geladen,
+         {"Projekt version-neu.PLM " + Text(58) + "\n" + Text(59), kVilla, kVillaText}},
+        {"kvt1000-glt.PLM", LadeErgebnis::Abgelehnt, {Text(168)}, {},
+         [](const Zustand& z) { EXPECT_EQ(z.TypFehler, 1); }},
+        // A project without a language asks for it in the code-mode window;
+        // the language held before (that of the project before) stays.
+        {"ohne-sprache.PLM", LadeErgebnis::Geladen, {kVilla, kVillaText}, {Fenster::Modus},
+         [](const Zustand& z) { EXPECT_EQ(z.Sprache, 1); }},
+
+        // Made here: a file the size of a disk image's worth of tuples, a
+        // 16 MB field, a folder and a file that is not there.
+        {"riesig-tupel.PLM", LadeErgebnis::Geladen, {schleife127, kVilla, kVillaText}, {},
+         [](const Zustand& z) { EXPECT_EQ(z.KBNMenge2[534], 100000); },
+         [](const fs::path& f) {
+             std::string t = typ1();
+             for (int i = 0; i < 100000; ++i) t += "1,2,534,1\r\n";
+             schreiben(f, t);
+         }},
+        {"riesige-version.PLM", LadeErgebnis::Lesefehler,
+         {"Projekt riesige-version.PLM " + Text(58) + "\n" + Text(59), kEndeDerDatei}, {}, {},
+         [](const fs::path& f) { schreiben(f, "\"" + std::string(16'000'000, '9') + "\"\r\n"); }},
+        {"riesige-zahl.PLM", LadeErgebnis::Lesefehler, {kEndeDerDatei}, {}, {},
+         [](const fs::path& f) { schreiben(f, "\"26.1.0\"\r\n" + std::string(16'000'000, '9') + "\r\n"); }},
+        {"ordner.PLM", LadeErgebnis::NichtLesbar, {Text(86)}, {}, {},
+         [](const fs::path& f) { fs::create_directory(f); }},
+        {"fehlt.PLM", LadeErgebnis::NichtLesbar, {Text(86)}, {}, {}, [](const fs::path&) {}},
+    };
+}
+
+class KorpusProjekt : public Korpus, public ::testing::WithParamInterface<Fall> {};
+
+std::string fallName(const ::testing::TestParamInfo<Fall>& info) {
+    std::string n;
+    for (char c : info.param.datei) n += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return n;
+}
+
+}  // namespace
+
+TEST_P(KorpusProjekt, OpenShowsItsMessageAndLosesNothingElse) {
+    const Fall& fall = GetParam();
+    ASSERT_TRUE(starten());
+    // The project the user had open before: a KVT 2000 fire.
+    const fs::path vorher = projekte() / "VORHER.PLM";
+    fs::copy_file(fs::path(TARVIS_SOURCE_DIR) / "tests/golden/typ2.PLM", vorher);
+    ScriptedMessages ms0;
+    ASSERT_EQ(ProjektOeffnen(p, ms0, vorher), LadeErgebnis::Geladen);
+    const auto projektVorher = test::Gespeichert::von(p.z, p.z.Sachbearbeiter);
+    const auto einstellungenVorher = einstellungen(p.z);
+    const std::string katalogVorher = p.katalog.zuBytes();
+    const auto stroemeVorher = stroeme(p.estrom);
+
+    const fs::path datei = projekte() / fall.datei;
+    if (fall.machen) fall.machen(datei);
+    else fs::copy_file(korpus("projekt/" + fall.datei), datei);
+    const auto verzeichnisVorher = abbild(dir.path());
+
+    ScriptedMessages ms;
+    EXPECT_EQ(ProjektOeffnen(p, ms, datei), fall.ergebnis);
+    EXPECT_EQ(meldungen(ms), fall.meldungen);
+    EXPECT_EQ(ms.fenster(), fall.fenster);
+    if (fall.pruefen) fall.pruefen(p.z);
+
+    // Opening writes nothing: the file, the project before and the settings
+    // files are as they were.
+    EXPECT_TRUE(abbild(dir.path()) == verzeichnisVorher);
+    // The settings, the catalogue and the element table stay.
+    EXPECT_EQ(einstellungen(p.z), einstellungenVorher);
+    EXPECT_EQ(p.katalog.zuBytes(), katalogVorher);
+    EXPECT_EQ(stroeme(p.estrom), stroemeVorher);
+    // A file that did not open leaves no project to save or print over it.
+    if (fall.ergebnis != LadeErgebnis::Geladen && fall.ergebnis != LadeErgebnis::Abgelehnt) {
+        EXPECT_EQ(p.z.ProjektGeladen, 0);
+        EXPECT_EQ(p.z.ProjektBefehleAktiv, 0);
+    }
+    // What the program holds now is a project it can save and open again.
+    Programm q;
+    q.katalog = p.katalog;
+    q.z.VersionMax = p.z.VersionMax;
+    ScriptedMessages stumm;
+    EXPECT_EQ(ProjektTextOeffnen(q, stumm, projekte() / "NEU.PLM", ProjektText(p.z)), LadeErgebnis::Geladen);
+    // And the project before comes back whole.
+    ASSERT_EQ(ProjektOeffnen(p, stumm, vorher), LadeErgebnis::Geladen);
+    EXPECT_EQ(test::Gespeichert::von(p.z, einstellungenVorher[0]), projektVorher);
+}
+
+INSTANTIATE_TEST_SUITE_P(Korpus, KorpusProjekt, ::testing::ValuesIn(faelle()), fallName);
+
+// ------------------------------------------------------ catalogue files at start-up
+
+TEST_F(Korpus, ACatalogueThatIsMissingOrNoFileEndsTheProgramWithMessage45) {
+    for (bool ordner : {false, true}) {
+        SCOPED_TRACE(ordner ? "folder" : "missing");
+        test::TempDir d;
+        fs::copy(TARVIS_PROGRAM_DIR, d.path(), fs::copy_options::recursive);
+        fs::remove(d / "TARVIS.ART");
+        if (ordner) fs::create_directory(d / "TARVIS.ART");
+        Programm q;
+        ScriptedMessages ms;
+        Menue1Presenter m(q, ms);
+        umgebung.programmVerzeichnis = d.path();
+        const auto vorher = abbild(d.path());
+        EXPECT_FALSE(m.starten(umgebung));
+        ASSERT_EQ(ms.protokoll.size(), 1u);
+        EXPECT_EQ(ms.protokoll[0].symbol, Symbol::Kritisch);
+        EXPECT_EQ(ms.protokoll[0].text, Text(45) + "\n" + Text(91));
+        EXPECT_TRUE(abbild(d.path()) == vorher);
+    }
+}
+
+// A catalogue shorter than its 700 records opens: the records it lacks read
+// blank, like the records past the end of any random-access file.
+TEST_F(Korpus, AShortOddOrEmptyCatalogueStartsWithItsMissingRecordsBlank) {
+    for (auto [datei, saetze] : {std::pair{"leer.ART", 0}, std::pair{"kurz.ART", 1}, std::pair{"ungerade.ART", 4}}) {
+        SCOPED_TRACE(datei);
+        fs::copy_file(korpus(std::string("katalog/") + datei), dir / "TARVIS.ART", fs::copy_options::overwrite_existing);
+        const auto vorher = abbild(dir.path());
+        Programm q;
+        ScriptedMessages ms;
+        Menue1Presenter m(q, ms);
+        EXPECT_TRUE(m.starten(umgebung));
+        EXPECT_TRUE(meldungen(ms).empty());
+        EXPECT_EQ(q.katalog.anzahl(), saetze);
+        EXPECT_EQ(q.katalog.satz(700).Bezeichnung, "");
+        if (saetze == 4) {
+            EXPECT_EQ(q.katalog.satz(3).Bezeichnung, "1.) Zentralen");
+            // The part record at the end is read as far as it goes.
+            EXPECT_EQ(q.katalog.satz(4).Bezeichnung, "Artikelkatalog deutsch");
+        }
+        EXPECT_TRUE(abbild(dir.path()) == vorher);
+    }
+}
+
+// ---------------------------------------------------- element current table
+
+TEST_F(Korpus, AnElementTableWithoutItsHeaderOrWithAnOverflowEndsTheProgramWithMessage51) {
+    for (const char* datei : std::initializer_list<const char*>{"leer.DAT", "halber-kopf.DAT", "ueberlauf.DAT", nullptr}) {
+        SCOPED_TRACE(datei ? datei : "missing");
+        fs::remove(dir / "ESTROMK.DAT");
+        if (datei) fs::copy_file(korpus(std::string("estrom/") + datei), dir / "ESTROMK.DAT");
+        const auto vorher = abbild(dir.path());
+        Programm q;
+        ScriptedMessages ms;
+        Menue1Presenter m(q, ms);
+        EXPECT_FALSE(m.starten(umgebung));
+        EXPECT_EQ(meldungen(ms), std::vector<std::string>{Text(51) + "\n" + Text(91)});
+        EXPECT_TRUE(abbild(dir.path()) == vorher);
+    }
+}
+
+TEST_F(Korpus, AnElementTableWithBadEntriesStartsWithTheEntriesItCouldRead) {
+    // Element -> its quiescent current at 12 V, for the elements with a value.
+    const std::vector<std::pair<const char*, std::map<int, float>>> faelle = {
+        {"nur-kopf.DAT", {}},
+        {"abgeschnitten.DAT", {{450, 0.0f}}},  // 451 cut short, left out
+        {"fremde-nummern.DAT", {{457, 30.0f}}},
+        {"muell.DAT", {}},
+    };
+    for (const auto& [datei, erwartet] : faelle) {
+        SCOPED_TRACE(datei);
+        fs::copy_file(korpus(std::string("estrom/") + datei), dir / "ESTROMK.DAT", fs::copy_options::overwrite_existing);
+        Programm q;
+        ScriptedMessages ms;
+        Menue1Presenter m(q, ms);
+        EXPECT_TRUE(m.starten(umgebung));
+        EXPECT_TRUE(meldungen(ms).empty());
+        std::map<int, float> gelesen;
+        for (int n = 450; n <= 500; ++n) {
+            auto i = static_cast<std::size_t>(n - 450);
+            if (q.estrom.EStrom1[i] != 0 || q.estrom.EStrom3[i] != 0 || q.estrom.EStrom5[i] != 0)
+                gelesen[n] = q.estrom.EStrom1[i];
+        }
+        if (std::string(datei) == "abgeschnitten.DAT") {
+            EXPECT_EQ(q.estrom.EStrom5[0], 180.0f);
+            EXPECT_EQ(q.estrom.EStrom5[1], 0.0f);
+        }
+        EXPECT_EQ(gelesen, erwartet);
+    }
+}
+
+// ------------------------------------------------------------------- settings
+
+TEST(KorpusEinstellungen, ASettingsFileIsReadUpToItsFirstBadLineAndTheOtherValuesStay) {
+    auto vorbelegt = [] {
+        Zustand z;
+        z.Sachbearbeiter = "Rossi";
+        z.ProjPfad = "/home/rossi";
+        z.CodeModus = "V";
+        z.WEKAbfrage = 0;
+        z.ParaSpeichern = 0;
+        z.KonfigVersion = "25.2.0";
+        z.DruckSchrift = "Courier NEW";
+        z.DruckGroesse = 12;
+        z.EPOPeri = 1;
+        z.EPONetz = 1;
+        z.Sprache = 1;
+        return z;
+    };
+    auto werte = [](const Zustand& z) {
+        return std::vector<std::string>{z.Sachbearbeiter, z.ProjPfad, z.CodeModus.str(), std::to_string(z.WEKAbfrage),
+                                        std::to_string(z.ParaSpeichern), z.KonfigVersion, z.DruckSchrift,
+                                        std::to_string(z.DruckGroesse), std::to_string(z.EPOPeri),
+                                        std::to_string(z.EPONetz), std::to_string(z.Sprache)};
+    };
+    const auto alt = werte(vorbelegt());
+    const std::vector<std::string> neu = {"Bianchi", "/srv/tarvis/PROJEKTE", "S", "1", "1", "26.1.0", "DejaVu Sans Mono",
+                                          "10", "0", "0", "3"};
+    auto gemischt = [&](std::size_t gelesen) {
+        std::vector<std::string> w(neu.begin(), neu.begin() + static_cast<long>(gelesen));
+        w.insert(w.end(), alt.begin() + static_cast<long>(gelesen), alt.end());
+        return w;
+    };
+    for (auto [datei, gelesen] : {std::pair{"PERS.DAT", 11u}, std::pair{"PERS-leer.DAT", 0u},
+                                  std::pair{"PERS-abgeschnitten.DAT", 4u}, std::pair{"PERS-ueberlauf.DAT", 3u}}) {
+        SCOPED_TRACE(datei);
+        Zustand z = vorbelegt();
+        const std::string bytes = inhalt(korpus(std::string("einstellungen/") + datei));
+        EXPECT_TRUE(KonfigDateiLesen(korpus(std::string("einstellungen/") + datei), z));
+        EXPECT_EQ(werte(z), gemischt(gelesen));
+        EXPECT_EQ(inhalt(korpus(std::string("einstellungen/") + datei)), bytes);
+    }
+    // Garbage gives garbage texts and numbers without digits read as 0; the
+    // start-up below shows what the program makes of it.
+    Zustand z = vorbelegt();
+    EXPECT_TRUE(KonfigDateiLesen(korpus("einstellungen/PERS-muell.DAT"), z));
+    EXPECT_EQ(z.DruckGroesse, 0);
+}
+
+TEST_F(Korpus, BrokenSettingsFilesStartTheProgramSilentlyOnTheValuesRead) {
+    // PERS.DAT cut after its fourth line: the font and language of the start stay.
+    fs::copy_file(korpus("einstellungen/PERS-abgeschnitten.DAT"), dir / "PERS.DAT", fs::copy_options::overwrite_existing);
+    for (const char* rechner : {"RECHNER-leer.DAT", "RECHNER-3.DAT", "RECHNER-300.DAT", "RECHNER-text.DAT"}) {
+        SCOPED_TRACE(rechner);
+        fs::copy_file(korpus(std::string("einstellungen/") + rechner), dir / "RECHNER.DAT",
+                      fs::copy_options::overwrite_existing);
+        const auto vorher = abbild(dir.path());
+        Programm q;
+        ScriptedMessages ms;
+        Menue1Presenter m(q, ms);
+        ASSERT_TRUE(m.starten(umgebung));
+        // No message and no clerk selection; the settings read carry no
+        // version, so the what's-new page opens as after another version.
+        EXPECT_TRUE(meldungen(ms).empty());
+        EXPECT_TRUE(ms.fenster().empty());
+        EXPECT_EQ(ms.hilfeKontexte(), std::vector<int>{3});
+        EXPECT_EQ(q.z.Arbeitsplatz, 1);     // a single-user workstation
+        EXPECT_EQ(q.z.Sachbearbeiter, "Bianchi");
+        EXPECT_EQ(q.z.WEKAbfrage, 1);
+        EXPECT_EQ(q.z.DruckSchrift, "Courier NEW");
+        EXPECT_EQ(q.z.DruckGroesse, 12);
+        EXPECT_TRUE(abbild(dir.path()) == vorher);
+    }
+}
+
+TEST_F(Korpus, GarbageSettingsStartTheProgramInACodeModeItKnows) {
+    fs::copy_file(korpus("einstellungen/PERS-muell.DAT"), dir / "PERS.DAT", fs::copy_options::overwrite_existing);
+    ASSERT_TRUE(starten());
+    EXPECT_TRUE(meldungen(start).empty());
+    EXPECT_TRUE(p.z.CodeModus == "S" || p.z.CodeModus == "V");
+    EXPECT_EQ(p.z.Arbeitsplatz, 1);
+}
+
+TEST_F(Korpus, AClerksConfigurationCutShortKeepsWhatTheWorkstationSettingsSaid) {
+    ASSERT_TRUE(RechnerSchreiben(dir / "RECHNER.DAT", 2));
+    fs::copy_file(korpus("einstellungen/NAME-abgeschnitten.KON"), dir / "VERDI.KON");
+    const auto vorher = abbild(dir.path());
+    umgebung.sachbearbeiterArgument = "verdi";
+    ASSERT_TRUE(starten());
+    EXPECT_TRUE(start.protokoll.empty());
+    EXPECT_EQ(p.z.Arbeitsplatz, 2);
+    // Read from VERDI.KON up to its third line ...
+    EXPECT_EQ(p.z.Sachbearbeiter, "Verdi");
+    EXPECT_EQ(p.z.ProjPfad, "/srv/verdi");
+    // ... the rest from PERS.DAT.
+    EXPECT_EQ(p.z.CodeModus, "S");
+    EXPECT_EQ(p.z.DruckSchrift, "DejaVu Sans Mono");
+    EXPECT_EQ(p.z.DruckGroesse, 10);
+    EXPECT_EQ(p.z.Sprache, 3);
+    EXPECT_TRUE(abbild(dir.path()) == vorher);
+}
+
+// ---------------------------------------------------------- hand-over files
+
+namespace {
+
+struct Uebergabefall {
+    const char* datei;
+    std::vector<std::string> meldungen;
+    bool unlesbar = false;  // cannot be read (rather than read and found wanting)
+};
+
+std::vector<Uebergabefall> uebergabefaelle() {
+    auto ohne = [](const std::string& n) {
+        return std::vector<std::string>{"In Datei " + n + " ist keine gültige KVT 2000 Brand enthalten!",
+                                        "In Datei " + n + " ist keine OLN-Vernetzung enthalten!"};
+    };
+    return {
+        {"leer.EPO", ohne("leer.EPO")},
+        {"nur-kennzeichen.EPO", ohne("nur-kennzeichen.EPO")},
+        {"muell.EPO", ohne("muell.EPO")},
+        {"ohne-oln.EPO", {"In Datei ohne-oln.EPO ist keine OLN-Vernetzung enthalten!"}},
+        {"abgeschnitten.EPO", {kEndeDerDatei}, true},
+        {"ueberlauf.EPO", {kUeberlauf}, true},
+        {"zu-viele.EPO", {"In Datei zu-viele.EPO sind mehr als 100 Einträge enthalten!"}, true},
+    };
+}
+
+}  // namespace
+
+TEST_F(Korpus, ABrokenHandOverFileIsRefusedAndTheLinkGoesOnWithAnother) {
+    ASSERT_TRUE(starten());
+    ScriptedMessages ms0;
+    ASSERT_EQ(ProjektOeffnen(p, ms0, fs::path(TARVIS_SOURCE_DIR) / "tests/golden/typ4.PLM"), LadeErgebnis::Geladen);
+    const auto projekt = test::Gespeichert::von(p.z, p.z.Sachbearbeiter);
+    for (const char* name : {"NORD.EPO", "SUED.EPO"}) fs::copy_file(korpus(std::string("uebergabe/") + name), projekte() / name);
+    for (const auto& fall : uebergabefaelle()) fs::copy_file(korpus(std::string("uebergabe/") + fall.datei), projekte() / fall.datei);
+    const auto vorher = abbild(dir.path());
+
+    for (const auto& fall : uebergabefaelle()) {
+        SCOPED_TRACE(fall.datei);
+        // As the first file: refused, the user chooses again.
+        {
+            ScriptedMessages ms;
+            Verknuepfung v(p, ms);
+            v.aktivieren();
+            EXPECT_EQ(v.oeffnen(projekte() / fall.datei), Verknuepfung::Ergebnis::Ungueltig);
+            EXPECT_EQ(meldungen(ms), fall.meldungen);
+            EXPECT_EQ(v.ansicht().lblD1, std::string(fall.datei) + " = ungültig!");
+            EXPECT_EQ(v.ansicht().dateiNr, 1);
+            EXPECT_EQ(v.oeffnen(projekte() / "NORD.EPO"), Verknuepfung::Ergebnis::Gelesen);
+        }
+        // As the second file after a good first one: a file that cannot be
+        // read is refused and the first one stays read for another second.
+        if (fall.unlesbar) {
+            ScriptedMessages ms;
+            Verknuepfung v(p, ms);
+            v.aktivieren();
+            ASSERT_EQ(v.oeffnen(projekte() / "NORD.EPO"), Verknuepfung::Ergebnis::Gelesen);
+            EXPECT_EQ(v.oeffnen(projekte() / fall.datei), Verknuepfung::Ergebnis::Ungueltig);
+            EXPECT_EQ(meldungen(ms), fall.meldungen);
+            EXPECT_EQ(v.ansicht().lblD1, "NORD.EPO");
+            EXPECT_EQ(v.ansicht().lblD2, std::string(fall.datei) + " = ungültig!");
+            EXPECT_EQ(v.oeffnen(projekte() / "SUED.EPO"), Verknuepfung::Ergebnis::Gueltig);
+            EXPECT_TRUE(v.ansicht().speichernAktiv);
+        }
+    }
+    // The link reads the files only and leaves the open project alone.
+    EXPECT_TRUE(abbild(dir.path()) == vorher);
+    EXPECT_EQ(test::Gespeichert::von(p.z, p.z.Sachbearbeiter), projekt);
+}

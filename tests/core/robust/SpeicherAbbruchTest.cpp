@@ -1,0 +1,248 @@
+// Killing the program during a save never leaves a broken or missing project
+// file. A save runs in a child process that is killed (SIGKILL, nothing to
+// clean up) at each of its system calls in turn, before and after each one;
+// every time the project file is the complete old project or the complete new
+// one, and opens. Where the system does not let a process be traced, the
+// same is checked with kills at random moments.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <random>
+#include <regex>
+#include <sys/ptrace.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "core/calc/CalcHilfe.h"
+#include "core/shell/ProjektDateiHilfen.h"
+#include "io/Cp1252.h"
+#include "io/TextFile.h"
+#include "shell/SpeichernAblauf.h"
+
+using namespace tarvis;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+enum class Ausgang { Fertig, Getoetet, Fehler, KeinTrace };
+
+void* wert(long v) { return reinterpret_cast<void*>(static_cast<std::intptr_t>(v)); }
+
+// Runs `aktion` in a child process that is traced and killed at its halt-th
+// system-call stop counted from the start of `aktion` (the entry and the exit
+// of a call are one stop each). Fertig when the child got through first.
+Ausgang unterbrochen(const std::function<bool()>& aktion, int halt) {
+    std::fflush(nullptr);
+    const pid_t kind = fork();
+    if (kind < 0) return Ausgang::Fehler;
+    if (kind == 0) {
+        if (ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0) _exit(3);
+        raise(SIGSTOP);
+        _exit(aktion() ? 0 : 1);
+    }
+    int status = 0;
+    if (waitpid(kind, &status, 0) < 0) return Ausgang::Fehler;
+    if (WIFEXITED(status)) return WEXITSTATUS(status) == 3 ? Ausgang::KeinTrace : Ausgang::Fehler;
+    ptrace(PTRACE_SETOPTIONS, kind, nullptr, wert(PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL));
+    int stopps = 0;
+    long signal = 0;  // the initial SIGSTOP is swallowed
+    for (;;) {
+        if (ptrace(PTRACE_SYSCALL, kind, nullptr, wert(signal)) != 0) break;
+        signal = 0;
+        if (waitpid(kind, &status, 0) < 0) break;
+        if (WIFEXITED(status)) return WEXITSTATUS(status) == 0 ? Ausgang::Fertig : Ausgang::Fehler;
+        if (WIFSIGNALED(status)) return Ausgang::Fehler;
+        if (WSTOPSIG(status) != (SIGTRAP | 0x80)) {
+            signal = WSTOPSIG(status);  // a signal of the child's own is handed on
+            continue;
+        }
+        if (stopps++ == halt) {
+            kill(kind, SIGKILL);
+            waitpid(kind, &status, 0);
+            return Ausgang::Getoetet;
+        }
+    }
+    kill(kind, SIGKILL);
+    waitpid(kind, &status, 0);
+    return Ausgang::Fehler;
+}
+
+std::string inhalt(const fs::path& f) {
+    auto b = io::readBytes(f);
+    return b ? *b : std::string("<missing>");
+}
+
+fs::path golden(const std::string& name) { return fs::path(TARVIS_SOURCE_DIR) / "tests" / "golden" / name; }
+
+// Files that carry the date of the save compare without it.
+std::string ohneDatum(const std::string& s) {
+    static const std::regex datum(R"(\d\d/\d\d/\d\d\d\d)");
+    return std::regex_replace(s, datum, "TT/MM/JJJJ");
+}
+
+// The new project: the KVT 2000 fire of tests/golden, calculated, to be
+// saved under the name of an older project (a KVT 2000/1 fire D) with its
+// parameter and hand-over files.
+class SpeicherAbbruch : public ::testing::Test {
+protected:
+    void SetUp() override {
+        p = test::musterProgramm();
+        p.z.PrgVersion = TARVIS_VERSION_TEXT;
+        p.z.VersionMax = p.z.PrgVersion.substr(0, 4);
+        test::ScriptedMessages laden;
+        ASSERT_EQ(ProjektOeffnen(p, laden, golden("typ4.PLM")), LadeErgebnis::Geladen);
+        ASSERT_EQ(test::rechnen(p), AuswertenHalt::Keiner);
+        p.z.ProjektDatei = plm.string();
+        p.z.ProjCodeModus = p.z.CodeModus;
+        p.z.ParaSpeichern = 1;
+        p.z.EPOAbgefragt = 1;
+        neu = io::utf8ToCp1252(ProjektText(p.z));
+        projektNeu = test::Gespeichert::von(p.z, p.z.Sachbearbeiter);
+        test::ScriptedMessages alt;
+        Programm q = test::musterProgramm();
+        q.z.VersionMax = p.z.VersionMax;
+        ASSERT_EQ(ProjektOeffnen(q, alt, golden("typ2.PLM")), LadeErgebnis::Geladen);
+        projektAlt = test::Gespeichert::von(q.z, q.z.Sachbearbeiter);
+    }
+
+    void altesProjektHinlegen() {
+        for (const char* e : {".PLM", ".NPA", ".EPO"}) fs::copy_file(golden(std::string("typ2") + e), dir / ("HALLE" + std::string(e)), fs::copy_options::overwrite_existing);
+        fs::remove(dir / "HALLE.PLM.tmp~");
+    }
+
+    // The project file is the old one or the new one, whole, and opens.
+    // Returns whether it is the new one.
+    bool projektPruefen(bool altDa) {
+        const std::string ist = inhalt(plm);
+        const bool istNeu = ist == neu;
+        if (!istNeu) {
+            if (altDa) EXPECT_EQ(ist, inhalt(golden("typ2.PLM")));
+            else EXPECT_FALSE(fs::exists(plm));
+            if (!altDa) return false;
+        }
+        Programm q = test::musterProgramm();
+        q.z.VersionMax = p.z.VersionMax;
+        test::ScriptedMessages ms;
+        EXPECT_EQ(ProjektOeffnen(q, ms, plm), LadeErgebnis::Geladen);
+        EXPECT_EQ(test::Gespeichert::von(q.z, q.z.Sachbearbeiter), istNeu ? projektNeu : projektAlt);
+        return istNeu;
+    }
+
+    test::TempDir dir;
+    const fs::path plm = dir / "HALLE.PLM";
+    Programm p;
+    std::string neu;
+    std::vector<std::string> projektNeu, projektAlt;
+};
+
+}  // namespace
+
+TEST_F(SpeicherAbbruch, AProjectFileKilledAtEverySystemCallIsTheOldOrTheNewOne) {
+    for (bool altDa : {true, false}) {
+        SCOPED_TRACE(altDa ? "over an old project" : "first save");
+        int alt = 0, neue = 0;
+        for (int halt = 0;; ++halt) {
+            ASSERT_LT(halt, 100000) << "the save never ends";
+            fs::remove(plm);
+            if (altDa) altesProjektHinlegen();
+            Ausgang a = unterbrochen([&] { return ProjektSchreiben(p, plm).ok(); }, halt);
+            if (a == Ausgang::KeinTrace) GTEST_SKIP() << "processes cannot be traced here";
+            ASSERT_NE(a, Ausgang::Fehler) << "stop " << halt;
+            (projektPruefen(altDa) ? neue : alt) += 1;
+            if (a == Ausgang::Fertig) break;
+            ASSERT_FALSE(HasFailure()) << "killed at stop " << halt;
+        }
+        // Killed before the new file took the old one's place, and after.
+        EXPECT_GT(alt, 0);
+        EXPECT_GT(neue, 1);
+        // The next save leaves no temporary file behind.
+        ASSERT_TRUE(ProjektSchreiben(p, plm));
+        EXPECT_EQ(inhalt(plm), neu);
+        EXPECT_FALSE(fs::exists(dir / "HALLE.PLM.tmp~"));
+    }
+}
+
+TEST_F(SpeicherAbbruch, TheWholeSaveKilledAtEverySystemCallLeavesEachFileOldOrNew) {
+    // The files of a complete save.
+    altesProjektHinlegen();
+    auto speichern = [this] {
+        test::ScriptedMessages ms;
+        ms.antworten = {Antwort::Ja};  // 55: replace the file
+        Speichern(p, ms);
+        return p.z.SpeichAbbruch == 0 && p.z.ParaGeschrieben == 1 && p.z.EPOGeschrieben == 1;
+    };
+    const Ausgang ganz = unterbrochen(speichern, -1);
+    if (ganz == Ausgang::KeinTrace) GTEST_SKIP() << "processes cannot be traced here";
+    ASSERT_EQ(ganz, Ausgang::Fertig);
+    std::map<std::string, std::string> alt, neue;
+    for (const char* e : {".NPA", ".EPO"}) {
+        neue[e] = ohneDatum(inhalt(dir / ("HALLE" + std::string(e))));
+        alt[e] = inhalt(golden(std::string("typ2") + e));
+    }
+    ASSERT_NE(neue[".NPA"], ohneDatum(alt[".NPA"]));
+    ASSERT_NE(neue[".EPO"], alt[".EPO"]);
+
+    int halt = 0;
+    for (;; ++halt) {
+        ASSERT_LT(halt, 100000) << "the save never ends";
+        altesProjektHinlegen();
+        Ausgang a = unterbrochen(speichern, halt);
+        ASSERT_NE(a, Ausgang::Fehler) << "stop " << halt;
+        projektPruefen(true);
+        for (const char* e : {".NPA", ".EPO"}) {
+            const std::string ist = inhalt(dir / ("HALLE" + std::string(e)));
+            EXPECT_TRUE(ist == alt[e] || ohneDatum(ist) == neue[e]) << e << " at stop " << halt << ":\n" << ist;
+        }
+        if (a == Ausgang::Fertig) break;
+        ASSERT_FALSE(HasFailure()) << "killed at stop " << halt;
+    }
+    EXPECT_GT(halt, 10);
+}
+
+TEST_F(SpeicherAbbruch, AProjectSavedOverAndOverAndKilledAtRandomMomentsIsAlwaysWhole) {
+    // Two projects saved in turn into the same file, killed after a random
+    // moment of up to 3 ms once the child is saving.
+    altesProjektHinlegen();
+    Programm alt = test::musterProgramm();
+    alt.z.VersionMax = p.z.VersionMax;
+    test::ScriptedMessages stumm;
+    ASSERT_EQ(ProjektOeffnen(alt, stumm, golden("typ2.PLM")), LadeErgebnis::Geladen);
+    const std::string altText = io::utf8ToCp1252(ProjektText(alt.z));
+    std::mt19937 zufall(4711);
+    int neue = 0;
+    for (int runde = 0; runde < 100; ++runde) {
+        int rohr[2];
+        ASSERT_EQ(pipe(rohr), 0);
+        std::fflush(nullptr);
+        const pid_t kind = fork();
+        ASSERT_GE(kind, 0);
+        if (kind == 0) {
+            close(rohr[0]);
+            char c = 1;
+            if (write(rohr[1], &c, 1) != 1) _exit(1);
+            for (;;) {
+                ProjektSchreiben(p, plm);
+                ProjektSchreiben(alt, plm);
+            }
+        }
+        close(rohr[1]);
+        char c = 0;
+        ASSERT_EQ(read(rohr[0], &c, 1), 1);
+        close(rohr[0]);
+        usleep(std::uniform_int_distribution<useconds_t>(0, 3000)(zufall));
+        kill(kind, SIGKILL);
+        int status = 0;
+        waitpid(kind, &status, 0);
+        const std::string ist = inhalt(plm);
+        ASSERT_TRUE(ist == neu || ist == altText || ist == inhalt(golden("typ2.PLM"))) << "round " << runde << ":\n" << ist;
+        neue += ist == neu;
+    }
+    EXPECT_GT(neue, 0);
+    Programm q = test::musterProgramm();
+    q.z.VersionMax = p.z.VersionMax;
+    EXPECT_EQ(ProjektOeffnen(q, stumm, plm), LadeErgebnis::Geladen);
+}

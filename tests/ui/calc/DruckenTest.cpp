@@ -1,0 +1,288 @@
+#include <QAction>
+#include <QFontInfo>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+#include <filesystem>
+
+#include "calc/Drucken.h"
+#include "calc/Ergebnisliste.h"
+#include "loops/KBNDruck.h"
+#include "shell/Anwendung.h"
+#include "shell/Katalog.h"
+#include "shell/Menue1View.h"
+#include "shell/QtText.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
+#include "ui/calc/Fensterfuehrer.h"
+
+using namespace tarvis;
+using namespace tarvis::ui;
+using tarvis::test::Fensterfuehrer;
+namespace fs = std::filesystem;
+
+namespace {
+
+const Zeitstempel kZeit{"06/12/2026", "14:05:09"};
+
+QString programm(const QString& name, const QStringList& args) {
+    QProcess p;
+    p.start(name, args);
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The pages of a PDF as text.
+QStringList seiten(const fs::path& pdf) {
+    QStringList s = programm(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), qs(pdf.string()), QStringLiteral("-")})
+                        .split(QLatin1Char('\f'));
+    if (!s.isEmpty() && s.last().trimmed().isEmpty()) s.removeLast();
+    return s;
+}
+
+// Where each word of a PDF begins, in points from the left of the sheet.
+std::map<QString, double> wortAnfaenge(const fs::path& pdf) {
+    std::map<QString, double> x;
+    const QString html = programm(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), qs(pdf.string()), QStringLiteral("-")});
+    QRegularExpression wort(QStringLiteral("<word xMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+    for (auto it = wort.globalMatch(html); it.hasNext();) {
+        auto m = it.next();
+        x.emplace(m.captured(2), m.captured(1).toDouble());
+    }
+    return x;
+}
+
+bool drucken(const fs::path& pdf, const Druckauftrag& a) {
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setPageSize(QPageSize(QPageSize::A4));
+    drucker.setOutputFileName(qs(pdf.string()));
+    return DruckauftragDrucken(drucker, a);
+}
+
+Programm musterProgramm() {
+    Programm p;
+    p.verzeichnis = TARVIS_PROGRAM_DIR;
+    auto k = Katalog::oeffnen(p.datei("TARVIS.ART"));
+    if (k.ok()) p.katalog = *k;
+    ProjektZuruecksetzen(p.z);
+    p.z.ZentralenTyp = 4;
+    p.z.CodeModus = p.z.ProjCodeModus = "V";
+    p.z.PrgVersion = "26.1.0";
+    p.z.Projektname = "Nord";
+    p.z.Sachbearbeiter = "Rossi";
+    return p;
+}
+
+fs::path programmKopie(const tarvis::test::TempDir& dir) {
+    fs::copy(TARVIS_PROGRAM_DIR, dir.path(), fs::copy_options::recursive);
+    return dir.path();
+}
+
+}  // namespace
+
+class DruckenTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theCourierFontsArePrintedInAMetricCompatibleFixedPitchFont() {
+        for (const char* name : {"Courier NEW", "COURIER NEW", "COURIER", "courier new"}) {
+            QFont f = DruckSchriftart(name, 10);
+            QCOMPARE(f.family(), QStringLiteral("Liberation Mono"));
+            QCOMPARE(f.pointSize(), 10);
+            QFontInfo info(f);
+            QCOMPARE(info.family(), QStringLiteral("Liberation Mono"));
+            QVERIFY(info.fixedPitch());
+        }
+        QCOMPARE(DruckSchriftart("Liberation Serif", 0).family(), QStringLiteral("Liberation Serif"));
+        QCOMPARE(DruckSchriftart("Liberation Serif", 0).pointSize(), 12);
+    }
+
+    void textsStandAtTheirColumnsInCharacterWidths() {
+        tarvis::test::TempDir dir;
+        Druckauftrag a;
+        a.zeile().bei(1, "ANFANG").bei(23, "NORD");
+        // A text whose column the line has passed follows after one blank.
+        a.zeile().bei(1, "123456789012345").bei(10, "WEITER");
+        a.zeile().bei(5, "FUENF").bei(65, "KMAT");
+        QVERIFY(drucken(dir / "s.pdf", a));
+        auto x = wortAnfaenge(dir / "s.pdf");
+        const double zeichen = 12 * 0.6;  // Liberation Mono: 0.6 em
+        QVERIFY(std::abs(x["NORD"] - x["ANFANG"] - 22 * zeichen) < 0.2);
+        QVERIFY(std::abs(x["WEITER"] - x["123456789012345"] - 16 * zeichen) < 0.2);
+        QVERIFY(std::abs(x["FUENF"] - x["ANFANG"] - 4 * zeichen) < 0.2);
+        QVERIFY(std::abs(x["KMAT"] - x["ANFANG"] - 64 * zeichen) < 0.2);
+        const QString fonts = programm(QStringLiteral("pdffonts"), {qs((dir / "s.pdf").string())});
+        QVERIFY2(fonts.contains(QStringLiteral("LiberationMono")), qPrintable(fonts));
+    }
+
+    void aFullSheetGoesOnOnTheNextOne() {
+        tarvis::test::TempDir dir;
+        Druckauftrag a;
+        for (int i = 1; i <= 150; ++i) a.zeile().bei(5, "Zeile " + std::to_string(i));
+        QVERIFY(drucken(dir / "lang.pdf", a));
+        const QStringList s = seiten(dir / "lang.pdf");
+        QCOMPARE(s.size(), 3);  // about 60 lines of 12 points to a sheet of A4
+        QVERIFY(s[0].contains(QStringLiteral("Zeile 1\n")));
+        QVERIFY(s[2].contains(QStringLiteral("Zeile 150")));
+        QVERIFY(!s[1].contains(QStringLiteral("Zeile 150")));
+    }
+
+    void aLongTextGoesOnBelowInsteadOfRunningOffTheSheet() {
+        tarvis::test::TempDir dir;
+        Druckauftrag a;
+        std::string lang;
+        for (int i = 1; i <= 30; ++i) lang += "wort" + std::to_string(i) + " ";
+        a.zeile().bei(5, "Zeile davor");
+        a.zeile().bei(1, "Nr.").bei(5, lang);
+        a.zeile().bei(5, "Zeile danach");
+        QVERIFY(drucken(dir / "w.pdf", a));
+        const QString text = seiten(dir / "w.pdf").value(0);
+        // Every word is printed, the continuation at the text's column, and
+        // the next line below it.
+        for (int i = 1; i <= 30; ++i) QVERIFY2(text.contains(QStringLiteral("wort%1 ").arg(i)) || text.contains(QStringLiteral("wort%1\n").arg(i)), qPrintable(text));
+        const QStringList zeilen = text.split(QLatin1Char('\n'));
+        qsizetype art = -1;
+        for (qsizetype i = 0; i < zeilen.size(); ++i)
+            if (zeilen[i].contains(QStringLiteral("Nr."))) art = i;
+        QVERIFY(art >= 0);
+        QVERIFY(zeilen.value(art + 1).contains(QRegularExpression(QStringLiteral("^ +wort\\d+"))));
+        QVERIFY(text.indexOf(QStringLiteral("wort30")) < text.indexOf(QStringLiteral("Zeile danach")));
+        auto x = wortAnfaenge(dir / "w.pdf");
+        QVERIFY(std::abs(x["wort1"] - x["Zeile"] ) < 0.2);  // both at column 5
+    }
+
+    void theResultListPutsTheReportOnPagesOfItsOwnAndBreaksAtTheMarker() {
+        tarvis::test::TempDir dir;
+        Programm p = musterProgramm();
+        p.z.Menge[534] = 16;
+        p.z.Menge[3] = 1;  // never listed
+        const std::string zeilen[] = {"Zeile A", "Seitenwechsel", "Zeile B"};
+        for (std::size_t k = 0; k < 3; ++k) p.z.Hinweiszeile[k + 1] = zeilen[k];
+        p.z.HinweisAnz = 4;
+        QVERIFY(drucken(dir / "e.pdf", ErgebnislisteSeiten(p, kZeit)));
+        const QStringList s = seiten(dir / "e.pdf");
+        QCOMPARE(s.size(), 3);
+        QVERIFY(s[0].contains(QRegularExpression(QStringLiteral("534 +16 +Optischer Rauchmelder OM 301 +K52301725 +nein"))));
+        QVERIFY(!s[0].contains(QStringLiteral("Artikelkatalog")));
+        QVERIFY(s[1].contains(QStringLiteral("Zeile A")) && !s[1].contains(QStringLiteral("Zeile B")));
+        QVERIFY(s[2].contains(QStringLiteral("Zeile B")));
+        QVERIFY(!s.join(QString()).contains(QStringLiteral("Seitenwechsel")));
+    }
+
+    void anEmptyListPrintsTheHeaderAndNoArticle() {
+        tarvis::test::TempDir dir;
+        Programm p = musterProgramm();
+        QVERIFY(drucken(dir / "leer.pdf", ErgebnislisteSeiten(p, kZeit)));
+        const QStringList s = seiten(dir / "leer.pdf");
+        QVERIFY(s[0].contains(QStringLiteral("Elenco dei materiali:")));
+        QVERIFY(s[0].contains(QRegularExpression(QStringLiteral("Art\\. +Quant\\.Denominazione +LIBEX +KMAT"))));
+        QVERIFY(!s[0].contains(QRegularExpression(QStringLiteral("\\n +\\d+ +\\d+ +\\S"))));
+    }
+
+    void theFormerClerkIsPrintedOnlyWhenItDiffers() {
+        tarvis::test::TempDir dir;
+        Programm p = musterProgramm();
+        for (auto [alt, erwartet] : {std::pair{"", false}, std::pair{"Rossi", false}, std::pair{"Bianchi", true}}) {
+            p.z.AltSachbearbeiter = alt;
+            QVERIFY(drucken(dir / "k.pdf", ErgebnislisteSeiten(p, kZeit)));
+            const QString s = seiten(dir / "k.pdf").value(0);
+            QCOMPARE(s.contains(QRegularExpression(QStringLiteral("Incaricato: +Rossi +Prima: Bianchi"))), erwartet);
+            QCOMPARE(s.contains(QStringLiteral("Prima:")), erwartet);
+        }
+    }
+
+    void theLoopEntryPrintoutOfNoElementsHasTheHeaderAndTwoSumLines() {
+        tarvis::test::TempDir dir;
+        Programm p = musterProgramm();
+        tarvis::test::ScriptedMessages ms;
+        ms.antworten = {Antwort::Nein};  // the entered elements only
+        auto a = KBNDrucken(p, ms, kZeit);
+        QVERIFY(a.has_value());
+        QVERIFY(drucken(dir / "kbn.pdf", *a));
+        const QString s = seiten(dir / "kbn.pdf").join(QString());
+        QVERIFY(s.contains(QRegularExpression(QStringLiteral("Somma elementi +0 +0 +0 +0"))));
+        QVERIFY(s.contains(QRegularExpression(QStringLiteral("Somma corrente \\(mA\\) +0 +0 +0 +0"))));
+        QVERIFY(s.contains(QStringLiteral("Immissioni KBN")));
+        QVERIFY(!s.contains(QStringLiteral("Rauchmelder")));
+        // Cancel prints nothing.
+        ms.antworten = {Antwort::Abbrechen};
+        QVERIFY(!KBNDrucken(p, ms, kZeit).has_value());
+    }
+
+    void theMainWindowsPrintCommandAsksAndGoesIntoTheChosenFile() {
+        tarvis::test::TempDir dir;
+        Anwendung a;
+        QVERIFY(a.starten(programmKopie(dir), std::nullopt));
+        Menue1View& v = a.hauptfenster();
+        Zustand& z = a.programm().z;
+        z.ZentralenTyp = 4;
+        z.Projektname = "Nord";
+        z.Menge[534] = 3;
+        z.ProjektBefehleAktiv = 1;
+        z.ProjCodeModus = z.CodeModus;
+        v.aktualisieren();
+        QStringList gewaehlt;
+        QString ziel = qs((dir / "liste.pdf").string());
+        setzePdfDateiWahl([&](QWidget*, const QString& vorschlag) {
+            gewaehlt << vorschlag;
+            return ziel;
+        });
+        Fensterfuehrer f;
+        QMessageBox::StandardButton antwort = QMessageBox::No;
+        f.antwort = [&](const QString&) { return antwort; };
+        auto drucken = [&] {
+            bool fertig = false;
+            QTimer::singleShot(0, [&] {
+                v.aktion(Befehl::Drucken)->trigger();
+                fertig = true;
+            });
+            QVERIFY(QTest::qWaitFor([&] { return fertig; }, 20000));
+        };
+
+        // No in question 60: nothing printed.
+        drucken();
+        QCOMPARE(f.meldungen, QStringList{QStringLiteral("Stampare elenco dei risultati e riferimenti?")});
+        QVERIFY(gewaehlt.isEmpty());
+        // Yes, and the file dialog cancelled: nothing printed, nothing reported.
+        antwort = QMessageBox::Yes;
+        ziel.clear();
+        drucken();
+        QCOMPARE(gewaehlt.size(), 1);
+        QVERIFY(gewaehlt.first().endsWith(QStringLiteral("/Nord.pdf")));
+        QCOMPARE(f.meldungen.size(), 2);
+        QVERIFY(!fs::exists(dir / "liste.pdf"));
+        // Yes and a file.
+        ziel = qs((dir / "liste.pdf").string());
+        drucken();
+        QVERIFY(fs::exists(dir / "liste.pdf"));
+        QVERIFY(seiten(dir / "liste.pdf").value(0).contains(QStringLiteral("Optischer Rauchmelder OM 301")));
+        // Another code mode than the calculation's: message 178 and nothing else.
+        z.CodeModus = z.ProjCodeModus == "S" ? "V" : "S";
+        drucken();
+        QCOMPARE(f.meldungen.last(), QStringLiteral("Calcolare nuovam. solo dopo il cambio di metodo!"));
+        QCOMPARE(gewaehlt.size(), 2);
+    }
+
+    void aFileThatCannotBeWrittenIsReported() {
+        tarvis::test::TempDir dir;
+        Anwendung a;
+        QVERIFY(a.starten(programmKopie(dir), std::nullopt));
+        setzePdfDateiWahl([&](QWidget*, const QString&) { return qs((dir / "fehlt" / "x.pdf").string()); });
+        Fensterfuehrer f;
+        bool fertig = false;
+        QTimer::singleShot(0, [&] {
+            Druckauftrag auftrag;
+            auftrag.zeile().bei(5, "x");
+            DruckauftragAusgeben(a, auftrag);
+            fertig = true;
+        });
+        QVERIFY(QTest::qWaitFor([&] { return fertig; }, 20000));
+        QCOMPARE(f.meldungen.size(), 1);
+        QVERIFY(f.meldungen.first().startsWith(QStringLiteral("Errore N° 482")));
+    }
+};
+
+QTEST_MAIN(DruckenTest)
+#include "DruckenTest.moc"
