@@ -1,6 +1,7 @@
 #include "io/TextFile.h"
 
 #include <cstdio>
+#include <unistd.h>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -50,6 +51,9 @@ Status writeBytes(const fs::path& path, std::string_view bytes) {
         if (!f) return fehlerZugriff();
         bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
         ok = std::fflush(f) == 0 && ok;
+        // On the disk before it replaces the old file, so that a power cut
+        // leaves one of the two whole.
+        ok = ::fsync(::fileno(f)) == 0 && ok;
         ok = std::fclose(f) == 0 && ok;
         if (!ok) {
             fs::remove(tmp, ec);

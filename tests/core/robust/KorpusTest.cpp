@@ -104,6 +104,9 @@ struct Fall {
     std::function<void(const fs::path&)> machen = {};
 };
 
+// The file's name stands for the case in test names and failures.
+void PrintTo(const Fall& fall, std::ostream* os) { *os << fall.datei; }
+
 const std::string kVilla = Text(64) + " KVT 1000 Intrusione 16 MG\n" + Text(62);
 const std::string kVillaText = Text(53) + "\nZugang über Hof\nSchlüssel beim Hausmeister\n";
 

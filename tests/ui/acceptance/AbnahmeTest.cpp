@@ -372,7 +372,8 @@ void projektDurchDieFenster(const Projekt& pr) {
         QCOMPARE(lesen(epo), lesen(epoBatch));
     }
 
-    // The printed list: every article row of the batch tool's printout is in the PDF.
+    // The printed list: every article row of the batch tool's printout is in
+    // the PDF.
     const QString pdfInhalt = einfach(pdfText(pdf));
     QVERIFY2(!pdfInhalt.isEmpty(), "no PDF");
     const QString druck = QString::fromUtf8(batch(dir.path(), {QStringLiteral("print"), QStringLiteral("result"), qs(plm.string())}));
@@ -384,9 +385,11 @@ void projektDurchDieFenster(const Projekt& pr) {
         ++zeilen;
     }
     QCOMPARE(zeilen, g.ausgabe.size());
+    // And the report after the list.
+    for (const QString& zeile : berichtBatch)
+        QVERIFY2(pdfInhalt.contains(einfach(zeile)), qPrintable(zeile));
 
     // Open it again: the same project, and the result shown again is the batch tool's.
-    ProjektZuruecksetzen(z);
     f.fenster["Stammdaten"] = [](QWidget* w) { Fensterfuehrer::druecken(kind<QPushButton>(w, "cmdOK")); };
     QVERIFY(befehl(v, Befehl::Oeffnen));
     QCOMPARE(z.ProjektDatei, plm.string());
