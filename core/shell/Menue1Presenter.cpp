@@ -133,19 +133,13 @@ void Menue1Presenter::aktivieren() {
     // Refreshing the title also refreshes the panel's display name, which the
     // report and the printouts read (without flagging an error for the
     // standalone parts).
-    if (z.ProjektGeladen == 1 || z.StammdatenOK == 1) {
-        Zustand kopie;
-        ZentralenNameSetzen(kopie, z.ZentralenTyp);
-        z.ZentralenName = kopie.ZentralenName;
-    }
+    if (z.ProjektGeladen == 1 || z.StammdatenOK == 1) z.ZentralenName = ZentralenNameFuer(z.ZentralenTyp);
 }
 
 std::string Menue1Presenter::titel() const {
     const Zustand& z = p_.z;
     if (z.ProjektGeladen == 1 || z.StammdatenOK == 1) {
-        Zustand kopie;  // the display name without touching TypFehler
-        ZentralenNameSetzen(kopie, z.ZentralenTyp);
-        std::string t = "TARVIS  -  " + kopie.ZentralenName;
+        std::string t = "TARVIS  -  " + ZentralenNameFuer(z.ZentralenTyp);
         if (z.ZentralenTyp < 7) t += "  -  " + z.Projektname;
         return t;
     }

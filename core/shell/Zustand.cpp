@@ -130,17 +130,21 @@ void ProjektZuruecksetzen(Zustand& z) {
     z.KBNMenueAktiv = 0;
 }
 
-void ZentralenNameSetzen(Zustand& z, int typ) {
+std::string ZentralenNameFuer(int typ) {
     switch (typ) {
-    case 1: z.ZentralenName = "KVT 1000 " + Text(192); break;
-    case 2: z.ZentralenName = "KVT 2000/1 " + Text(191) + " D"; break;
-    case 3: z.ZentralenName = "KVT 2000 " + Text(192); break;
-    case 4: z.ZentralenName = "KVT 2000 " + Text(191); break;
-    case 5: z.ZentralenName = "RW 500"; break;
-    case 6: z.ZentralenName = "TL 300"; break;
-    case 7: z.ZentralenName = "DXA 1000 autark"; break;
-    default: z.ZentralenName = Text(219); break;
+    case 1: return "KVT 1000 " + Text(192);
+    case 2: return "KVT 2000/1 " + Text(191) + " D";
+    case 3: return "KVT 2000 " + Text(192);
+    case 4: return "KVT 2000 " + Text(191);
+    case 5: return "RW 500";
+    case 6: return "TL 300";
+    case 7: return "DXA 1000 autark";
+    default: return Text(219);
     }
+}
+
+void ZentralenNameSetzen(Zustand& z, int typ) {
+    z.ZentralenName = ZentralenNameFuer(typ);
     if (typ < 1 || typ > 7) z.TypFehler = 1;
 }
 

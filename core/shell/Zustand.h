@@ -237,6 +237,9 @@ struct Zustand {
 // Turns the state into an empty new project; program settings stay.
 void ProjektZuruecksetzen(Zustand& z);
 
+// The display name of a panel type code (219 for none or an unknown code).
+std::string ZentralenNameFuer(int typ);
+
 // Sets ZentralenName from a panel type code (and TypFehler for an unknown code).
 void ZentralenNameSetzen(Zustand& z, int typ);
 
