@@ -10,6 +10,7 @@ namespace tarvis::ui {
 
 QTableWidget* rasterErstellen(QWidget* eltern, int spalten) {
     auto* grid = new QTableWidget(0, spalten, eltern);
+    grid->setTabKeyNavigation(false);  // Tab leaves the list for the buttons
     grid->setObjectName(QStringLiteral("Grid1"));
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -1,6 +1,7 @@
 #pragma once
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QString>
@@ -43,6 +44,18 @@ inline QRadioButton* neueOption(const char* name, QWidget* eltern) {
     auto* o = new QRadioButton(eltern);
     o->setObjectName(QString::fromUtf8(name));
     return o;
+}
+
+// The quantity box of a grid takes the keyboard: after a digit typed in the
+// grid the cursor stands behind it, after Enter the whole text is selected.
+inline void mengeBearbeiten(QLineEdit* feld, bool markieren) {
+    feld->setFocus();
+    if (markieren) {
+        feld->selectAll();
+        return;
+    }
+    feld->deselect();
+    feld->setCursorPosition(static_cast<int>(feld->text().size()));
 }
 
 // A hidden control keeps its place, so that the layout does not jump.

@@ -65,6 +65,7 @@ ExtDialog::ExtDialog(ExtPresenter& presenter, QWidget* parent)
     knoepfe->addStretch();
     knoepfe->addWidget(hilfe_);
     knoepfe->addWidget(ok_);
+    ok_->setDefault(true);
     auto* l = new QVBoxLayout(this);
     l->addWidget(label1_);
     l->addWidget(label2_);

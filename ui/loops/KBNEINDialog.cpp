@@ -137,12 +137,9 @@ KBNEINDialog::KBNEINDialog(KBNEINPresenter& presenter, QWidget* parent)
     grid_->binden(presenter_);
     connect(grid_, &ElementGrid::gewaehlt, this, &KBNEINDialog::aktualisieren);
     connect(grid_, &ElementGrid::gesucht, this, &KBNEINDialog::aktualisieren);
-    connect(grid_, &ElementGrid::bearbeiten, this, [this](int k) {
+    connect(grid_, &ElementGrid::bearbeiten, this, [this](int k, bool markieren) {
         aktualisieren();
-        QLineEdit* f = boxen_[static_cast<std::size_t>(k)]->feld();
-        f->setFocus();
-        f->deselect();
-        f->setCursorPosition(static_cast<int>(f->text().size()));
+        mengeBearbeiten(boxen_[static_cast<std::size_t>(k)]->feld(), markieren);
     });
     connect(loeschen_, &QPushButton::clicked, this, [this] {
         presenter_.allesLoeschen();
@@ -202,7 +199,7 @@ bool KBNEINDialog::eventFilter(QObject* o, QEvent* e) {
     for (std::size_t k = 0; k < 4; ++k) {
         if (o != boxen_[k]->feld()) continue;
         switch (static_cast<QKeyEvent*>(e)->key()) {
-        case Qt::Key_Up: case Qt::Key_Down:
+        case Qt::Key_Up: case Qt::Key_Down: case Qt::Key_Return: case Qt::Key_Enter:
             grid_->setFocus();
             return true;
         case Qt::Key_Left: case Qt::Key_Right: {

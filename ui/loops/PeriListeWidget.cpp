@@ -47,12 +47,9 @@ PeriListeWidget::PeriListeWidget(PeriListe& liste, QWidget* parent)
     connect(grid_, &ElementGrid::gewaehlt, this, &PeriListeWidget::geaendert);
     connect(grid_, &ElementGrid::gesucht, this, &PeriListeWidget::geaendert);
     connect(box_, &Zaehlfeld::geaendert, this, &PeriListeWidget::geaendert);
-    connect(grid_, &ElementGrid::bearbeiten, this, [this] {
+    connect(grid_, &ElementGrid::bearbeiten, this, [this](int, bool markieren) {
         emit geaendert();
-        QLineEdit* f = box_->feld();
-        f->setFocus();
-        f->deselect();
-        f->setCursorPosition(static_cast<int>(f->text().size()));
+        mengeBearbeiten(box_->feld(), markieren);
     });
 }
 
@@ -68,10 +65,10 @@ void PeriListeWidget::anzeigen(const PeriListeAnsicht& a) {
 }
 
 bool PeriListeWidget::eventFilter(QObject* o, QEvent* e) {
-    // Up and Down go back to the grid; there is one quantity column only.
+    // Up, Down and Enter go back to the grid; there is one quantity column only.
     if (o == box_->feld() && e->type() == QEvent::KeyPress) {
         int k = static_cast<QKeyEvent*>(e)->key();
-        if (k == Qt::Key_Up || k == Qt::Key_Down) {
+        if (k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_Return || k == Qt::Key_Enter) {
             grid_->setFocus();
             return true;
         }

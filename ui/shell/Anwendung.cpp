@@ -1,5 +1,6 @@
 #include "shell/Anwendung.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFont>
 #include <QPrintDialog>
@@ -15,7 +16,7 @@
 
 namespace tarvis::ui {
 
-Anwendung::Anwendung() = default;
+Anwendung::Anwendung() { QCoreApplication::instance()->installEventFilter(&tastatur_); }
 Anwendung::~Anwendung() = default;
 
 void Anwendung::fensterRegistrieren() {

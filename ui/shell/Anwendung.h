@@ -8,6 +8,7 @@
 #include "shell/Menue1Presenter.h"
 #include "shell/Programm.h"
 #include "shell/QtMessageService.h"
+#include "widgets/Tastaturfuehrung.h"
 
 namespace tarvis::ui {
 
@@ -36,6 +37,7 @@ private:
     Menue1Presenter presenter_{p_, ms_};
     QPrinter drucker_;
     std::unique_ptr<Menue1View> view_;
+    Tastaturfuehrung tastatur_;
 };
 
 }  // namespace tarvis::ui

@@ -138,6 +138,14 @@ void ElementGrid::currentChanged(const QModelIndex& aktuell, const QModelIndex& 
 
 void ElementGrid::keyPressEvent(QKeyEvent* e) {
     const bool kuerzel = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !kuerzel && bindung_.taste) {
+        const ElementRaster& r = bindung_.raster();
+        if (r.boxAktiv(r.gewaehlteMenge())) {
+            e->accept();
+            emit bearbeiten(r.gewaehlteMenge(), true);
+            return;
+        }
+    }
     char32_t zeichen = 0;
     if (e->key() == Qt::Key_Backspace) zeichen = U'\b';
     else if (!kuerzel && !e->text().isEmpty() && e->text().at(0).isPrint()) zeichen = e->text().toUcs4().value(0);
@@ -151,7 +159,7 @@ void ElementGrid::keyPressEvent(QKeyEvent* e) {
     switch (bindung_.taste(zeichen)) {
     case RasterTaste::Ziffer:
         aktualisieren();
-        emit bearbeiten(r.gewaehlteMenge());
+        emit bearbeiten(r.gewaehlteMenge(), false);
         break;
     case RasterTaste::Gefunden:
         aktualisieren();

@@ -41,8 +41,10 @@ public:
 signals:
     // The user selected a cell.
     void gewaehlt();
-    // A digit was handed to the quantity box of quantity column k (0-based).
-    void bearbeiten(int k);
+    // The quantity box of quantity column k (0-based) takes over: a digit was
+    // handed to it, or Enter was pressed on an element row (`markieren`: the
+    // box's text is selected so that typing replaces it).
+    void bearbeiten(int k, bool markieren);
     // The quick-search text changed.
     void gesucht();
 

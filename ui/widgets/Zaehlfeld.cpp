@@ -75,9 +75,9 @@ bool Zaehlfeld::eventFilter(QObject* o, QEvent* e) {
     char32_t zeichen = 0;
     if (k->key() == Qt::Key_Backspace) zeichen = U'\b';
     else if (kuerzel) zeichen = U'\x16';  // paste
-    else if (!k->text().isEmpty()) zeichen = k->text().toUcs4().value(0);
+    else if (!k->text().isEmpty() && k->text().at(0).isPrint()) zeichen = k->text().toUcs4().value(0);
     bool aendert = zeichen != 0 || k->key() == Qt::Key_Delete;
-    if (!aendert) return false;  // cursor keys, Tab, modifiers
+    if (!aendert) return false;  // cursor keys, Tab, Enter, Escape, modifiers
 
     // Key down: a 0 in the box gives way to the first key.
     if (bindung_.tasteUnten) {

@@ -55,6 +55,7 @@ ZusaetzeDialog::ZusaetzeDialog(ZusaetzePresenter& presenter, QWidget* parent)
     });
     connect(weiter_, &QPushButton::clicked, this, &ZusaetzeDialog::weiterGedrueckt);
     weiter_->setAutoDefault(false);
+    weiter_->setDefault(true);
     zurueck_->setAutoDefault(false);
     gedaechtnis_->setAutoDefault(false);
 

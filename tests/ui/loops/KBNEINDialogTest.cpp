@@ -23,6 +23,15 @@ Programm muster(int typ) {
     return p;
 }
 
+// The loop entry of a fresh project of a panel type, shown on the screen.
+struct Offen {
+    Programm p;
+    test::ScriptedMessages ms;
+    KBNEINPresenter pr{p, ms};
+    KBNEINDialog d{pr};
+    explicit Offen(int typ) : p(muster(typ)) { d.show(); }
+};
+
 // Clicks the cell of a record in a grid column.
 void klicken(ElementGrid* g, const ElementRaster& r, int satz, int spalte) {
     QModelIndex i = g->model()->index(*r.zeileVon(satz), spalte);
@@ -37,11 +46,8 @@ class KBNEINDialogTest : public QObject {
 
 private slots:
     void aDigitInTheGridStartsTheQuantityOfTheSelectedLoop() {
-        Programm p = muster(4);
-        test::ScriptedMessages ms;
-        KBNEINPresenter pr(p, ms);
-        KBNEINDialog d(pr);
-        d.show();
+        Offen o(4);
+        auto& [p, ms, pr, d] = o;
         QVERIFY(QTest::qWaitForWindowActive(&d));
         ElementGrid* g = d.grid();
         QCOMPARE(d.windowTitle(), QString::fromStdString(p.z.ZentralenName + "   " + Text(103)));
@@ -70,12 +76,37 @@ private slots:
         QCOMPARE(g->currentIndex().column(), 3);
     }
 
+    void enterOnAnElementRowEditsItsQuantityAndEnterGoesBack() {
+        Offen o(4);
+        auto& [p, ms, pr, d] = o;
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        ElementGrid* g = d.grid();
+        auto* box = d.findChild<QLineEdit*>(QStringLiteral("txtAnz2"));
+        klicken(g, pr.raster(), 534, 4);
+        QTest::keyClicks(g, QStringLiteral("1"));
+        QTest::keyClicks(box, QStringLiteral("2"));
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(g));
+
+        // Enter on the row: the whole quantity is selected, typing replaces it.
+        QTest::keyClick(g, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), box);
+        QCOMPARE(box->selectedText(), QStringLiteral("12"));
+        QTest::keyClicks(box, QStringLiteral("5"));
+        QCOMPARE(p.z.KBNMenge2[534], 5);
+        QTest::keyClick(box, Qt::Key_Enter);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(g));
+
+        // A heading takes no quantity: Enter leaves the focus in the grid.
+        klicken(g, pr.raster(), 533, 4);
+        QTest::keyClick(g, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(g));
+        QVERIFY(d.isVisible());
+    }
+
     void aHeadingTakesNothing() {
-        Programm p = muster(2);
-        test::ScriptedMessages ms;
-        KBNEINPresenter pr(p, ms);
-        KBNEINDialog d(pr);
-        d.show();
+        Offen o(2);
+        auto& [p, ms, pr, d] = o;
         QVERIFY(QTest::qWaitForWindowActive(&d));
         ElementGrid* g = d.grid();
         QVERIFY(g->isColumnHidden(5));  // two loops only
@@ -87,11 +118,8 @@ private slots:
     }
 
     void quickSearchAndALimitWhileTyping() {
-        Programm p = muster(3);
-        test::ScriptedMessages ms;
-        KBNEINPresenter pr(p, ms);
-        KBNEINDialog d(pr);
-        d.show();
+        Offen o(3);
+        auto& [p, ms, pr, d] = o;
         QVERIFY(QTest::qWaitForWindowActive(&d));
         ElementGrid* g = d.grid();
         QTest::keyClicks(g, QStringLiteral("mel"));

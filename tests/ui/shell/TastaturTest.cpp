@@ -1,0 +1,127 @@
+// Every window of the program works from the keyboard alone: it opens on an
+// input, Tab reaches every control and ends on the window's buttons, Enter
+// has a default button to press (the element lists use Enter for their
+// quantities instead), and Escape closes it.
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+
+#include "shell/Anwendung.h"
+#include "shell/ProjektDatei.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
+
+using namespace tarvis;
+using namespace tarvis::ui;
+namespace fs = std::filesystem;
+
+namespace {
+
+bool istFensterknopf(const QWidget* w, const QWidget* fenster) {
+    return qobject_cast<const QPushButton*>(w) && w->parentWidget() == fenster;
+}
+
+bool bedienbar(const QWidget* w, const QWidget* fenster) {
+    return w->isVisibleTo(fenster) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus);
+}
+
+// What is wrong with the keyboard use of a window, empty when nothing.
+QStringList pruefen(QWidget* fenster, bool enterFuerListe) {
+    QStringList fehler;
+    const QString name = fenster->objectName();
+    int standard = 0;
+    for (auto* b : fenster->findChildren<QPushButton*>())
+        if (b->isDefault() && b->isVisibleTo(fenster)) ++standard;
+    if (standard != (enterFuerListe ? 0 : 1)) fehler << QStringLiteral("%1: %2 default buttons").arg(name).arg(standard);
+
+    // The controls Tab has to reach: inputs, lists, buttons, check boxes
+    // (a group of options is one stop, on its chosen option).
+    QList<QWidget*> erwartet;
+    bool eingaben = false;
+    for (auto* w : fenster->findChildren<QWidget*>()) {
+        if (!bedienbar(w, fenster) || qobject_cast<QRadioButton*>(w)) continue;
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractItemView*>(w) || qobject_cast<QAbstractButton*>(w))
+            erwartet << w;
+        if (!istFensterknopf(w, fenster)) eingaben = true;
+    }
+    QWidget* start = QApplication::focusWidget();
+    if (!start) return fehler << name + QStringLiteral(": no focus");
+    if (eingaben && istFensterknopf(start, fenster)) fehler << name + QStringLiteral(": opens on a button");
+
+    QList<QWidget*> besucht;
+    QWidget* w = start;
+    for (int i = 0; i < 200; ++i) {
+        besucht << w;
+        QTest::keyClick(w, Qt::Key_Tab);
+        w = QApplication::focusWidget();
+        if (!w || w == start) break;
+    }
+    if (w != start) { QStringList v; for (auto* b : besucht) v << b->objectName(); fehler << name + QStringLiteral(": Tab does not come back: ") + v.join(QChar(32)); }
+    for (QWidget* e : erwartet)
+        if (!besucht.contains(e)) fehler << QStringLiteral("%1: Tab misses %2").arg(name, e->objectName());
+    // The buttons of the window are one block in the round of Tab.
+    int wechsel = 0;
+    for (qsizetype i = 0; i < besucht.size(); ++i)
+        if (istFensterknopf(besucht[i], fenster) != istFensterknopf(besucht[(i + 1) % besucht.size()], fenster)) ++wechsel;
+    if (wechsel > 2) fehler << name + QStringLiteral(": window buttons in the middle of the tab order");
+    return fehler;
+}
+
+}  // namespace
+
+class TastaturTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyWindowWorksFromTheKeyboard() {
+        tarvis::test::TempDir dir;
+        fs::copy(TARVIS_PROGRAM_DIR, dir.path(), fs::copy_options::recursive);
+        Anwendung a;
+        QVERIFY(a.starten(dir.path(), std::nullopt));
+        tarvis::test::ScriptedMessages still;
+        QVERIFY(ProjektLaden(a.programm(), still, fs::path(TARVIS_SOURCE_DIR) / "tests/golden/typ2.PLM"));
+
+        QStringList fehler, gesehen;
+        for (int fi = 0; fi <= static_cast<int>(Fenster::Sucherg); ++fi) {
+            const auto fenster = static_cast<Fenster>(fi);
+            QWidget* offen = nullptr;
+            QTimer t;
+            t.setInterval(10);
+            QObject::connect(&t, &QTimer::timeout, [&] {
+                QWidget* w = QApplication::activeModalWidget();
+                if (!w) return;
+                if (auto* box = qobject_cast<QMessageBox*>(w)) {
+                    QTest::keyClick(box, Qt::Key_Escape);
+                    return;
+                }
+                if (w == offen) {
+                    fehler << w->objectName() + QStringLiteral(": Escape does not close it");
+                    w->close();
+                    return;
+                }
+                offen = w;
+                gesehen << w->objectName();
+                const bool liste = fenster == Fenster::KBNEIN || fenster == Fenster::PERIPH || fenster == Fenster::PeriStrom;
+                fehler << pruefen(w, liste);
+                QTest::keyClick(w, Qt::Key_Escape);
+            });
+            t.start();
+            a.meldungen().oeffnen(fenster);
+            t.stop();
+        }
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join('\n')));
+        // The windows that need a project of another kind to open are
+        // tried in their own tests; all others came.
+        QVERIFY2(gesehen.size() >= 38, qPrintable(gesehen.join(' ')));
+    }
+};
+
+QTEST_MAIN(TastaturTest)
+#include "TastaturTest.moc"

@@ -1,0 +1,120 @@
+#include "widgets/Tastaturfuehrung.h"
+
+#include <QAbstractScrollArea>
+#include <QDialog>
+#include <QEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <algorithm>
+
+namespace tarvis::ui {
+namespace {
+
+constexpr const char* kGeordnet = "tarvisTastaturGeordnet";
+constexpr const char* kAusstehend = "tarvisTastaturAusstehend";
+
+bool istEigenesFenster(const QObject* o) {
+    // Message boxes, input boxes and the print dialog keep Qt's own order;
+    // the program's windows are plain dialogs or its own classes.
+    if (!qobject_cast<const QDialog*>(o)) return false;
+    const QMetaObject* m = o->metaObject();
+    return m == &QDialog::staticMetaObject || QByteArray(m->className()).startsWith("tarvis::ui::");
+}
+
+bool istFensterknopf(const QWidget* w, const QWidget* fenster) {
+    return qobject_cast<const QPushButton*>(w) && w->parentWidget() == fenster;
+}
+
+bool istTabStopp(const QWidget* w) { return !w->focusProxy() && (w->focusPolicy() & Qt::TabFocus); }
+
+// The children of a container in reading order: rows from top to bottom
+// (a child belongs to the row it starts in the upper half of), each row
+// from left to right. Hidden children keep their order behind the others.
+QList<QWidget*> leseFolge(const QWidget* eltern) {
+    QList<QWidget*> sichtbar, versteckt;
+    for (QObject* o : eltern->children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || w->isWindow()) continue;
+        (w->isVisibleTo(eltern) ? sichtbar : versteckt) << w;
+    }
+    std::stable_sort(sichtbar.begin(), sichtbar.end(),
+                     [](const QWidget* a, const QWidget* b) { return a->geometry().top() < b->geometry().top(); });
+    QList<QWidget*> folge;
+    for (qsizetype anfang = 0; anfang < sichtbar.size();) {
+        const QRect erste = sichtbar[anfang]->geometry();
+        qsizetype ende = anfang + 1;
+        while (ende < sichtbar.size() && sichtbar[ende]->geometry().top() < erste.top() + erste.height() / 2) ++ende;
+        QList<QWidget*> reihe = sichtbar.mid(anfang, ende - anfang);
+        std::stable_sort(reihe.begin(), reihe.end(),
+                         [](const QWidget* a, const QWidget* b) { return a->geometry().left() < b->geometry().left(); });
+        folge << reihe;
+        anfang = ende;
+    }
+    return folge << versteckt;
+}
+
+void sammeln(const QWidget* eltern, QList<QWidget*>& stopps) {
+    for (QWidget* w : leseFolge(eltern)) {
+        if (istTabStopp(w)) stopps << w;
+        // Lists and grids are one stop; their headers and bars are not.
+        if (!qobject_cast<QAbstractScrollArea*>(w)) sammeln(w, stopps);
+    }
+}
+
+// In a group of options Tab lands on the chosen one.
+QWidget* gewaehlteOption(QWidget* w) {
+    auto* option = qobject_cast<QRadioButton*>(w);
+    if (!option || option->isChecked() || !option->autoExclusive() || !w->parentWidget()) return w;
+    for (auto* andere : w->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+        if (andere->isChecked() && andere->autoExclusive() && andere->isVisible() && andere->isEnabled()) return andere;
+    return w;
+}
+
+}  // namespace
+
+QList<QWidget*> tabFolgeOrdnen(QWidget* fenster) {
+    QList<QWidget*> stopps;
+    sammeln(fenster, stopps);
+    std::stable_partition(stopps.begin(), stopps.end(), [fenster](QWidget* w) { return !istFensterknopf(w, fenster); });
+    for (qsizetype i = 0; i + 1 < stopps.size(); ++i) QWidget::setTabOrder(stopps[i], stopps[i + 1]);
+    return stopps;
+}
+
+void Tastaturfuehrung::spaeterOrdnen(QWidget* fenster) {
+    if (fenster->property(kAusstehend).toBool()) return;
+    fenster->setProperty(kAusstehend, true);
+    QPointer<QWidget> f(fenster);
+    QTimer::singleShot(0, this, [f] {
+        if (!f) return;
+        f->setProperty(kAusstehend, false);
+        tabFolgeOrdnen(f);
+    });
+}
+
+bool Tastaturfuehrung::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (ereignis->type() != QEvent::Show || !objekt->isWidgetType()) return QObject::eventFilter(objekt, ereignis);
+    auto* widget = static_cast<QWidget*>(objekt);
+    QWidget* fenster = widget->window();
+    if (!istEigenesFenster(fenster)) return QObject::eventFilter(objekt, ereignis);
+    if (widget != fenster) {
+        // A part shown later (a tab page) takes its place in the order.
+        if (fenster->property(kGeordnet).toBool()) spaeterOrdnen(fenster);
+    } else if (!fenster->property(kGeordnet).toBool()) {
+        fenster->setProperty(kGeordnet, true);
+        const QList<QWidget*> stopps = tabFolgeOrdnen(fenster);
+        QWidget* fokus = fenster->focusWidget();
+        if (!fokus || istFensterknopf(fokus, fenster)) {
+            for (QWidget* w : stopps) {
+                if (w->isVisibleTo(fenster) && w->isEnabled()) {
+                    gewaehlteOption(w)->setFocus(Qt::TabFocusReason);
+                    break;
+                }
+            }
+        }
+    }
+    return QObject::eventFilter(objekt, ereignis);
+}
+
+}  // namespace tarvis::ui
