@@ -16,7 +16,7 @@
 
 namespace tarvis::ui {
 
-Anwendung::Anwendung() { QCoreApplication::instance()->installEventFilter(&tastatur_); }
+Anwendung::Anwendung() { QCoreApplication::instance()->installEventFilter(&fensterregeln_); }
 Anwendung::~Anwendung() = default;
 
 void Anwendung::fensterRegistrieren() {

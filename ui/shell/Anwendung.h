@@ -8,7 +8,7 @@
 #include "shell/Menue1Presenter.h"
 #include "shell/Programm.h"
 #include "shell/QtMessageService.h"
-#include "widgets/Tastaturfuehrung.h"
+#include "widgets/Fensterregeln.h"
 
 namespace tarvis::ui {
 
@@ -37,7 +37,7 @@ private:
     Menue1Presenter presenter_{p_, ms_};
     QPrinter drucker_;
     std::unique_ptr<Menue1View> view_;
-    Tastaturfuehrung tastatur_;
+    Fensterregeln fensterregeln_;
 };
 
 }  // namespace tarvis::ui

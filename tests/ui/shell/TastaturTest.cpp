@@ -5,6 +5,8 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -40,6 +42,16 @@ QStringList pruefen(QWidget* fenster, bool enterFuerListe) {
     for (auto* b : fenster->findChildren<QPushButton*>())
         if (b->isDefault() && b->isVisibleTo(fenster)) ++standard;
     if (standard != (enterFuerListe ? 0 : 1)) fehler << QStringLiteral("%1: %2 default buttons").arg(name).arg(standard);
+
+    // Every caption fits its control.
+    for (auto* w : fenster->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(fenster)) continue;
+        auto* label = qobject_cast<QLabel*>(w);
+        const bool text = qobject_cast<QAbstractButton*>(w) || qobject_cast<QGroupBox*>(w) ||
+                          (label && !label->wordWrap() && !label->text().isEmpty());
+        if (text && w->width() < w->minimumSizeHint().width())
+            fehler << QStringLiteral("%1: %2 cut (%3 of %4)").arg(name, w->objectName()).arg(w->width()).arg(w->minimumSizeHint().width());
+    }
 
     // The controls Tab has to reach: inputs, lists, buttons, check boxes
     // (a group of options is one stop, on its chosen option).
@@ -92,6 +104,7 @@ private slots:
         for (int fi = 0; fi <= static_cast<int>(Fenster::Sucherg); ++fi) {
             const auto fenster = static_cast<Fenster>(fi);
             QWidget* offen = nullptr;
+            int warten = 0;
             QTimer t;
             t.setInterval(10);
             QObject::connect(&t, &QTimer::timeout, [&] {
@@ -106,6 +119,10 @@ private slots:
                     w->close();
                     return;
                 }
+                // The window has the keyboard once it is active.
+                QWidget* fokus = QApplication::focusWidget();
+                if ((!fokus || fokus->window() != w) && ++warten < 50) return;
+                warten = 0;
                 offen = w;
                 gesehen << w->objectName();
                 const bool liste = fenster == Fenster::KBNEIN || fenster == Fenster::PERIPH || fenster == Fenster::PeriStrom;

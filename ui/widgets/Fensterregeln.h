@@ -6,14 +6,15 @@ class QWidget;
 
 namespace tarvis::ui {
 
-// The keyboard order of the program's own windows. Tab walks a window in
+// What every window of the program does when it is first shown: it is
+// centred on the screen, and it is ordered for the keyboard. Tab walks a window in
 // reading order: frame by frame, and inside a frame row by row, left to
 // right; the push buttons placed directly on the window (OK, Forward,
 // Help ...) come last. A window that chose no input of its own opens on its
 // first input (in a group of options, on the chosen one); Enter presses the
 // default button from any input. The order is made when a window is first
 // shown and made again when a hidden part of it (a tab page) is shown.
-class Tastaturfuehrung : public QObject {
+class Fensterregeln : public QObject {
 public:
     using QObject::QObject;
 
@@ -23,6 +24,10 @@ protected:
 private:
     void spaeterOrdnen(QWidget* fenster);
 };
+
+// Centres a window on its screen, made smaller when it is larger than the
+// screen (a high scale factor on a small screen).
+void aufBildschirmMitte(QWidget* fenster);
 
 // Puts the tab stops of `fenster` into the order above; returns it.
 QList<QWidget*> tabFolgeOrdnen(QWidget* fenster);

@@ -1,4 +1,4 @@
-#include "widgets/Tastaturfuehrung.h"
+#include "widgets/Fensterregeln.h"
 
 #include <QAbstractScrollArea>
 #include <QDialog>
@@ -6,14 +6,15 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 
 namespace tarvis::ui {
 namespace {
 
-constexpr const char* kGeordnet = "tarvisTastaturGeordnet";
-constexpr const char* kAusstehend = "tarvisTastaturAusstehend";
+constexpr const char* kGeordnet = "tarvisFensterGeordnet";
+constexpr const char* kAusstehend = "tarvisFensterAusstehend";
 
 bool istEigenesFenster(const QObject* o) {
     // Message boxes, input boxes and the print dialog keep Qt's own order;
@@ -74,6 +75,21 @@ QWidget* gewaehlteOption(QWidget* w) {
 
 }  // namespace
 
+void aufBildschirmMitte(QWidget* fenster) {
+    QScreen* bildschirm = fenster->screen();
+    if (!bildschirm) return;
+    const QRect platz = bildschirm->availableGeometry();
+    // The frame the window manager adds is not known before the window is
+    // shown; a title bar and borders are kept free.
+    const QSize rand = fenster->frameGeometry().size() - fenster->size();
+    const QSize groesste(platz.width() - std::max(rand.width(), 16), platz.height() - std::max(rand.height(), 48));
+    if (fenster->width() > groesste.width() || fenster->height() > groesste.height())
+        fenster->resize(fenster->size().boundedTo(groesste).expandedTo(fenster->minimumSize()));
+    QRect r = fenster->frameGeometry();
+    r.moveCenter(platz.center());
+    fenster->move(std::max(r.left(), platz.left()), std::max(r.top(), platz.top()));
+}
+
 QList<QWidget*> tabFolgeOrdnen(QWidget* fenster) {
     QList<QWidget*> stopps;
     sammeln(fenster, stopps);
@@ -82,7 +98,7 @@ QList<QWidget*> tabFolgeOrdnen(QWidget* fenster) {
     return stopps;
 }
 
-void Tastaturfuehrung::spaeterOrdnen(QWidget* fenster) {
+void Fensterregeln::spaeterOrdnen(QWidget* fenster) {
     if (fenster->property(kAusstehend).toBool()) return;
     fenster->setProperty(kAusstehend, true);
     QPointer<QWidget> f(fenster);
@@ -93,7 +109,7 @@ void Tastaturfuehrung::spaeterOrdnen(QWidget* fenster) {
     });
 }
 
-bool Tastaturfuehrung::eventFilter(QObject* objekt, QEvent* ereignis) {
+bool Fensterregeln::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (ereignis->type() != QEvent::Show || !objekt->isWidgetType()) return QObject::eventFilter(objekt, ereignis);
     auto* widget = static_cast<QWidget*>(objekt);
     QWidget* fenster = widget->window();
@@ -103,6 +119,7 @@ bool Tastaturfuehrung::eventFilter(QObject* objekt, QEvent* ereignis) {
         if (fenster->property(kGeordnet).toBool()) spaeterOrdnen(fenster);
     } else if (!fenster->property(kGeordnet).toBool()) {
         fenster->setProperty(kGeordnet, true);
+        aufBildschirmMitte(fenster);
         const QList<QWidget*> stopps = tabFolgeOrdnen(fenster);
         QWidget* fokus = fenster->focusWidget();
         if (!fokus || istFensterknopf(fokus, fenster)) {
