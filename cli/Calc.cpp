@@ -7,6 +7,7 @@
 
 #include "Ausgabebefehle.h"
 #include "BatchMessages.h"
+#include "Projektlauf.h"
 #include "calc/Auswerten.h"
 #include "shell/EStrom.h"
 #include "shell/Katalog.h"
@@ -147,39 +148,12 @@ void textAusgeben(const Programm& p, AuswertenHalt halt, std::ostream& aus) {
     }
 }
 
-fs::path ausfuehrbareDatei() {
-    std::error_code ec;
-    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? fs::path() : exe;
-}
-
 }  // namespace
 
 int calc(const CalcOptionen& o, std::ostream& aus, std::ostream& fehler) {
-    Programm p;
-    p.verzeichnis = o.programmVerzeichnis;
-    if (p.verzeichnis.empty()) p.verzeichnis = ausfuehrbareDatei().parent_path() / "programm";
-
-    // Program start: the catalogue files, then an empty project.
-    auto katalog = Katalog::oeffnen(p.datei("TARVIS.ART"));
-    if (!katalog) {
-        fehler << "tarvis-cli: cannot read " << p.datei("TARVIS.ART").string() << ": "
-               << katalog.error().beschreibung << "\n";
-        return 2;
-    }
-    p.katalog = std::move(*katalog);
-    auto estrom = EStromLesen(p.datei("ESTROMK.DAT"));
-    if (!estrom) {
-        fehler << "tarvis-cli: cannot read " << p.datei("ESTROMK.DAT").string() << ": "
-               << estrom.error().beschreibung << "\n";
-        return 2;
-    }
-    p.estrom = *estrom;
-    p.z.PrgVersion = TARVIS_VERSION_TEXT;
-    p.z.VersionMin = "98.4";
-    p.z.VersionMax = p.z.PrgVersion.substr(0, 4);
-    p.z.ArtDatei = p.datei("TARVIS.ART").string();
-    ProjektZuruecksetzen(p.z);
+    auto start = Programmstart(o.programmVerzeichnis, fehler);
+    if (!start) return 2;
+    Programm& p = *start;
 
     std::error_code ec;
     if (!fs::is_regular_file(o.datei, ec)) {

@@ -3,6 +3,7 @@
 #include "shell/EStrom.h"
 #include "shell/Katalog.h"
 #include "shell/ProjektDatei.h"
+#include "shell/Texte.h"
 
 namespace tarvis::cli {
 
@@ -20,6 +21,10 @@ std::optional<Programm> Programmstart(const fs::path& verzeichnis, std::ostream&
     if (!katalog) {
         fehler << "tarvis-cli: cannot read " << p.datei("TARVIS.ART").string() << ": " << katalog.error().beschreibung
                << "\n";
+        return std::nullopt;
+    }
+    if (!katalog->vollstaendig()) {
+        fehler << "tarvis-cli: " << p.datei("TARVIS.ART").string() << ": 45: " << Text(45) << "\n";
         return std::nullopt;
     }
     p.katalog = std::move(*katalog);

@@ -13,6 +13,7 @@ io::Result<EStromTabelle> EStromParsen(std::string utf8Text) {
     if (!r.ok()) return *r.error();
 
     EStromTabelle t;
+    int eintraege = 0;
     while (!r.atEnd()) {
         double n = r.number();
         r.text();
@@ -32,7 +33,11 @@ io::Result<EStromTabelle> EStromParsen(std::string utf8Text) {
         t.EStrom3[i] = c[2];
         t.EStrom4[i] = c[3];
         t.EStrom5[i] = c[4];
+        ++eintraege;
     }
+    // A table without a single element of its own (only the header, or a
+    // file of another kind) is defective: every current would read 0.
+    if (eintraege == 0) return io::fehlerEndeDerDatei();
     return t;
 }
 

@@ -15,6 +15,7 @@ io::Result<Katalog> Katalog::oeffnen(const std::filesystem::path& datei) {
     const std::string& b = *bytes;
     // Only records 1..700 exist for the program; a longer file is not held whole.
     const std::size_t ende = std::min(b.size(), static_cast<std::size_t>(kSaetze) * KatSatz::kLaenge);
+    k.vollstaendig_ = ende == static_cast<std::size_t>(kSaetze) * KatSatz::kLaenge;
     for (std::size_t off = 0; off < ende; off += KatSatz::kLaenge)
         k.saetze_.push_back(KatSatz::ausBytes(std::string_view(b).substr(off, KatSatz::kLaenge)));
     return k;

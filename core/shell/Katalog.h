@@ -21,6 +21,9 @@ public:
     // Record n (1-based). Numbers outside the file read as a blank record.
     const KatSatz& satz(int n) const;
     int anzahl() const { return static_cast<int>(saetze_.size()); }
+    // Whether the file held all 700 records whole; a shorter file (a copy
+    // broken off, a wrong file) is a defective catalogue for the program.
+    bool vollstaendig() const { return vollstaendig_; }
 
     void setzen(int n, KatSatz s);
     // The file image of records 1..anzahl().
@@ -28,6 +31,7 @@ public:
 
 private:
     std::vector<KatSatz> saetze_;
+    bool vollstaendig_ = false;
     KatSatz leer_;
 };
 

@@ -61,7 +61,7 @@ bool Menue1Presenter::starten(const StartUmgebung& u) {
         // 10. The catalogue; without it the program cannot work.
         z.ArtDatei = p_.datei("TARVIS.ART").string();
         auto kat = Katalog::oeffnen(z.ArtDatei);
-        if (!kat) {
+        if (!kat || !kat->vollstaendig()) {
             ms_.meldung(Symbol::Kritisch, Text(45) + "\n" + Text(91));
             return false;
         }
