@@ -82,8 +82,11 @@ std::vector<Wert> summen(const Zustand& z) {
 
 Json mengen(const Zustand& z) {
     Json m = Json::object();
+    // Every record number once: appended without the object's key search.
+    auto& eintraege = m.get_ref<Json::object_t&>();
     for (int i = 1; i <= kMaxSatz; ++i)
-        if (z.Menge[static_cast<std::size_t>(i)] != 0) m[std::to_string(i)] = z.Menge[static_cast<std::size_t>(i)];
+        if (z.Menge[static_cast<std::size_t>(i)] != 0)
+            eintraege.emplace_back(std::to_string(i), z.Menge[static_cast<std::size_t>(i)]);
     return m;
 }
 

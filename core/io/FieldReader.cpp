@@ -74,6 +74,18 @@ std::string FieldReader::text() {
 double FieldReader::leadingNumber(std::string_view s) {
     std::size_t i = 0;
     while (i < s.size() && isBlank(s[i])) ++i;
+    // Most fields are plain whole numbers: read them without the general path.
+    {
+        std::size_t j = i;
+        const bool minus = j < s.size() && s[j] == '-';
+        if (minus || (j < s.size() && s[j] == '+')) ++j;
+        const std::size_t ziffern = j;
+        long long wert = 0;
+        while (j < s.size() && j - ziffern < 15 && std::isdigit(static_cast<unsigned char>(s[j]))) wert = wert * 10 + (s[j++] - '0');
+        const bool ende = j == s.size() || !(std::isdigit(static_cast<unsigned char>(s[j])) || s[j] == '.' || s[j] == 'E' ||
+                                             s[j] == 'e' || s[j] == 'D' || s[j] == 'd');
+        if (j > ziffern && ende) return minus ? -static_cast<double>(wert) : static_cast<double>(wert);
+    }
     std::string num;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) num += s[i++];
     bool digits = false;

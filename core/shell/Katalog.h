@@ -9,8 +9,9 @@
 namespace tarvis {
 
 // The article catalogue, opened once at start-up and read by record number.
-// The file is small (700 records of 96 bytes), so it is held in memory; every
-// reader still asks for one record by its number.
+// The file is small (700 records of 96 bytes), so it is held in memory; a
+// record is decoded the first time it is asked for, since a calculation reads
+// only part of the catalogue.
 class Katalog {
 public:
     static constexpr int kSaetze = 700;
@@ -30,7 +31,9 @@ public:
     std::string zuBytes() const;
 
 private:
-    std::vector<KatSatz> saetze_;
+    std::string roh_;  // the records as the file holds them
+    mutable std::vector<KatSatz> saetze_;
+    mutable std::vector<bool> gelesen_;
     bool vollstaendig_ = false;
     KatSatz leer_;
 };

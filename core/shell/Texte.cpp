@@ -18,6 +18,7 @@ const std::map<int, std::string>& tabelle() {
 }
 
 std::string unescape(std::string_view s) {
+    if (s.find('\\') == std::string_view::npos) return std::string(s);
     std::string out;
     out.reserve(s.size());
     for (std::size_t i = 0; i < s.size(); ++i) {

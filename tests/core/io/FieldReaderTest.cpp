@@ -1,3 +1,4 @@
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -37,6 +38,23 @@ TEST(FieldReader, NumbersTakeTheirLeadingNumberAndRoundHalfToEven) {
     EXPECT_EQ(r.integer(), -2);
     EXPECT_EQ(r.integer(), 100);
     EXPECT_EQ(r.integer(), 42);
+    EXPECT_TRUE(r.ok());
+}
+
+// Plain whole numbers take a short way; it must read what the general one reads.
+TEST(FieldReader, WholeNumbersReadTheSameWithSignsZerosAndLongDigitRuns) {
+    FieldReader r("+5,-0,007, 42 ,123456789012345,1234567890123456789,12D1,-7.,1e");
+    EXPECT_EQ(r.number(), 5.0);
+    const double minusNull = r.number();
+    EXPECT_EQ(minusNull, 0.0);
+    EXPECT_TRUE(std::signbit(minusNull));
+    EXPECT_EQ(r.number(), 7.0);
+    EXPECT_EQ(r.number(), 42.0);
+    EXPECT_EQ(r.number(), 123456789012345.0);
+    EXPECT_EQ(r.number(), 1234567890123456789.0);
+    EXPECT_EQ(r.number(), 120.0);
+    EXPECT_EQ(r.number(), -7.0);
+    EXPECT_EQ(r.number(), 1.0);
     EXPECT_TRUE(r.ok());
 }
 
