@@ -13,6 +13,7 @@
 
 #include "shell/Dateiliste.h"
 #include "shell/QtText.h"
+#include "widgets/Optionen.h"
 #include "shell/Texte.h"
 #include "shell/Verzeichnisbaum.h"
 
@@ -128,10 +129,7 @@ void Oeffnen6Dialog::aktualisieren() {
     lblOeffnen_->setVisible(a.oeffnenHinweisSichtbar);
     lblSpeichern_->setVisible(a.speichernSichtbar);
     txtSpeichern_->setVisible(a.speichernSichtbar);
-    if (txtSpeichern_->text() != qs(a.ziel)) {
-        QSignalBlocker b(txtSpeichern_);
-        txtSpeichern_->setText(qs(a.ziel));
-    }
+    anzeigen(txtSpeichern_, qs(a.ziel));
     cmdSpeichern_->setEnabled(a.speichernAktiv);
     cmdSpeichern_->setDefault(a.speichernAktiv);
     cmdOeffnen_->setDefault(!a.speichernAktiv);

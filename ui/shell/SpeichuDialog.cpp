@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "shell/QtText.h"
+#include "widgets/Optionen.h"
 #include "shell/TastenFilter.h"
 #include "shell/Verzeichnisbaum.h"
 
@@ -99,10 +100,7 @@ SpeichuDialog::SpeichuDialog(SpeichuPresenter& presenter, QWidget* parent) : QDi
 
 void SpeichuDialog::aktualisieren() {
     SpeichuAnsicht a = presenter_.ansicht();
-    if (text1_->text() != qs(a.name)) {
-        QSignalBlocker b(text1_);
-        text1_->setText(qs(a.name));
-    }
+    anzeigen(text1_, qs(a.name));
     label5_->setText(qs(a.pfad));
     QSignalBlocker bj(paraJa_), bn(paraNein_);
     (a.paraSpeichern ? paraJa_ : paraNein_)->setChecked(true);

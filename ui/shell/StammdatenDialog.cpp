@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "shell/QtText.h"
+#include "widgets/Optionen.h"
 #include "shell/TastenFilter.h"
 
 namespace tarvis::ui {
@@ -85,13 +86,7 @@ StammdatenDialog::StammdatenDialog(StammdatenPresenter& presenter, QWidget* pare
 
 void StammdatenDialog::aktualisieren() {
     StammdatenAnsicht a = presenter_.ansicht();
-    for (std::size_t i = 1; i <= 6; ++i) {
-        QString t = qs(a.texte[i]);
-        if (texte_[i]->text() != t) {
-            QSignalBlocker b(texte_[i]);
-            texte_[i]->setText(t);
-        }
-    }
+    for (std::size_t i = 1; i <= 6; ++i) anzeigen(texte_[i], qs(a.texte[i]));
     lblProName_->setVisible(a.projektHinweisSichtbar);
     lblSachName_->setVisible(a.sachHinweisSichtbar);
     lblAltName_->setText(qs(a.altName));

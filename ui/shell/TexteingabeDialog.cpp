@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "shell/QtText.h"
+#include "widgets/Optionen.h"
 #include "shell/TastenFilter.h"
 
 namespace tarvis::ui {
@@ -51,13 +52,7 @@ TexteingabeDialog::TexteingabeDialog(TexteingabePresenter& presenter, QWidget* p
 
 void TexteingabeDialog::aktualisieren() {
     TexteingabeAnsicht a = presenter_.ansicht();
-    for (std::size_t i = 1; i <= 3; ++i) {
-        QString t = qs(a.texte[i]);
-        if (texte_[i]->text() != t) {
-            QSignalBlocker b(texte_[i]);
-            texte_[i]->setText(t);
-        }
-    }
+    for (std::size_t i = 1; i <= 3; ++i) anzeigen(texte_[i], qs(a.texte[i]));
 }
 
 }  // namespace tarvis::ui

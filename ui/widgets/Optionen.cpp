@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QSignalBlocker>
 
 #include "shell/QtText.h"
@@ -56,6 +57,12 @@ void anzeigen(QGroupBox* g, const Beschriftung& b) {
     g->setTitle(qs(b.text));
     g->setEnabled(b.aktiv);
     g->setVisible(b.sichtbar);
+}
+
+void anzeigen(QLineEdit* feld, const QString& text) {
+    if (feld->text() == text) return;
+    QSignalBlocker b(feld);
+    feld->setText(text);
 }
 
 void doppelklickWaehlt(QAbstractButton* option, std::function<void()> ok) {

@@ -7,6 +7,7 @@
 #include "shell/Bedienelemente.h"
 
 class QGroupBox;
+class QLineEdit;
 
 namespace tarvis::ui {
 
@@ -17,6 +18,9 @@ void optionSetzen(QAbstractButton* b, bool gewaehlt);
 void anzeigen(QAbstractButton* b, const Schalter& s);
 void anzeigen(QLabel* l, const Beschriftung& b);
 void anzeigen(QGroupBox* g, const Beschriftung& b);
+// The text of an input box, set without its change action and only when it
+// differs, so that the cursor of the user typing in it stays where it is.
+void anzeigen(QLineEdit* feld, const QString& text);
 
 // A double-click on an option chooses it and then runs the OK action.
 void doppelklickWaehlt(QAbstractButton* option, std::function<void()> ok);

@@ -41,20 +41,14 @@
 using namespace tarvis;
 using namespace tarvis::ui;
 using tarvis::test::Fensterfuehrer;
+using tarvis::test::klicken;
+using tarvis::test::pdfText;
+using tarvis::test::tippen;
 namespace fs = std::filesystem;
 
 namespace {
 
 template <class T> T* kind(QWidget* w, const char* name) { return Fensterfuehrer::kind<T>(w, name); }
-
-void tippen(QWidget* w, const char* name, const QString& text) {
-    auto* feld = kind<QLineEdit>(w, name);
-    feld->setFocus();
-    feld->selectAll();
-    QTest::keyClicks(feld, text);
-}
-
-void klicken(QWidget* w, const char* name) { kind<QAbstractButton>(w, name)->click(); }
 
 std::string lesen(const fs::path& f) {
     auto t = io::readBytes(f);
@@ -64,13 +58,6 @@ std::string lesen(const fs::path& f) {
 // Blanks of any kind and number as one blank: the PDF's text extraction
 // does not keep the columns.
 QString einfach(const QString& s) { return s.simplified(); }
-
-QString pdfText(const fs::path& pdf) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), qs(pdf.string()), QStringLiteral("-")});
-    p.waitForFinished(20000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 // Runs the batch tool on the program directory of the test.
 QByteArray batch(const fs::path& dir, QStringList args) {

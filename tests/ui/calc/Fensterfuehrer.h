@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QInputDialog>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTest>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QPointer>
 #include <QDir>
 #include <QTimer>
 #include <QWidget>
+#include <filesystem>
 #include <functional>
 #include <map>
 
@@ -133,5 +137,23 @@ private:
     int bild_ = 0;
     QElapsedTimer seit_;
 };
+
+// Types a text over the whole content of an input box, as a user does.
+inline void tippen(QWidget* w, const char* name, const QString& text) {
+    auto* feld = Fensterfuehrer::kind<QLineEdit>(w, name);
+    feld->setFocus();
+    feld->selectAll();
+    QTest::keyClicks(feld, text);
+}
+
+inline void klicken(QWidget* w, const char* name) { Fensterfuehrer::kind<QAbstractButton>(w, name)->click(); }
+
+// The text of a printed PDF with its columns kept (pdftotext -layout).
+inline QString pdfText(const std::filesystem::path& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QString::fromStdString(pdf.string()), QStringLiteral("-")});
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
 
 }  // namespace tarvis::test

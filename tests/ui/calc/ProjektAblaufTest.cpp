@@ -32,25 +32,14 @@
 using namespace tarvis;
 using namespace tarvis::ui;
 using tarvis::test::Fensterfuehrer;
+using tarvis::test::klicken;
+using tarvis::test::pdfText;
+using tarvis::test::tippen;
 namespace fs = std::filesystem;
 
 namespace {
 
 template <class T> T* kind(QWidget* w, const char* name) { return Fensterfuehrer::kind<T>(w, name); }
-
-void tippen(QWidget* w, const char* name, const QString& text) {
-    auto* feld = kind<QLineEdit>(w, name);
-    feld->setFocus();
-    feld->selectAll();
-    QTest::keyClicks(feld, text);
-}
-
-QString pdfText(const fs::path& pdf) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), qs(pdf.string()), QStringLiteral("-")});
-    p.waitForFinished(20000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 // Whether a PDF's text holds a phrase; the text extraction may widen or
 // narrow the blanks between words.
