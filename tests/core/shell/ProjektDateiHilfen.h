@@ -16,6 +16,20 @@
 
 namespace tarvis::test {
 
+// The lines of a file text with CR LF line ends.
+inline std::vector<std::string> zeilen(const std::string& text) {
+    std::vector<std::string> z;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t e = text.find("\r\n", pos);
+        if (e == std::string::npos) e = text.size();
+        z.push_back(text.substr(pos, e - pos));
+        pos = e + 2;
+    }
+    return z;
+}
+
+
 // Every variable the project file keeps, as "name=value" lines, so that two
 // projects compare field by field and a difference names its variable. The
 // clerk who wrote the file comes back as AltSachbearbeiter.

@@ -5,26 +5,16 @@
 
 #include "io/TextFile.h"
 #include "shell/ProjektDatei.h"
+#include "core/shell/ProjektDateiHilfen.h"
 #include "shell/Texte.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 
 using namespace tarvis;
+using test::zeilen;
 using test::ScriptedMessages;
 
 namespace {
-
-std::vector<std::string> zeilen(const std::string& text) {
-    std::vector<std::string> z;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t e = text.find("\r\n", pos);
-        if (e == std::string::npos) e = text.size();
-        z.push_back(text.substr(pos, e - pos));
-        pos = e + 2;
-    }
-    return z;
-}
 
 std::string verbinden(const std::vector<std::string>& z) {
     std::string t;

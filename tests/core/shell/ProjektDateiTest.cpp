@@ -5,23 +5,12 @@
 #include "core/shell/ProjektDateiHilfen.h"
 
 using namespace tarvis;
+using test::zeilen;
 using test::Gespeichert;
 using test::ScriptedMessages;
 using test::ZufallsProjekt;
 
 namespace {
-
-std::vector<std::string> zeilen(const std::string& text) {
-    std::vector<std::string> z;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t e = text.find("\r\n", pos);
-        if (e == std::string::npos) e = text.size();
-        z.push_back(text.substr(pos, e - pos));
-        pos = e + 2;
-    }
-    return z;
-}
 
 // Writes p's project to a file and opens it into a fresh program with the same catalogue.
 std::vector<std::string> zurueckgelesen(Programm& p, const test::TempDir& dir, ScriptedMessages& ms,
