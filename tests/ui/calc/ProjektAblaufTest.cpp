@@ -25,7 +25,6 @@
 #include "shell/Anwendung.h"
 #include "shell/Menue1View.h"
 #include "shell/QtText.h"
-#include "wizard/ZentTypPresenter.h"
 #include "support/TempDir.h"
 #include "ui/calc/Fensterfuehrer.h"
 
@@ -284,106 +283,6 @@ private slots:
         QCOMPARE(tarvis::test::Gespeichert::von(z, "Rossi"), gespeichert);
         QVERIFY(v.windowTitle().contains(QStringLiteral("NORD")));
         QVERIFY(v.aktion(Befehl::Drucken)->isEnabled());
-    }
-
-    void aProjectOfEachPanelTypeRunsFromNewToSavedAndOpened_data() {
-        QTest::addColumn<int>("typ");
-        for (int typ = 1; typ <= 6; ++typ) QTest::newRow(ZentTypOptionName(typ)) << typ;
-    }
-
-    void aProjectOfEachPanelTypeRunsFromNewToSavedAndOpened() {
-        QFETCH(int, typ);
-        tarvis::test::TempDir dir;
-        Anwendung a;
-        QVERIFY(a.starten(programmKopie(dir), std::nullopt));
-        Menue1View& v = a.hauptfenster();
-        v.show();
-        Zustand& z = a.programm().z;
-        ersatzfenster(a, {{1, 534, 8}, {2, 534, 2}});
-        const fs::path pdf = dir / "ergebnis.pdf";
-        setzePdfDateiWahl([&](QWidget*, const QString&) { return qs(pdf.string()); });
-        // Part numbers in Italian for the intrusion panels, LIBEX for the others.
-        const bool sachnummern = typ == 1 || typ == 3 || typ == 6;
-        const QString name = QStringLiteral("TYP%1").arg(typ);
-
-        Fensterfuehrer f;
-        f.antwort = [](const QString& t) {
-            return t.startsWith(QStringLiteral("Stampare elenco")) ? QMessageBox::Yes : QMessageBox::NoButton;
-        };
-        f.fenster["ZentTyp"] = [typ](QWidget* w) {
-            Fensterfuehrer::spaeter([w, typ] {
-                kind<QRadioButton>(w, ZentTypOptionName(typ))->click();
-                kind<QPushButton>(w, "cmdWeiter")->click();
-            });
-        };
-        f.fenster["Stammdaten"] = [name](QWidget* w) {
-            Fensterfuehrer::spaeter([w, name] {
-                tippen(w, "text1", name);
-                tippen(w, "text6", QStringLiteral("Rossi"));
-                kind<QPushButton>(w, "cmdOK")->click();
-            });
-        };
-        f.fenster["Modus"] = [sachnummern](QWidget* w) {
-            Fensterfuehrer::spaeter([w, sachnummern] {
-                kind<QRadioButton>(w, sachnummern ? "optSachnr" : "optLIBEX")->click();
-                kind<QRadioButton>(w, sachnummern ? "optItal" : "optDeutsch")->click();
-                kind<QPushButton>(w, "cmdOK")->click();
-            });
-        };
-        int artikel = -1;
-        f.fenster["Ausgabe"] = [&](QWidget* w) {
-            artikel = kind<QTableWidget>(w, "Grid1")->rowCount();
-            Fensterfuehrer::druecken(kind<QPushButton>(w, "cmdWeiter"));
-        };
-        f.fenster["Hinweis"] = [](QWidget* w) {
-            auto* ok = kind<QPushButton>(w, "cmdOK");
-            Fensterfuehrer::druecken(kind<QPushButton>(w, "cmdDrucken"), [ok] { Fensterfuehrer::druecken(ok); });
-        };
-        f.fenster["Speichu"] = [name](QWidget* w) {
-            Fensterfuehrer::spaeter([w, name] {
-                tippen(w, "text1", name);
-                kind<QRadioButton>(w, "optParaJa")->click();
-                kind<QPushButton>(w, "cmdOK")->click();
-            });
-        };
-
-        QVERIFY(befehl(v, Befehl::Neu));
-        QVERIFY2(f.haengend.isEmpty(), qPrintable(f.gesehen.join(QLatin1Char('|'))));
-        QVERIFY2(f.gesehen.contains(QStringLiteral("Hinweis")), qPrintable(f.gesehen.join(QLatin1Char('|'))));
-        QCOMPARE(z.ZentralenTyp, Integer(typ));
-        int erwartet = 0;
-        for (int i = 6; i <= 700; ++i) erwartet += z.Menge[static_cast<std::size_t>(i)] > 0;
-        QCOMPARE(artikel, erwartet);
-        QVERIFY(artikel > 0);
-        if (qEnvironmentVariableIsSet("TARVIS_BILDER"))
-            fs::copy_file(pdf, fs::path(ss(qEnvironmentVariable("TARVIS_BILDER"))) / (ss(name) + ".pdf"),
-                          fs::copy_options::overwrite_existing);
-        const QString text = pdfText(pdf);
-        QVERIFY2(enthaelt(text, QStringLiteral("Progetto: ") + name), qPrintable(text.left(800)));
-        QVERIFY(enthaelt(text, QStringLiteral("Optischer Rauchmelder OM 301")));
-        QVERIFY(enthaelt(text, QStringLiteral("Indicazioni di calcolo al progetto: ") + name));
-
-        QVERIFY(befehl(v, Befehl::Speichern));
-        QVERIFY2(f.haengend.isEmpty(), qPrintable(f.gesehen.join(QLatin1Char('|'))));
-        const fs::path projekte = dir / "PROJEKTE";
-        const std::string datei = ss(name);
-        QVERIFY(fs::exists(projekte / (datei + ".PLM")));
-        QVERIFY(fs::exists(projekte / (datei + ".NPA")));
-        QCOMPARE(fs::exists(projekte / (datei + ".EPO")), !sachnummern);
-        const std::vector<std::string> gespeichert = tarvis::test::Gespeichert::von(z, z.Sachbearbeiter);
-
-        ProjektZuruecksetzen(z);
-        f.fenster["Oeffnen"] = [datei](QWidget* w) {
-            auto* liste = kind<QListWidget>(w, "File1");
-            auto treffer = liste->findItems(qs(datei + ".PLM"), Qt::MatchExactly);
-            if (!treffer.isEmpty()) liste->setCurrentItem(treffer.first());
-            Fensterfuehrer::druecken(kind<QPushButton>(w, "cmdOK"));
-        };
-        f.fenster["Stammdaten"] = [](QWidget* w) { Fensterfuehrer::druecken(kind<QPushButton>(w, "cmdOK")); };
-        QVERIFY(befehl(v, Befehl::Oeffnen));
-        QVERIFY2(f.haengend.isEmpty(), qPrintable(f.gesehen.join(QLatin1Char('|'))));
-        QCOMPARE(z.ProjektGeladen, Byte{1});
-        QCOMPARE(tarvis::test::Gespeichert::von(z, "Rossi"), gespeichert);
     }
 
     void twoKvt2000BProjectsAreLinkedAndTheLinkNotesPrinted() {
