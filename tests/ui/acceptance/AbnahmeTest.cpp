@@ -1,7 +1,8 @@
 // The acceptance of the program: one project of each panel type as a user
 // enters it through the real windows (offscreen, played by Fensterfuehrer):
 // New, the panel type and its windows, master data, code mode, the loop
-// entry, the additional functions, the calculation with its result and
+// entry, the additional functions (standby time, mains-failure delay and
+// an external load typed in), the calculation with its result and
 // report windows, the printed result list (into a PDF), Save with the
 // parameter and hand-over files, and Open again. The program and the batch
 // tool must agree: what the windows showed and the files the program saved
@@ -236,7 +237,26 @@ void benutzer(Fensterfuehrer& f, const Projekt& pr, const fs::path& pdf, Gesehen
     };
     // The follow-up window of a PSM 300 on the loop, as it comes.
     f.fenster["PSM300"] = [](QWidget* w) { Fensterfuehrer::druecken(kind<QPushButton>(w, "cmdWeiter")); };
-    f.fenster["Zusaetze"] = [](QWidget* w) { Fensterfuehrer::druecken(kind<QPushButton>(w, "cmdWeiter")); };
+    // The additional functions: a standby time of its own, a mains-failure
+    // delay, and two sirens at 12 V through the external-load window.
+    f.fenster["Zusaetze"] = [](QWidget* w) {
+        Fensterfuehrer::spaeter([w] {
+            tippen(w, "txtUezeit", QStringLiteral("48"));
+            klicken(w, "optVerzJa");
+            tippen(w, "txtVzeit", QStringLiteral("5"));
+            auto* weiter = kind<QPushButton>(w, "cmdWeiter");
+            Fensterfuehrer::druecken(kind<QPushButton>(w, "cmd12eingeben"), [weiter] { Fensterfuehrer::druecken(weiter); });
+        });
+    };
+    f.fenster["Ex12"] = [](QWidget* w) {
+        Fensterfuehrer::spaeter([w] {
+            tippen(w, "txtName12_0", QStringLiteral("Sirene"));
+            tippen(w, "txtMenge12_0", QStringLiteral("2"));
+            tippen(w, "txtRuhe12_0", QStringLiteral("5"));
+            tippen(w, "txtAlarm12_0", QStringLiteral("40"));
+            klicken(w, "cmdOk");
+        });
+    };
     // The supply proposal taken as it stands, as the batch tool takes it.
     f.fenster["DXAGeh"] = [](QWidget* w) { Fensterfuehrer::druecken(kind<QPushButton>(w, "cmdWeiter")); };
     f.fenster["JUBLSpeis"] = [](QWidget* w) { Fensterfuehrer::druecken(kind<QPushButton>(w, "cmdOK")); };
@@ -314,6 +334,12 @@ void projektDurchDieFenster(const Projekt& pr) {
     QVERIFY(g.ausgabe.size() >= 3);
     QVERIFY(g.bericht.size() >= 20);
     for (auto [k, satz, menge] : pr.schleifen) QCOMPARE(z.KBNMenge(k)[static_cast<std::size_t>(satz)], Long(menge));
+    QCOMPARE(z.UeZeit, Integer(48));
+    QCOMPARE(z.Verzwahl, Integer(pr.typ == 6 ? 30 : 5));  // the TL 300 has its delay fixed
+    QCOMPARE(z.Ext12Name[0], std::string("Sirene"));
+    QCOMPARE(z.Ext12Menge[0], Integer(2));
+    QCOMPARE(z.Ext12Ruhe, 10.0f);
+    QCOMPARE(z.Ext12Alarm, 80.0f);
     const QStringList summenGui = summen(z);
     const QString epoKennz = qs(z.EPOKennz.str());
 
