@@ -1,7 +1,9 @@
 // Every window of the program works from the keyboard alone: it opens on an
 // input, Tab reaches every control and ends on the window's buttons, Enter
 // has a default button to press (the element lists use Enter for their
-// quantities instead), and Escape closes it.
+// quantities instead), and Escape closes it. It lies centred on the screen
+// and its captions fit their controls; the test also runs on a small screen
+// at 200 % (bildschirm-100.json, bildschirm-200.json).
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -11,6 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -42,6 +45,13 @@ QStringList pruefen(QWidget* fenster, bool enterFuerListe) {
     for (auto* b : fenster->findChildren<QPushButton*>())
         if (b->isDefault() && b->isVisibleTo(fenster)) ++standard;
     if (standard != (enterFuerListe ? 0 : 1)) fehler << QStringLiteral("%1: %2 default buttons").arg(name).arg(standard);
+
+    // The window lies on the screen, centred.
+    const QRect platz = fenster->screen()->availableGeometry();
+    if (!platz.contains(fenster->geometry()))
+        fehler << QStringLiteral("%1: %2x%3 does not fit the screen").arg(name).arg(fenster->width()).arg(fenster->height());
+    else if ((fenster->frameGeometry().center() - platz.center()).manhattanLength() > 4)
+        fehler << name + QStringLiteral(": not centred");
 
     // Every caption fits its control.
     for (auto* w : fenster->findChildren<QWidget*>()) {
