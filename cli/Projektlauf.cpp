@@ -3,6 +3,7 @@
 #include "shell/EStrom.h"
 #include "shell/Katalog.h"
 #include "shell/ProjektDatei.h"
+#include "shell/Programmverzeichnis.h"
 #include "shell/Texte.h"
 
 namespace tarvis::cli {
@@ -13,9 +14,11 @@ std::optional<Programm> Programmstart(const fs::path& verzeichnis, std::ostream&
     Programm p;
     p.verzeichnis = verzeichnis;
     if (p.verzeichnis.empty()) {
+        // The directory the program itself would use: beside the binary, the
+        // user's copy of the installed template, or the template.
         std::error_code ec;
         fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-        p.verzeichnis = (ec ? fs::path() : exe.parent_path()) / "programm";
+        p.verzeichnis = ProgrammverzeichnisZumLesen(ec ? fs::path() : exe.parent_path(), BenutzerProgrammverzeichnis()).verzeichnis;
     }
     auto katalog = Katalog::oeffnen(p.datei("TARVIS.ART"));
     if (!katalog) {

@@ -13,7 +13,8 @@ namespace tarvis::cli {
 
 // The program as it stands after start-up: the catalogue and the element
 // table of the program directory read, an empty project. An empty directory
-// means the "programm" directory beside the executable. nullopt (and a line
+// means the one the program itself would use (beside the executable, or the
+// user's copy of the installed template, or the template). nullopt (and a line
 // on `fehler`) when a catalogue file cannot be read.
 std::optional<Programm> Programmstart(const std::filesystem::path& verzeichnis, std::ostream& fehler);
 

@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     app.set_version_flag("--version", TARVIS_VERSION_TEXT);
     app.require_subcommand(1);
     std::string programDir;
-    app.add_option("--program-dir", programDir, "program directory (catalogue, element table, projects)");
+    app.add_option("--program-dir", programDir, "program directory (catalogue, element table, projects); by default the one the program uses");
 
     auto* catalog = app.add_subcommand("catalog", "build or dump the article catalogue");
     catalog->require_subcommand(1);

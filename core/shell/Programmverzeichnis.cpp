@@ -1,5 +1,6 @@
 #include "shell/Programmverzeichnis.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <system_error>
 
@@ -42,8 +43,10 @@ void AusVorlageEinrichten(const fs::path& vorlage, const fs::path& ziel) {
     }
 }
 
-ProgrammverzeichnisWahl ProgrammverzeichnisFinden(const fs::path& programmOrdner, const fs::path& benutzerVerzeichnis,
-                                                  const std::function<bool(const fs::path&)>& beschreibbar) {
+namespace {
+
+ProgrammverzeichnisWahl waehlen(const fs::path& programmOrdner, const fs::path& benutzerVerzeichnis,
+                                const std::function<bool(const fs::path&)>& beschreibbar, bool einrichten) {
     std::error_code ec;
     fs::path daneben = programmOrdner / "programm";
     if (fs::exists(daneben / "TARVIS.ART", ec) && beschreibbar(daneben)) return {daneben, false};
@@ -55,8 +58,33 @@ ProgrammverzeichnisWahl ProgrammverzeichnisFinden(const fs::path& programmOrdner
         return {daneben, false};
     }
     if (beschreibbar(vorlage)) return {vorlage, false};
+    if (!einrichten) {
+        if (fs::exists(benutzerVerzeichnis / "TARVIS.ART", ec)) return {benutzerVerzeichnis, true};
+        return {vorlage, false};
+    }
     AusVorlageEinrichten(vorlage, benutzerVerzeichnis);
     return {benutzerVerzeichnis, true};
+}
+
+}  // namespace
+
+ProgrammverzeichnisWahl ProgrammverzeichnisFinden(const fs::path& programmOrdner, const fs::path& benutzerVerzeichnis,
+                                                  const std::function<bool(const fs::path&)>& beschreibbar) {
+    return waehlen(programmOrdner, benutzerVerzeichnis, beschreibbar, true);
+}
+
+ProgrammverzeichnisWahl ProgrammverzeichnisZumLesen(const fs::path& programmOrdner, const fs::path& benutzerVerzeichnis,
+                                                    const std::function<bool(const fs::path&)>& beschreibbar) {
+    return waehlen(programmOrdner, benutzerVerzeichnis, beschreibbar, false);
+}
+
+fs::path BenutzerProgrammverzeichnis() {
+    const char* daten = std::getenv("XDG_DATA_HOME");
+    fs::path basis;
+    if (daten && *daten && fs::path(daten).is_absolute()) basis = daten;
+    else if (const char* heim = std::getenv("HOME"); heim && *heim) basis = fs::path(heim) / ".local" / "share";
+    else return {};
+    return basis / "TARVIS" / "programm";
 }
 
 }  // namespace tarvis

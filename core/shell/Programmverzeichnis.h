@@ -22,6 +22,17 @@ ProgrammverzeichnisWahl ProgrammverzeichnisFinden(
     const std::filesystem::path& programmOrdner, const std::filesystem::path& benutzerVerzeichnis,
     const std::function<bool(const std::filesystem::path&)>& beschreibbar = Beschreibbar);
 
+// The directory the program would choose, for the batch tool: the same
+// rules, but nothing is copied or made; the per-user directory is taken
+// when the program has made it.
+ProgrammverzeichnisWahl ProgrammverzeichnisZumLesen(
+    const std::filesystem::path& programmOrdner, const std::filesystem::path& benutzerVerzeichnis,
+    const std::function<bool(const std::filesystem::path&)>& beschreibbar = Beschreibbar);
+
+// The per-user program directory the program makes from the template:
+// $XDG_DATA_HOME/TARVIS/programm, by default ~/.local/share/TARVIS/programm.
+std::filesystem::path BenutzerProgrammverzeichnis();
+
 // Copies the catalogue files and help pages of a template into a program
 // directory when they are missing or older there, and makes PROJEKTE.
 void AusVorlageEinrichten(const std::filesystem::path& vorlage, const std::filesystem::path& ziel);

@@ -41,6 +41,24 @@ TEST(Programmverzeichnis, AnInstallationNobodyMayWriteGivesEachUserACopyOfTheTem
     EXPECT_EQ(ProgrammverzeichnisFinden(dir / "bin", dir / "user/programm").verzeichnis, dir / "share/tarvis/programm");
 }
 
+TEST(Programmverzeichnis, TheBatchToolReadsWhereTheProgramWorksAndMakesNothing) {
+    test::TempDir dir;
+    datei(dir / "share/tarvis/programm/TARVIS.ART");
+    fs::create_directories(dir / "bin");
+    auto nurBenutzer = [&](const fs::path& p) { return p.string().find("/user") != std::string::npos; };
+    // Before the program's first start: the template, and no copy is made.
+    EXPECT_EQ(ProgrammverzeichnisZumLesen(dir / "bin", dir / "user/programm", nurBenutzer).verzeichnis,
+              dir / "share/tarvis/programm");
+    EXPECT_FALSE(fs::exists(dir / "user"));
+    // After it: the user's copy, where his catalogue may have been put.
+    datei(dir / "user/programm/TARVIS.ART");
+    EXPECT_EQ(ProgrammverzeichnisZumLesen(dir / "bin", dir / "user/programm", nurBenutzer).verzeichnis,
+              dir / "user/programm");
+    // A build tree reads beside the binary.
+    datei(dir / "bin/programm/TARVIS.ART");
+    EXPECT_EQ(ProgrammverzeichnisZumLesen(dir / "bin", dir / "user/programm").verzeichnis, dir / "bin/programm");
+}
+
 TEST(Programmverzeichnis, TheTemplateRefreshesOlderCopiesButKeepsTheUsersFiles) {
     test::TempDir dir;
     datei(dir / "vorlage/TARVIS.ART", "neu");
