@@ -78,6 +78,10 @@ bool ZentTypPresenter::weiter() {
         return false;
     }
     z.ZentralenTypBest = z.ZentralenTyp;
+    // The windows that follow carry the panel's name in their captions
+    // (networking, loop entry, additional functions); the main window's title
+    // would set it only when the whole input sequence is over.
+    z.ZentralenName = ZentralenNameFuer(z.ZentralenTyp);
     switch (z.ZentralenTyp) {
     case 1:
         ms_.oeffnen(Fenster::MG1000);

@@ -124,6 +124,8 @@ TEST_F(ZentTypTest, KVT2000NeedsTheNetworkingWindowAndKeepsAllLoops) {
     ms.fensterSkript[Fenster::OLNVernetz] = [] { return true; };
     EXPECT_TRUE(zt.weiter());
     for (int k = 1; k <= 4; ++k) EXPECT_EQ(p.z.KBNMenge(k)[600], k);
+    // The windows that follow show the chosen panel in their captions.
+    EXPECT_EQ(p.z.ZentralenName, ZentralenNameFuer(3));
 }
 
 TEST_F(ZentTypTest, TL300KeepsOnlyLoop1AndStandalonePartsOpenNothing) {

@@ -121,6 +121,7 @@ struct Projekt {
 struct Gesehen {
     QStringList ausgabe;  // result window: "record quantity" per row
     QStringList bericht;  // report window lines
+    QString kbnTitel;     // caption of the loop entry
 };
 
 QStringList ausgabeZeilen(QWidget* w) {
@@ -227,7 +228,8 @@ void benutzer(Fensterfuehrer& f, const Projekt& pr, const fs::path& pdf, Gesehen
     // The loop entry comes back when a check after it refuses; what was
     // typed is still there then.
     auto eingetippt = std::make_shared<bool>(false);
-    f.fenster["KBNEIN"] = [&pr, eingetippt](QWidget* w) {
+    f.fenster["KBNEIN"] = [&pr, &g, eingetippt](QWidget* w) {
+        g.kbnTitel = w->windowTitle();
         const Schleifen s = *eingetippt ? Schleifen{} : pr.schleifen;
         *eingetippt = true;
         Fensterfuehrer::spaeter([w, s] {
@@ -334,6 +336,7 @@ void projektDurchDieFenster(const Projekt& pr) {
     QVERIFY(g.ausgabe.size() >= 3);
     QVERIFY(g.bericht.size() >= 20);
     for (auto [k, satz, menge] : pr.schleifen) QCOMPARE(z.KBNMenge(k)[static_cast<std::size_t>(satz)], Long(menge));
+    QVERIFY2(g.kbnTitel.startsWith(qs(ZentralenNameFuer(pr.typ))), qPrintable(g.kbnTitel));
     QCOMPARE(z.UeZeit, Integer(48));
     QCOMPARE(z.Verzwahl, Integer(pr.typ == 6 ? 30 : 5));  // the TL 300 has its delay fixed
     QCOMPARE(z.Ext12Name[0], std::string("Sirene"));
