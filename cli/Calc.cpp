@@ -1,6 +1,7 @@
 #include "Calc.h"
 
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <nlohmann/json.hpp>
@@ -28,21 +29,29 @@ std::string neunStellen(float f) {
     return puffer;
 }
 
-double alsJsonZahl(float f) { return std::strtod(neunStellen(f).c_str(), nullptr); }
+// A float as JSON text with 9 significant digits (the library's own
+// shortest form of the double would sometimes print 16); a whole value keeps
+// its ".0" so that it still reads as a float.
+std::string alsJsonZahl(float f) {
+    if (!std::isfinite(f)) return "null";
+    std::string t = neunStellen(f);
+    if (t.find_first_of(".e") == std::string::npos) t += ".0";
+    return t;
+}
 
 // The results of the calculation by their variable names, in the order of
 // the output.
 struct Wert {
     const char* name;
-    Json json;
+    std::string json;  // the value as JSON text
     std::string text;
 };
 
 std::vector<Wert> summen(const Zustand& z) {
     std::vector<Wert> w;
     auto f = [&](const char* name, float v) { w.push_back({name, alsJsonZahl(v), neunStellen(v)}); };
-    auto i = [&](const char* name, long long v) { w.push_back({name, v, std::to_string(v)}); };
-    auto t = [&](const char* name, const std::string& v) { w.push_back({name, v, v}); };
+    auto i = [&](const char* name, long long v) { w.push_back({name, std::to_string(v), std::to_string(v)}); };
+    auto t = [&](const char* name, const std::string& v) { w.push_back({name, Json(v).dump(), v}); };
     f("IRuhe", z.IRuhe);
     f("IAlarm", z.IAlarm);
     f("IKBN35", z.IKBN35);
@@ -68,7 +77,7 @@ std::vector<Wert> summen(const Zustand& z) {
         bedarf.push_back(z.DXABedarf[k]);
         bedarfText += (k > 1 ? " " : "") + std::to_string(z.DXABedarf[k]);
     }
-    w.push_back({"DXABedarf", bedarf, bedarfText});
+    w.push_back({"DXABedarf", bedarf.dump(), bedarfText});
     i("DXAVorschlag", z.DXAVorschlag);
     i("ZOLWVorschlag", z.ZOLWVorschlag);
     i("AnzDXA", z.AnzDXA);
@@ -107,28 +116,44 @@ const char* haltName(AuswertenHalt h) {
     return "";
 }
 
+// The output object, written member by member in its order: the values are
+// JSON texts made by the library, except the floats (see alsJsonZahl).
+class JsonObjekt {
+public:
+    void setzen(const std::string& name, const Json& wert) { roh(name, wert.dump()); }
+    void roh(const std::string& name, std::string text) { felder_.emplace_back(name, std::move(text)); }
+    std::string text() const {
+        std::string t = "{";
+        for (const auto& [name, wert] : felder_) t += (t.size() > 1 ? "," : "") + Json(name).dump() + ":" + wert;
+        return t + "}";
+    }
+
+private:
+    std::vector<std::pair<std::string, std::string>> felder_;
+};
+
 void jsonAusgeben(Programm& p, BatchMessages& ms, AuswertenHalt halt, std::ostream& aus) {
     const Zustand& z = p.z;
-    Json j = Json::object();
-    if (halt != AuswertenHalt::Keiner) j["stopped"] = haltName(halt);
+    JsonObjekt j;
+    if (halt != AuswertenHalt::Keiner) j.setzen("stopped", haltName(halt));
     if (halt == AuswertenHalt::Schnittstellen) {
-        j["ZusKennz"] = z.ZusKennz;
+        j.setzen("ZusKennz", z.ZusKennz);
     } else if (halt == AuswertenHalt::Zentralentyp || halt == AuswertenHalt::Laufzeitfehler) {
-        j["ZentralenTyp"] = z.ZentralenTyp;
+        j.setzen("ZentralenTyp", z.ZentralenTyp);
     } else {
         // A run stopped in the supply window keeps the results of that run.
-        j["ZentralenTyp"] = z.ZentralenTyp;
-        j["Menge"] = mengen(z);
-        for (const Wert& w : summen(z)) j[w.name] = w.json;
+        j.setzen("ZentralenTyp", z.ZentralenTyp);
+        j.setzen("Menge", mengen(z));
+        for (const Wert& w : summen(z)) j.roh(w.name, w.json);
         if (halt == AuswertenHalt::Keiner) {
             // The report after a complete calculation; it may turn EPOKennz to "N".
             BerichtErgebnis b = BerichtNachRechnung(p, ms);
-            j["Hinweiszeile"] = b.zeilen;
-            j["EPOKennzBericht"] = b.epoKennz;
+            j.setzen("Hinweiszeile", b.zeilen);
+            j.setzen("EPOKennzBericht", b.epoKennz);
         }
     }
-    j["Meldungen"] = meldungen(ms);
-    aus << j.dump() << "\n";
+    j.setzen("Meldungen", meldungen(ms));
+    aus << j.text() << "\n";
 }
 
 void textAusgeben(const Programm& p, AuswertenHalt halt, std::ostream& aus) {
