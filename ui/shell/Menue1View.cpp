@@ -73,6 +73,8 @@ void Menue1View::aufbauen() {
             aktionen_[b] = act;
         }
     }
+    // F1 opens the help, as in every window with a help button.
+    aktionen_.at(Befehl::Hilfe)->setShortcut(QKeySequence::HelpContents);
 
     auto* zentral = new QWidget(this);
     zentral->setMouseTracking(true);

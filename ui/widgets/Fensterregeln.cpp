@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <algorithm>
 
@@ -26,6 +27,23 @@ bool istEigenesFenster(const QObject* o) {
 
 bool istFensterknopf(const QWidget* w, const QWidget* fenster) {
     return qobject_cast<const QPushButton*>(w) && w->parentWidget() == fenster;
+}
+
+// F1 presses the window's help button: the first one shown and enabled in
+// the tab order (the additional functions have one per tab page).
+void hilfeTaste(QWidget* fenster) {
+    auto* taste = new QShortcut(QKeySequence::HelpContents, fenster);
+    QObject::connect(taste, &QShortcut::activated, fenster, [fenster] {
+        for (QWidget* w = fenster->nextInFocusChain(); w && w != fenster; w = w->nextInFocusChain()) {
+            auto* knopf = qobject_cast<QPushButton*>(w);
+            const QString name = w->objectName();
+            if (knopf && (name.startsWith(QLatin1String("cmdHilfe")) || name == QLatin1String("cmdHelp")) &&
+                knopf->isVisible() && knopf->isEnabled()) {
+                knopf->click();
+                return;
+            }
+        }
+    });
 }
 
 bool istTabStopp(const QWidget* w) { return !w->focusProxy() && (w->focusPolicy() & Qt::TabFocus); }
@@ -120,6 +138,7 @@ bool Fensterregeln::eventFilter(QObject* objekt, QEvent* ereignis) {
     } else if (!fenster->property(kGeordnet).toBool()) {
         fenster->setProperty(kGeordnet, true);
         aufBildschirmMitte(fenster);
+        hilfeTaste(fenster);
         const QList<QWidget*> stopps = tabFolgeOrdnen(fenster);
         QWidget* fokus = fenster->focusWidget();
         if (!fokus || istFensterknopf(fokus, fenster)) {

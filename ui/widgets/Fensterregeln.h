@@ -7,13 +7,14 @@ class QWidget;
 namespace tarvis::ui {
 
 // What every window of the program does when it is first shown: it is
-// centred on the screen, and it is ordered for the keyboard. Tab walks a window in
-// reading order: frame by frame, and inside a frame row by row, left to
-// right; the push buttons placed directly on the window (OK, Forward,
-// Help ...) come last. A window that chose no input of its own opens on its
-// first input (in a group of options, on the chosen one); Enter presses the
-// default button from any input. The order is made when a window is first
-// shown and made again when a hidden part of it (a tab page) is shown.
+// centred on the screen, and it is ordered for the keyboard. Tab walks a
+// window in reading order: frame by frame, and inside a frame row by row,
+// left to right; the push buttons placed directly on the window (OK,
+// Forward, Help ...) come last. A window that chose no input of its own
+// opens on its first input (in a group of options, on the chosen one).
+// Enter presses the default button from any input, F1 the help button. The
+// order is made when a window is first shown and made again when a hidden
+// part of it (a tab page) is shown.
 class Fensterregeln : public QObject {
 public:
     using QObject::QObject;

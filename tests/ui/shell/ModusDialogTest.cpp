@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "shell/ModusDialog.h"
+#include "widgets/Fensterregeln.h"
 #include "support/ScriptedMessages.h"
 
 using namespace tarvis;
@@ -22,6 +23,19 @@ private:
     }
 
 private slots:
+    void f1PressesTheWindowsHelpButton() {
+        Fensterregeln regeln;
+        QCoreApplication::instance()->installEventFilter(&regeln);
+        Programm p;
+        tarvis::test::ScriptedMessages ms;
+        ModusPresenter presenter(p, ms);
+        ModusDialog d(presenter);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QTest::keyClick(&d, Qt::Key_F1);
+        QCOMPARE(ms.hilfeKontexte(), std::vector<int>{130});
+    }
+
     void languageAndModeFollowEachOther() {
         Programm p;
         p.z.CodeModus = "V";
