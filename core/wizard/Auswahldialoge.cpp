@@ -107,6 +107,7 @@ bool GMAwechselPresenter::ok() {
         if (ms_.frage(Text(289), Schaltflaechen::JaNein) != Antwort::Ja) return false;
         zuruecksetzen(false);
         z.ZentralenTyp = z.ZentralenTypAlt;  // same panel, new project
+        z.ZentralenName = ZentralenNameFuer(z.ZentralenTyp);  // for the captions of the input windows
         ms_.meldung(Symbol::Keins, Text(290));
         return true;
     case 2:

@@ -210,6 +210,7 @@ TEST_F(GMAwechselTest, NewProjectWithTheSamePanelClearsEverythingElse) {
     EXPECT_TRUE(g.ok());
     EXPECT_EQ(ms.texte(), (std::vector<std::string>{Text(289), Text(289), Text(290)}));
     EXPECT_EQ(p.z.ZentralenTyp, 4);
+    EXPECT_EQ(p.z.ZentralenName, ZentralenNameFuer(4));  // the input windows show the panel
     EXPECT_EQ(p.z.AnzBE, 0);
     EXPECT_EQ(p.z.UeZeit, 0);
     EXPECT_EQ(p.z.Projektname, "Projekt1");
