@@ -1,8 +1,10 @@
 #include "widgets/Fensterregeln.h"
 
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -82,6 +84,18 @@ void sammeln(const QWidget* eltern, QList<QWidget*>& stopps) {
     }
 }
 
+bool istPfeil(int taste) {
+    return taste == Qt::Key_Up || taste == Qt::Key_Down || taste == Qt::Key_Left || taste == Qt::Key_Right;
+}
+
+// The options of a group are the exclusive option buttons of one parent.
+bool gruppeOhneWahl(const QRadioButton* option) {
+    if (!option->autoExclusive() || !option->parentWidget()) return false;
+    for (auto* andere : option->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+        if (andere->autoExclusive() && andere->isChecked()) return false;
+    return true;
+}
+
 // In a group of options Tab lands on the chosen one.
 QWidget* gewaehlteOption(QWidget* w) {
     auto* option = qobject_cast<QRadioButton*>(w);
@@ -128,6 +142,20 @@ void Fensterregeln::spaeterOrdnen(QWidget* fenster) {
 }
 
 bool Fensterregeln::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (ereignis->type() == QEvent::KeyPress) {
+        // An arrow key in a group of options with none chosen yet chooses the
+        // option it moves to, as it does once one is chosen.
+        auto* option = qobject_cast<QRadioButton*>(objekt);
+        if (option && istPfeil(static_cast<QKeyEvent*>(ereignis)->key()) && istEigenesFenster(option->window()) &&
+            gruppeOhneWahl(option)) {
+            QPointer<QWidget> gruppe(option->parentWidget());
+            QTimer::singleShot(0, this, [gruppe] {
+                auto* neu = qobject_cast<QRadioButton*>(QApplication::focusWidget());
+                if (gruppe && neu && neu->parentWidget() == gruppe && gruppeOhneWahl(neu)) neu->click();
+            });
+        }
+        return QObject::eventFilter(objekt, ereignis);
+    }
     if (ereignis->type() != QEvent::Show || !objekt->isWidgetType()) return QObject::eventFilter(objekt, ereignis);
     auto* widget = static_cast<QWidget*>(objekt);
     QWidget* fenster = widget->window();

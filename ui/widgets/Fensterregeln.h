@@ -11,7 +11,8 @@ namespace tarvis::ui {
 // window in reading order: frame by frame, and inside a frame row by row,
 // left to right; the push buttons placed directly on the window (OK,
 // Forward, Help ...) come last. A window that chose no input of its own
-// opens on its first input (in a group of options, on the chosen one).
+// opens on its first input (in a group of options, on the chosen one); an
+// arrow key in a group of options with none chosen chooses as it moves.
 // Enter presses the default button from any input, F1 the help button. The
 // order is made when a window is first shown and made again when a hidden
 // part of it (a tab page) is shown.

@@ -5,6 +5,7 @@
 #include "support/ScriptedMessages.h"
 #include "wizard/AuswahlDialog.h"
 #include "wizard/ZentTypDialog.h"
+#include "widgets/Fensterregeln.h"
 
 using namespace tarvis;
 using namespace tarvis::ui;
@@ -13,6 +14,25 @@ class ZentTypDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void arrowKeysChooseAPanelAlsoWhenNoneIsChosenYet() {
+        Fensterregeln regeln;
+        QCoreApplication::instance()->installEventFilter(&regeln);
+        Programm p;
+        ProjektZuruecksetzen(p.z);
+        test::ScriptedMessages ms;
+        ZentTypPresenter pr(p, ms);
+        ZentTypDialog d(pr);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        // A new project: nothing chosen, the first option has the focus.
+        QCOMPARE(QApplication::focusWidget(), d.findChild<QWidget*>("optKVT1N"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTRY_COMPARE(p.z.ZentralenTyp, Integer{2});
+        QVERIFY(d.option(2)->isChecked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(p.z.ZentralenTyp, Integer{3});
+    }
+
     void captionsAndLanguageRules() {
         Programm p;
         ProjektZuruecksetzen(p.z);
