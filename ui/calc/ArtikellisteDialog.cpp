@@ -7,6 +7,7 @@
 
 #include "calc/Raster.h"
 #include "shell/QtText.h"
+#include "widgets/Knoepfe.h"
 
 namespace tarvis::ui {
 
@@ -36,14 +37,8 @@ void ArtikellisteDialog::aufbauen(const char* name, const std::string& titel, co
     if (!zeilen.empty()) grid_->setCurrentCell(0, 0);
     layout->addWidget(grid_, 1);
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(ok);
-    layout->addLayout(knoepfe);
+    auto* ok = okKnopf(this, QStringLiteral("&OK"), [] { return true; });
+    layout->addLayout(knopfzeile({}, {ok}));
     resize(rasterBreite(grid_) + 30, 520);
 }
 

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "shell/QtText.h"
+#include "widgets/Knoepfe.h"
 
 namespace tarvis::ui {
 
@@ -66,14 +67,8 @@ DXAErgDialog::DXAErgDialog(const DXAErgAnsicht& a, QWidget* parent) : QDialog(pa
         layout->addWidget(l);
     }
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(ok);
-    layout->addLayout(knoepfe);
+    auto* ok = okKnopf(this, QStringLiteral("&OK"), [] { return true; });
+    layout->addLayout(knopfzeile({}, {ok}));
     setMinimumWidth(420);
 }
 

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "shell/QtText.h"
+#include "widgets/Knoepfe.h"
 
 namespace tarvis::ui {
 
@@ -37,16 +38,8 @@ EPOspeiDialog::EPOspeiDialog(EPOspeiPresenter& presenter, QWidget* parent) : QDi
     hinweis->setWordWrap(true);
     layout->addWidget(hinweis);
 
-    auto* ok = new QPushButton(qs(a.ok), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] {
-        if (presenter_.ok()) accept();
-    });
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(ok);
-    layout->addLayout(knoepfe);
+    auto* ok = okKnopf(this, qs(a.ok), [this] { return presenter_.ok(); });
+    layout->addLayout(knopfzeile({}, {ok}));
     setMinimumWidth(380);
 }
 

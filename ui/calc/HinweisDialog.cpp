@@ -11,6 +11,7 @@
 #include "calc/Drucken.h"
 #include "calc/Raster.h"
 #include "shell/QtText.h"
+#include "widgets/Knoepfe.h"
 
 namespace tarvis::ui {
 
@@ -40,17 +41,8 @@ HinweisDialog::HinweisDialog(HinweisPresenter& presenter, QWidget* parent) : QDi
     auto* drucken = new QPushButton(qs(a.drucken), this);
     drucken->setObjectName(QStringLiteral("cmdDrucken"));
     connect(drucken, &QPushButton::clicked, this, [this] { presenter_.drucken(); });
-    auto* ok = new QPushButton(qs(a.ok), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] {
-        if (presenter_.ok()) accept();
-    });
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addWidget(drucken);
-    knoepfe->addStretch();
-    knoepfe->addWidget(ok);
-    layout->addLayout(knoepfe);
+    auto* ok = okKnopf(this, qs(a.ok), [this] { return presenter_.ok(); });
+    layout->addLayout(knopfzeile({drucken}, {ok}));
 
     // Wide enough for the report's lines where the screen allows.
     int breite = laengsteZeile_ + 60;

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "shell/QtText.h"
+#include "widgets/Knoepfe.h"
 
 namespace tarvis::ui {
 
@@ -21,14 +22,8 @@ SpeiRepDialog::SpeiRepDialog(const SpeiRepAnsicht& a, QWidget* parent) : QDialog
         l->setVisible(!a.label[i].empty());
         layout->addWidget(l);
     }
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(ok);
-    layout->addLayout(knoepfe);
+    auto* ok = okKnopf(this, QStringLiteral("&OK"), [] { return true; });
+    layout->addLayout(knopfzeile({}, {ok}));
     setMinimumWidth(460);
 }
 

@@ -9,6 +9,7 @@
 
 #include "shell/Optionswahl.h"
 #include "shell/QtText.h"
+#include "widgets/Knoepfe.h"
 
 namespace tarvis::ui {
 
@@ -59,16 +60,8 @@ DruckerDialog::DruckerDialog(DruckerPresenter& presenter, QWidget* parent) : QDi
     connect(optCourNew_, &QRadioButton::clicked, this,
             [this] { presenter_.schriftKlick(Schrift::CourierNew); aktualisieren(); });
 
-    auto* ok = new QPushButton(qs(a.ok), this);
-    ok->setObjectName(QStringLiteral("cmdOk"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] {
-        if (presenter_.ok()) accept();
-    });
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(ok);
-    layout->addLayout(knoepfe);
+    auto* ok = okKnopf(this, qs(a.ok), [this] { return presenter_.ok(); }, "cmdOk");
+    layout->addLayout(knopfzeile({}, {ok}));
 
     aktualisieren();
 }

@@ -10,6 +10,7 @@
 
 #include "shell/Optionswahl.h"
 #include "shell/QtText.h"
+#include "widgets/Knoepfe.h"
 
 namespace tarvis::ui {
 
@@ -62,17 +63,8 @@ ModusDialog::ModusDialog(ModusPresenter& presenter, QWidget* parent) : QDialog(p
     hilfe->setObjectName(QStringLiteral("cmdHilfe"));
     hilfe->setAutoDefault(false);
     connect(hilfe, &QPushButton::clicked, this, [this] { presenter_.hilfe(); });
-    auto* ok = new QPushButton(qs(a.ok), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] {
-        if (presenter_.ok()) accept();
-    });
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addWidget(hilfe);
-    knoepfe->addStretch();
-    knoepfe->addWidget(ok);
-    layout->addLayout(knoepfe);
+    auto* ok = okKnopf(this, qs(a.ok), [this] { return presenter_.ok(); });
+    layout->addLayout(knopfzeile({hilfe}, {ok}));
 
     // Wide enough for the long Italian caption in the title bar (bold there).
     setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) * 6 / 5 + 120);

@@ -10,6 +10,7 @@
 #include "shell/QtText.h"
 #include "widgets/Optionen.h"
 #include "shell/TastenFilter.h"
+#include "widgets/Knoepfe.h"
 
 namespace tarvis::ui {
 
@@ -71,14 +72,9 @@ StammdatenDialog::StammdatenDialog(StammdatenPresenter& presenter, QWidget* pare
     layout->addWidget(lblSachName_);
     layout->addWidget(lblAltName_);
 
-    auto* ok = new QPushButton(qs(a.ok), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
+    auto* ok = okKnopf(this, qs(a.ok));
     connect(ok, &QPushButton::clicked, this, &StammdatenDialog::okGeklickt);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(ok);
-    layout->addLayout(knoepfe);
+    layout->addLayout(knopfzeile({}, {ok}));
 
     aktualisieren();
     texte_[1]->setFocus();

@@ -9,6 +9,7 @@
 #include "shell/QtText.h"
 #include "widgets/Optionen.h"
 #include "shell/TastenFilter.h"
+#include "widgets/Knoepfe.h"
 
 namespace tarvis::ui {
 
@@ -35,16 +36,8 @@ TexteingabeDialog::TexteingabeDialog(TexteingabePresenter& presenter, QWidget* p
         });
     }
 
-    auto* ok = new QPushButton(qs(a.ok), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] {
-        if (presenter_.ok()) accept();
-    });
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(ok);
-    layout->addLayout(knoepfe);
+    auto* ok = okKnopf(this, qs(a.ok), [this] { return presenter_.ok(); });
+    layout->addLayout(knopfzeile({}, {ok}));
 
     aktualisieren();
     texte_[1]->setFocus();
