@@ -41,7 +41,9 @@
 
 using namespace tarvis;
 using namespace tarvis::ui;
+using tarvis::test::befehl;
 using tarvis::test::Fensterfuehrer;
+using tarvis::test::programmKopie;
 using tarvis::test::klicken;
 using tarvis::test::pdfText;
 using tarvis::test::tippen;
@@ -70,16 +72,6 @@ QByteArray batch(const fs::path& dir, QStringList args) {
     if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
         qWarning("tarvis-cli %s: %s", qPrintable(args.join(' ')), p.readAllStandardError().constData());
     return p.readAllStandardOutput();
-}
-
-// Runs a main-window command from the event loop and waits until it is done.
-bool befehl(Menue1View& v, Befehl b) {
-    bool fertig = false;
-    QTimer::singleShot(0, [&] {
-        v.aktion(b)->trigger();
-        fertig = true;
-    });
-    return QTest::qWaitFor([&] { return fertig; }, 120000);
 }
 
 // The quantities typed into the loop entry: loop, record, quantity.
@@ -168,11 +160,6 @@ QStringList summen(const QJsonObject& j) {
       << i("BatAhGesamt") << f("Ladestrom") << f("NetzMax12") << f("NetzMax28") << i("AnzDXA") << i("AnzZOLW")
       << j.value(QStringLiteral("Kennz11E")).toString() << i("ZusKennz");
     return s;
-}
-
-fs::path programmKopie(const tarvis::test::TempDir& dir) {
-    fs::copy(TARVIS_PROGRAM_DIR, dir.path(), fs::copy_options::recursive);
-    return dir.path();
 }
 
 // The user: fills in each window of the road and answers every question.

@@ -20,6 +20,7 @@
 using namespace tarvis;
 using namespace tarvis::ui;
 using tarvis::test::Fensterfuehrer;
+using tarvis::test::programmKopie;
 namespace fs = std::filesystem;
 
 namespace {
@@ -73,11 +74,6 @@ Programm musterProgramm() {
     p.z.Projektname = "Nord";
     p.z.Sachbearbeiter = "Rossi";
     return p;
-}
-
-fs::path programmKopie(const tarvis::test::TempDir& dir) {
-    fs::copy(TARVIS_PROGRAM_DIR, dir.path(), fs::copy_options::recursive);
-    return dir.path();
 }
 
 }  // namespace

@@ -14,6 +14,9 @@
 #include <QWidget>
 #include <filesystem>
 #include <functional>
+
+#include "shell/Menue1View.h"
+#include "support/TempDir.h"
 #include <map>
 
 namespace tarvis::test {
@@ -154,6 +157,23 @@ inline QString pdfText(const std::filesystem::path& pdf) {
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QString::fromStdString(pdf.string()), QStringLiteral("-")});
     p.waitForFinished(20000);
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// A copy of the built program directory in a temporary folder, so that
+// what the program writes does not land in the build.
+inline std::filesystem::path programmKopie(const TempDir& dir) {
+    std::filesystem::copy(TARVIS_PROGRAM_DIR, dir.path(), std::filesystem::copy_options::recursive);
+    return dir.path();
+}
+
+// Runs a main-window command from the event loop and waits until it is done.
+inline bool befehl(ui::Menue1View& v, Befehl b, int ms = 120000) {
+    bool fertig = false;
+    QTimer::singleShot(0, [&] {
+        v.aktion(b)->trigger();
+        fertig = true;
+    });
+    return QTest::qWaitFor([&] { return fertig; }, ms);
 }
 
 }  // namespace tarvis::test

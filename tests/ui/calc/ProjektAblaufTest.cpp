@@ -30,7 +30,9 @@
 
 using namespace tarvis;
 using namespace tarvis::ui;
+using tarvis::test::befehl;
 using tarvis::test::Fensterfuehrer;
+using tarvis::test::programmKopie;
 using tarvis::test::klicken;
 using tarvis::test::pdfText;
 using tarvis::test::tippen;
@@ -77,21 +79,6 @@ void ersatzfenster(Anwendung& a, Schleifen schleifen) {
             DXAGehVorschlagUebernehmen(a.programm().z);
             return DXAGehWeiter(a.programm().z, a.meldungen());
         });
-}
-
-fs::path programmKopie(const tarvis::test::TempDir& dir) {
-    fs::copy(TARVIS_PROGRAM_DIR, dir.path(), fs::copy_options::recursive);
-    return dir.path();
-}
-
-// Runs a main-window command from the event loop and waits until it is done.
-bool befehl(Menue1View& v, Befehl b, int ms = 60000) {
-    bool fertig = false;
-    QTimer::singleShot(0, [&] {
-        v.aktion(b)->trigger();
-        fertig = true;
-    });
-    return QTest::qWaitFor([&] { return fertig; }, ms);
 }
 
 }  // namespace
