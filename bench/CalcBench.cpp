@@ -16,9 +16,9 @@
 #include "Prozesszeit.h"
 #include "calc/Auswerten.h"
 #include "loops/KBNGrenzen.h"
-#include "shell/EStrom.h"
-#include "shell/Katalog.h"
-#include "shell/ProjektDatei.h"
+#include "projekt/EStrom.h"
+#include "projekt/Katalog.h"
+#include "projekt/ProjektDatei.h"
 
 namespace fs = std::filesystem;
 using namespace tarvis;

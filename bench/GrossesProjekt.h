@@ -2,8 +2,8 @@
 #include <optional>
 #include <string>
 
-#include "shell/MessageService.h"
-#include "shell/Programm.h"
+#include "projekt/MessageService.h"
+#include "projekt/Programm.h"
 
 namespace tarvis::bench {
 

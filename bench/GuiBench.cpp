@@ -32,7 +32,7 @@
 #include "loops/KBNEINDialog.h"
 #include "shell/Anwendung.h"
 #include "shell/Menue1View.h"
-#include "shell/ProjektDatei.h"
+#include "projekt/ProjektDatei.h"
 
 namespace fs = std::filesystem;
 using namespace tarvis;

@@ -3,7 +3,7 @@
 #include "BatchMessages.h"
 #include "Projektlauf.h"
 #include "calc/Artikelliste.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 
 namespace tarvis::cli {
 

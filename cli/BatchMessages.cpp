@@ -1,7 +1,7 @@
 #include "BatchMessages.h"
 
 #include "loops/DXAGehPruefung.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 
 namespace tarvis::cli {
 namespace {

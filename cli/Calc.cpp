@@ -10,9 +10,9 @@
 #include "BatchMessages.h"
 #include "Projektlauf.h"
 #include "calc/Auswerten.h"
-#include "shell/EStrom.h"
-#include "shell/Katalog.h"
-#include "shell/ProjektDatei.h"
+#include "projekt/EStrom.h"
+#include "projekt/Katalog.h"
+#include "projekt/ProjektDatei.h"
 
 namespace tarvis::cli {
 namespace {

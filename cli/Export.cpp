@@ -4,7 +4,7 @@
 #include "Projektlauf.h"
 #include "calc/Exportdateien.h"
 #include "io/TextFile.h"
-#include "shell/Verknuepfen.h"
+#include "ablauf/Verknuepfen.h"
 
 namespace tarvis::cli {
 

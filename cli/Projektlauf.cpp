@@ -1,10 +1,10 @@
 #include "Projektlauf.h"
 
-#include "shell/EStrom.h"
-#include "shell/Katalog.h"
-#include "shell/ProjektDatei.h"
-#include "shell/Programmverzeichnis.h"
-#include "shell/Texte.h"
+#include "projekt/EStrom.h"
+#include "projekt/Katalog.h"
+#include "projekt/ProjektDatei.h"
+#include "projekt/Programmverzeichnis.h"
+#include "projekt/Texte.h"
 
 namespace tarvis::cli {
 

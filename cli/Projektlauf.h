@@ -6,8 +6,8 @@
 
 #include "BatchMessages.h"
 #include "calc/Auswerten.h"
-#include "shell/Arbeitsplatz.h"
-#include "shell/Programm.h"
+#include "projekt/Arbeitsplatz.h"
+#include "projekt/Programm.h"
 
 namespace tarvis::cli {
 

@@ -7,7 +7,7 @@
 #include "Ausgabebefehle.h"
 #include "Calc.h"
 #include "io/TextFile.h"
-#include "shell/KatalogQuelle.h"
+#include "projekt/KatalogQuelle.h"
 
 namespace fs = std::filesystem;
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "io/Cp1252.h"
-#include "shell/EStrom.h"
+#include "projekt/EStrom.h"
 
 using namespace tarvis;
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "io/TextFile.h"
-#include "shell/Einstellungen.h"
+#include "projekt/Einstellungen.h"
 
 using namespace tarvis;
 

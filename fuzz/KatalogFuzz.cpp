@@ -9,8 +9,8 @@
 
 #include "io/TextFile.h"
 #include "loops/KBNGrenzen.h"
-#include "loops/KBNSummen.h"
-#include "shell/Katalog.h"
+#include "projekt/KBNSummen.h"
+#include "projekt/Katalog.h"
 
 using namespace tarvis;
 

@@ -8,8 +8,8 @@
 
 #include "StummeMeldungen.h"
 #include "io/Cp1252.h"
-#include "shell/Katalog.h"
-#include "shell/ProjektDatei.h"
+#include "projekt/Katalog.h"
+#include "projekt/ProjektDatei.h"
 
 using namespace tarvis;
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/MessageService.h"
+#include "projekt/MessageService.h"
 
 namespace tarvis::fuzz {
 

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "io/TextFile.h"
-#include "shell/Katalog.h"
-#include "shell/Verknuepfen.h"
+#include "projekt/Katalog.h"
+#include "ablauf/Verknuepfen.h"
 
 using namespace tarvis;
 namespace fs = std::filesystem;

@@ -9,7 +9,7 @@
 
 #include "shell/Anwendung.h"
 #include "shell/Menue1View.h"
-#include "shell/Programmverzeichnis.h"
+#include "projekt/Programmverzeichnis.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -1,9 +1,9 @@
 #include "calc/Artikelliste.h"
 
-#include "calc/Format.h"
+#include "projekt/Format.h"
 #include "io/Cp1252.h"
-#include "shell/Arbeitsplatz.h"
-#include "shell/Texte.h"
+#include "projekt/Arbeitsplatz.h"
+#include "projekt/Texte.h"
 
 namespace tarvis {
 namespace {

@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/Druckseiten.h"
-#include "shell/MessageService.h"
-#include "shell/Programm.h"
+#include "projekt/Druckseiten.h"
+#include "projekt/MessageService.h"
+#include "projekt/Programm.h"
 
 namespace tarvis {
 

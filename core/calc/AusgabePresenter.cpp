@@ -1,6 +1,6 @@
 #include "calc/AusgabePresenter.h"
 
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 
 namespace tarvis {
 

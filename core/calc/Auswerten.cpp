@@ -2,12 +2,12 @@
 
 #include "calc/Batterien.h"
 #include "calc/MaterialRegeln.h"
-#include "calc/Netzgrenzwerte.h"
+#include "projekt/Netzgrenzwerte.h"
 #include "calc/Strombilanz.h"
 #include "calc/Versorgung.h"
-#include "calc/Zahlen.h"
-#include "shell/Texte.h"
-#include "wizard/Schnittstellen.h"
+#include "projekt/Zahlen.h"
+#include "projekt/Texte.h"
+#include "projekt/Schnittstellen.h"
 
 namespace tarvis {
 

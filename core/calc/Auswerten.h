@@ -1,6 +1,6 @@
 #pragma once
-#include "shell/MessageService.h"
-#include "shell/Programm.h"
+#include "projekt/MessageService.h"
+#include "projekt/Programm.h"
 
 namespace tarvis {
 

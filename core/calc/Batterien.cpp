@@ -1,6 +1,6 @@
 #include "calc/Batterien.h"
 
-#include "calc/Zahlen.h"
+#include "projekt/Zahlen.h"
 
 namespace tarvis {
 

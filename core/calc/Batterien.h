@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/Zustand.h"
+#include "projekt/Zustand.h"
 
 namespace tarvis {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "calc/BerichtZeilen.h"
-#include "calc/Netzgrenzwerte.h"
+#include "projekt/Netzgrenzwerte.h"
 #include "io/Cp1252.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 
 namespace tarvis {
 namespace bericht {

@@ -2,10 +2,10 @@
 
 #include "calc/Bericht.h"
 #include "calc/BerichtZeilen.h"
-#include "calc/Druckseiten.h"
-#include "calc/Format.h"
+#include "projekt/Druckseiten.h"
+#include "projekt/Format.h"
 #include "io/Cp1252.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 
 namespace tarvis::bericht {
 namespace {

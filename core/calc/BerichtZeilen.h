@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-#include "shell/MessageService.h"
-#include "shell/Programm.h"
+#include "projekt/MessageService.h"
+#include "projekt/Programm.h"
 
 namespace tarvis::bericht {
 

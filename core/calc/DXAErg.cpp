@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "calc/Format.h"
-#include "shell/Texte.h"
+#include "projekt/Format.h"
+#include "projekt/Texte.h"
 
 namespace tarvis {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "shell/Zustand.h"
+#include "projekt/Zustand.h"
 
 namespace tarvis {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "shell/Programm.h"
+#include "projekt/Programm.h"
 
 namespace tarvis {
 

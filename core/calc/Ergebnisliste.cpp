@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "calc/Format.h"
+#include "projekt/Format.h"
 #include "io/Cp1252.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 
 namespace tarvis {
 

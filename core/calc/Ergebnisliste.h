@@ -3,10 +3,10 @@
 #include <optional>
 #include <string>
 
-#include "calc/Druckseiten.h"
-#include "shell/Arbeitsplatz.h"
-#include "shell/MessageService.h"
-#include "shell/Programm.h"
+#include "projekt/Druckseiten.h"
+#include "projekt/Arbeitsplatz.h"
+#include "projekt/MessageService.h"
+#include "projekt/Programm.h"
 
 namespace tarvis {
 

@@ -1,7 +1,7 @@
 #include "calc/Exportdateien.h"
 
 #include "io/Cp1252.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 
 namespace tarvis {
 

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "io/IoError.h"
-#include "shell/Arbeitsplatz.h"
-#include "shell/MessageService.h"
-#include "shell/Programm.h"
+#include "projekt/Arbeitsplatz.h"
+#include "projekt/MessageService.h"
+#include "projekt/Programm.h"
 
 namespace tarvis {
 

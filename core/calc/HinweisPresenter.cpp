@@ -1,7 +1,7 @@
 #include "calc/HinweisPresenter.h"
 
 #include "calc/Bericht.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 
 namespace tarvis {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/MessageService.h"
-#include "shell/Programm.h"
+#include "projekt/MessageService.h"
+#include "projekt/Programm.h"
 
 namespace tarvis {
 

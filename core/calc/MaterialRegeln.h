@@ -1,6 +1,6 @@
 #pragma once
-#include "shell/MessageService.h"
-#include "shell/Programm.h"
+#include "projekt/MessageService.h"
+#include "projekt/Programm.h"
 
 // The rules that turn the project inputs into material list quantities.
 // Each names its articles by catalogue record number; Auswerten runs them

@@ -1,6 +1,6 @@
 #include "calc/MaterialRegeln.h"
-#include "calc/Zahlen.h"
-#include "shell/Texte.h"
+#include "projekt/Zahlen.h"
+#include "projekt/Texte.h"
 
 namespace tarvis::calc {
 namespace {

@@ -1,7 +1,7 @@
 #include <array>
 
 #include "calc/MaterialRegeln.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 
 namespace tarvis::calc {
 namespace {

@@ -1,5 +1,5 @@
 #include "calc/MaterialRegeln.h"
-#include "calc/Zahlen.h"
+#include "projekt/Zahlen.h"
 
 namespace tarvis::calc {
 namespace {

@@ -1,10 +1,10 @@
 #include "calc/Ergebnisliste.h"
 #include "calc/Exportdateien.h"
-#include "calc/Format.h"
+#include "projekt/Format.h"
 #include "io/Cp1252.h"
 #include "io/FieldWriter.h"
 #include "io/TextFile.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 
 namespace tarvis {
 namespace {

@@ -2,7 +2,7 @@
 #include "io/Cp1252.h"
 #include "io/FieldWriter.h"
 #include "io/TextFile.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 
 namespace tarvis {
 namespace {

@@ -1,6 +1,6 @@
 #include "calc/SpeiRep.h"
 
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 
 namespace tarvis {
 

@@ -2,7 +2,7 @@
 #include <array>
 #include <string>
 
-#include "shell/Zustand.h"
+#include "projekt/Zustand.h"
 
 namespace tarvis {
 

@@ -1,7 +1,7 @@
 #include "calc/Strombilanz.h"
 
-#include "calc/Zahlen.h"
-#include "loops/ExtSummen.h"
+#include "projekt/Zahlen.h"
+#include "projekt/ExtSummen.h"
 
 namespace tarvis {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/Programm.h"
+#include "projekt/Programm.h"
 
 namespace tarvis {
 

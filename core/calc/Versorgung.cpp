@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "calc/Zahlen.h"
+#include "projekt/Zahlen.h"
 
 namespace tarvis {
 

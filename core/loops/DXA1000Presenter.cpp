@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 
 namespace tarvis {
 

@@ -1,8 +1,8 @@
 #include "loops/DXAGehPresenter.h"
 
-#include "calc/Format.h"
+#include "projekt/Format.h"
 #include "loops/DXAGehPruefung.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 
 namespace tarvis {
 

@@ -1,6 +1,6 @@
 #include "loops/DXAGehPruefung.h"
 
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 
 namespace tarvis {
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "shell/MessageService.h"
-#include "shell/Zustand.h"
+#include "projekt/MessageService.h"
+#include "projekt/Zustand.h"
 
 namespace tarvis {
 

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/Katalog.h"
-#include "shell/MessageService.h"
-#include "shell/Zaehleingabe.h"
+#include "projekt/Katalog.h"
+#include "projekt/MessageService.h"
+#include "projekt/Zaehleingabe.h"
 
 namespace tarvis {
 

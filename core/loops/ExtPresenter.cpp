@@ -1,9 +1,9 @@
 #include "loops/ExtPresenter.h"
 
-#include "calc/Format.h"
-#include "calc/Netzgrenzwerte.h"
-#include "shell/Namensregeln.h"
-#include "shell/Texte.h"
+#include "projekt/Format.h"
+#include "projekt/Netzgrenzwerte.h"
+#include "projekt/Namensregeln.h"
+#include "projekt/Texte.h"
 
 namespace tarvis {
 

@@ -3,10 +3,10 @@
 #include <optional>
 #include <string>
 
-#include "loops/ExtSummen.h"
-#include "loops/Zaehlgruppe.h"
-#include "shell/Bedienelemente.h"
-#include "shell/Programm.h"
+#include "projekt/ExtSummen.h"
+#include "projekt/Zaehlgruppe.h"
+#include "projekt/Bedienelemente.h"
+#include "projekt/Programm.h"
 
 namespace tarvis {
 

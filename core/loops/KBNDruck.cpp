@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "calc/Format.h"
+#include "projekt/Format.h"
 #include "io/Cp1252.h"
-#include "loops/KBNSummen.h"
-#include "shell/Texte.h"
+#include "projekt/KBNSummen.h"
+#include "projekt/Texte.h"
 
 namespace tarvis {
 namespace {

@@ -1,10 +1,10 @@
 #pragma once
 #include <optional>
 
-#include "calc/Druckseiten.h"
-#include "shell/Arbeitsplatz.h"
-#include "shell/MessageService.h"
-#include "shell/Programm.h"
+#include "projekt/Druckseiten.h"
+#include "projekt/Arbeitsplatz.h"
+#include "projekt/MessageService.h"
+#include "projekt/Programm.h"
 
 namespace tarvis {
 

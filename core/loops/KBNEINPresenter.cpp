@@ -1,9 +1,9 @@
 #include "loops/KBNEINPresenter.h"
 
-#include "calc/Format.h"
+#include "projekt/Format.h"
 #include "loops/KBNNachzaehlen.h"
 #include "loops/KBNUebernahme.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 
 namespace tarvis {
 

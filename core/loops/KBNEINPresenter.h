@@ -3,10 +3,10 @@
 #include <string>
 
 #include "loops/ElementRaster.h"
-#include "loops/KBNSummen.h"
-#include "shell/Bedienelemente.h"
-#include "shell/MessageService.h"
-#include "shell/Programm.h"
+#include "projekt/KBNSummen.h"
+#include "projekt/Bedienelemente.h"
+#include "projekt/MessageService.h"
+#include "projekt/Programm.h"
 
 namespace tarvis {
 

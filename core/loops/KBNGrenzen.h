@@ -2,9 +2,9 @@
 #include <optional>
 #include <string>
 
-#include "loops/KBNSummen.h"
-#include "shell/MessageService.h"
-#include "shell/Zustand.h"
+#include "projekt/KBNSummen.h"
+#include "projekt/MessageService.h"
+#include "projekt/Zustand.h"
 
 namespace tarvis {
 

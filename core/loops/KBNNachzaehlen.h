@@ -1,7 +1,7 @@
 #pragma once
-#include "loops/KBNSummen.h"
-#include "shell/MessageService.h"
-#include "shell/Programm.h"
+#include "projekt/KBNSummen.h"
+#include "projekt/MessageService.h"
+#include "projekt/Programm.h"
 
 namespace tarvis {
 

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "loops/KBNSummen.h"
-#include "loops/Saettigung.h"
-#include "shell/Texte.h"
+#include "projekt/KBNSummen.h"
+#include "projekt/Saettigung.h"
+#include "projekt/Texte.h"
 
 namespace tarvis {
 

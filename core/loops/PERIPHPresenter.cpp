@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 
 namespace tarvis {
 

@@ -2,8 +2,8 @@
 #include <array>
 #include <string>
 
-#include "shell/Bedienelemente.h"
-#include "shell/Programm.h"
+#include "projekt/Bedienelemente.h"
+#include "projekt/Programm.h"
 
 namespace tarvis {
 

@@ -1,9 +1,9 @@
 #pragma once
 #include <string>
 
-#include "loops/Zaehlgruppe.h"
-#include "shell/Bedienelemente.h"
-#include "shell/Programm.h"
+#include "projekt/Zaehlgruppe.h"
+#include "projekt/Bedienelemente.h"
+#include "projekt/Programm.h"
 
 namespace tarvis {
 

@@ -2,8 +2,8 @@
 #include <string>
 
 #include "loops/ElementRaster.h"
-#include "shell/Bedienelemente.h"
-#include "shell/Programm.h"
+#include "projekt/Bedienelemente.h"
+#include "projekt/Programm.h"
 
 namespace tarvis {
 

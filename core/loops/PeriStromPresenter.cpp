@@ -1,8 +1,8 @@
 #include "loops/PeriStromPresenter.h"
 
-#include "calc/Format.h"
-#include "calc/Zahlen.h"
-#include "shell/Texte.h"
+#include "projekt/Format.h"
+#include "projekt/Zahlen.h"
+#include "projekt/Texte.h"
 
 namespace tarvis {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "loops/PeriListe.h"
-#include "loops/Zaehlgruppe.h"
+#include "projekt/Zaehlgruppe.h"
 
 namespace tarvis {
 

@@ -1,7 +1,7 @@
 #include "loops/SpeiseRahmen.h"
 
-#include "calc/Zahlen.h"
-#include "shell/Texte.h"
+#include "projekt/Zahlen.h"
+#include "projekt/Texte.h"
 
 namespace tarvis {
 

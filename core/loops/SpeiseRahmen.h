@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "loops/Zaehlgruppe.h"
-#include "shell/Bedienelemente.h"
-#include "shell/Programm.h"
+#include "projekt/Zaehlgruppe.h"
+#include "projekt/Bedienelemente.h"
+#include "projekt/Programm.h"
 
 namespace tarvis {
 

@@ -1,6 +1,6 @@
 #include "wizard/Auswahldialoge.h"
 
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 
 namespace tarvis {
 

@@ -1,7 +1,7 @@
 #include "wizard/OLNVernetzPresenter.h"
 
-#include "shell/Texte.h"
-#include "wizard/Schnittstellen.h"
+#include "projekt/Texte.h"
+#include "projekt/Schnittstellen.h"
 
 namespace tarvis {
 

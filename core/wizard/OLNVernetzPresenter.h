@@ -2,9 +2,9 @@
 #include <array>
 #include <string>
 
-#include "shell/Bedienelemente.h"
-#include "shell/MessageService.h"
-#include "shell/Programm.h"
+#include "projekt/Bedienelemente.h"
+#include "projekt/MessageService.h"
+#include "projekt/Programm.h"
 
 namespace tarvis {
 

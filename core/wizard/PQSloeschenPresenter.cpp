@@ -1,6 +1,6 @@
 #include "wizard/PQSloeschenPresenter.h"
 
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 
 namespace tarvis {
 

@@ -4,10 +4,10 @@
 #include <set>
 #include <string>
 
-#include "shell/Bedienelemente.h"
-#include "shell/MessageService.h"
-#include "shell/Programm.h"
-#include "shell/Zaehleingabe.h"
+#include "projekt/Bedienelemente.h"
+#include "projekt/MessageService.h"
+#include "projekt/Programm.h"
+#include "projekt/Zaehleingabe.h"
 
 namespace tarvis {
 

@@ -1,7 +1,7 @@
 // The forward button of the additional-functions window: the checks of the
 // add-on functions against the capacity of the panel, in their fixed order.
-#include "shell/Texte.h"
-#include "wizard/Schnittstellen.h"
+#include "projekt/Texte.h"
+#include "projekt/Schnittstellen.h"
 #include "wizard/ZusaetzePresenter.h"
 
 namespace tarvis {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/MessageService.h"
+#include "projekt/MessageService.h"
 
 namespace tarvis::test {
 

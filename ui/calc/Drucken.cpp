@@ -10,7 +10,7 @@
 #include "shell/Anwendung.h"
 #include "shell/Menue1View.h"
 #include "shell/QtText.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 
 namespace tarvis::ui {
 

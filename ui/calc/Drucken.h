@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "calc/Druckseiten.h"
+#include "projekt/Druckseiten.h"
 
 class QPrinter;
 class QWidget;

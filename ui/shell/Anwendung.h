@@ -5,8 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "shell/Menue1Presenter.h"
-#include "shell/Programm.h"
+#include "ablauf/Programmablauf.h"
+#include "ablauf/QtAnsichten.h"
+#include "projekt/Programm.h"
 #include "shell/QtMessageService.h"
 #include "widgets/Fensterregeln.h"
 
@@ -14,8 +15,8 @@ namespace tarvis::ui {
 
 class Menue1View;
 
-// The running program: state, message service, main window, and the
-// windows each presenter may open.
+// The running program: state, messages, the views of the windows, the flow
+// layer that runs the commands, and the main window.
 class Anwendung {
 public:
     Anwendung();
@@ -25,17 +26,19 @@ public:
     bool starten(const std::filesystem::path& programmVerzeichnis, std::optional<std::string> sachbearbeiter);
     Menue1View& hauptfenster() { return *view_; }
     Programm& programm() { return p_; }
-    QtMessageService& meldungen() { return ms_; }
-    Menue1Presenter& presenter() { return presenter_; }
+    // The messages the presenters use (windows open through the flow layer).
+    MessageService& meldungen() { return ablauf_.meldungen(); }
+    QtMessageService& qtMeldungen() { return ms_; }
+    QtAnsichten& ansichten() { return ansichten_; }
+    Menue1Presenter& presenter() { return ablauf_.menue(); }
     QPrinter& drucker() { return drucker_; }
 
 private:
-    void fensterRegistrieren();
-
     Programm p_;
     QtMessageService ms_;
-    Menue1Presenter presenter_{p_, ms_};
     QPrinter drucker_;
+    QtAnsichten ansichten_{*this};
+    Programmablauf ablauf_{p_, ms_, ansichten_};
     std::unique_ptr<Menue1View> view_;
     Fensterregeln fensterregeln_;
 };

@@ -1,7 +1,7 @@
 #pragma once
 #include <QDialog>
 
-#include "shell/DruckerPresenter.h"
+#include "einstellungen/DruckerPresenter.h"
 
 class QRadioButton;
 

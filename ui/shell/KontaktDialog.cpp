@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
-#include "shell/Kontakt.h"
+#include "einstellungen/Kontakt.h"
 #include "shell/QtText.h"
 
 namespace tarvis::ui {

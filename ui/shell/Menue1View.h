@@ -3,7 +3,7 @@
 #include <QMainWindow>
 #include <map>
 
-#include "shell/Menue1Presenter.h"
+#include "ablauf/Menue1Presenter.h"
 
 class QAction;
 

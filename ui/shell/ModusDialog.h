@@ -2,7 +2,7 @@
 #include <QDialog>
 #include <array>
 
-#include "shell/ModusPresenter.h"
+#include "einstellungen/ModusPresenter.h"
 
 class QRadioButton;
 

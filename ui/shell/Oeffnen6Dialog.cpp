@@ -11,10 +11,10 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
-#include "shell/Dateiliste.h"
+#include "projekt/Dateiliste.h"
 #include "shell/QtText.h"
 #include "widgets/Optionen.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 #include "shell/Verzeichnisbaum.h"
 
 namespace tarvis::ui {

@@ -1,7 +1,7 @@
 #pragma once
 #include <QDialog>
 
-#include "shell/Verknuepfen.h"
+#include "ablauf/Verknuepfen.h"
 
 class QGroupBox;
 class QLabel;

@@ -1,7 +1,7 @@
 #pragma once
 #include <QDialog>
 
-#include "shell/OeffnenPresenter.h"
+#include "ablauf/OeffnenPresenter.h"
 
 class QListWidget;
 

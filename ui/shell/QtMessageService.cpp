@@ -37,13 +37,13 @@ QString titelOder(const std::string& t) { return t.empty() ? QStringLiteral("TAR
 
 }  // namespace
 
-QWidget* QtMessageService::eltern() const {
+QWidget* QtMessageService::elternfenster() const {
     if (QWidget* aktiv = QApplication::activeModalWidget()) return aktiv;
     return eltern_.data();
 }
 
 void QtMessageService::meldung(Symbol symbol, const std::string& text, const std::string& titel) {
-    QMessageBox box(icon(symbol), titelOder(titel), qs(text), QMessageBox::Ok, eltern());
+    QMessageBox box(icon(symbol), titelOder(titel), qs(text), QMessageBox::Ok, elternfenster());
     box.exec();
 }
 
@@ -56,7 +56,7 @@ Antwort QtMessageService::frage(const std::string& text, Schaltflaechen knoepfe,
     case Schaltflaechen::JaNeinAbbrechen: buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
     case Schaltflaechen::OkAbbrechen: buttons = QMessageBox::Ok | QMessageBox::Cancel; break;
     }
-    QMessageBox box(icon(symbol), titelOder(titel), qs(text), buttons, eltern());
+    QMessageBox box(icon(symbol), titelOder(titel), qs(text), buttons, elternfenster());
     if (standard != Antwort::Keine) box.setDefaultButton(knopf(standard));
     switch (box.exec()) {
     case QMessageBox::Ok: return Antwort::Ok;
@@ -68,7 +68,7 @@ Antwort QtMessageService::frage(const std::string& text, Schaltflaechen knoepfe,
 
 std::optional<std::string> QtMessageService::eingabe(const std::string& text, const std::string& titel,
                                                      const std::string& vorgabe) {
-    QInputDialog box(eltern());
+    QInputDialog box(elternfenster());
     box.setWindowTitle(titelOder(titel));
     box.setLabelText(qs(text));
     box.setTextValue(qs(vorgabe));
@@ -79,11 +79,9 @@ std::optional<std::string> QtMessageService::eingabe(const std::string& text, co
     return ss(box.textValue());
 }
 
-bool QtMessageService::oeffnen(Fenster fenster) {
-    auto it = oeffner_.find(fenster);
-    if (it == oeffner_.end()) return false;
-    return it->second(eltern());
-}
+// Windows open through the flow layer, which gives the presenters a message
+// service of its own; this one opens none.
+bool QtMessageService::oeffnen(Fenster) { return false; }
 
 void QtMessageService::hilfe(int kontext) {
     if (!hilfe_) hilfe_ = new HilfeFenster(hilfeVerzeichnis_, eltern_.data());

@@ -2,25 +2,22 @@
 #include <QPointer>
 #include <QWidget>
 #include <filesystem>
-#include <functional>
-#include <map>
 
-#include "shell/MessageService.h"
+#include "projekt/MessageService.h"
 
 namespace tarvis::ui {
 
 class HilfeFenster;
 
-// Shows the presenters' messages as message boxes and opens the windows that
-// the views registered.
+// Shows the presenters' messages as message boxes and the help window; the
+// windows are the flow layer's.
 class QtMessageService : public MessageService {
 public:
-    using Oeffner = std::function<bool(QWidget* parent)>;
-
     void setzeElternfenster(QWidget* w) { eltern_ = w; }
     void setzeHilfeVerzeichnis(std::filesystem::path p) { hilfeVerzeichnis_ = std::move(p); }
-    void registrieren(Fenster f, Oeffner o) { oeffner_[f] = std::move(o); }
-    bool hat(Fenster f) const { return oeffner_.count(f) != 0; }
+    // The window a new window or message box opens on: the active modal
+    // window, else the main window.
+    QWidget* elternfenster() const;
 
     void meldung(Symbol symbol, const std::string& text, const std::string& titel) override;
     Antwort frage(const std::string& text, Schaltflaechen knoepfe, Symbol symbol, const std::string& titel,
@@ -32,10 +29,8 @@ public:
     void piepen() override;
 
 private:
-    QWidget* eltern() const;
     QPointer<QWidget> eltern_;
     std::filesystem::path hilfeVerzeichnis_;
-    std::map<Fenster, Oeffner> oeffner_;
     QPointer<HilfeFenster> hilfe_;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <QDialog>
 
-#include "shell/SBWahlPresenter.h"
+#include "einstellungen/SBWahlPresenter.h"
 
 class QLabel;
 class QListWidget;

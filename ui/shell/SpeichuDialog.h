@@ -1,7 +1,7 @@
 #pragma once
 #include <QDialog>
 
-#include "shell/SpeichuPresenter.h"
+#include "ablauf/SpeichuPresenter.h"
 
 class QLabel;
 class QLineEdit;

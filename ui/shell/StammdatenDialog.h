@@ -2,7 +2,7 @@
 #include <QDialog>
 #include <array>
 
-#include "shell/StammdatenPresenter.h"
+#include "einstellungen/StammdatenPresenter.h"
 
 class QLabel;
 class QLineEdit;

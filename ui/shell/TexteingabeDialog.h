@@ -2,7 +2,7 @@
 #include <QDialog>
 #include <array>
 
-#include "shell/TexteingabePresenter.h"
+#include "einstellungen/TexteingabePresenter.h"
 
 class QLineEdit;
 

@@ -3,7 +3,7 @@
 #include <QHBoxLayout>
 
 #include "shell/QtText.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 #include "widgets/Optionen.h"
 
 namespace tarvis::ui {

@@ -2,7 +2,7 @@
 #include <QGroupBox>
 #include <QRadioButton>
 
-#include "shell/Bedienelemente.h"
+#include "projekt/Bedienelemente.h"
 
 namespace tarvis::ui {
 

@@ -4,7 +4,7 @@
 #include <QObject>
 #include <functional>
 
-#include "shell/Bedienelemente.h"
+#include "projekt/Bedienelemente.h"
 
 class QGroupBox;
 class QLineEdit;

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "shell/Zaehleingabe.h"
+#include "projekt/Zaehleingabe.h"
 
 namespace tarvis::ui {
 

@@ -4,7 +4,7 @@
 
 #include "CalcHilfe.h"
 #include "calc/Artikelliste.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 
 using namespace tarvis;

@@ -5,7 +5,7 @@
 #include "calc/Bericht.h"
 #include "calc/BerichtZeilen.h"
 #include "CalcHilfe.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 
 using namespace tarvis;

@@ -7,11 +7,12 @@
 
 #include "calc/Auswerten.h"
 #include "loops/DXAGehPruefung.h"
-#include "shell/EStrom.h"
-#include "shell/Katalog.h"
-#include "shell/Programm.h"
-#include "shell/Texte.h"
+#include "projekt/EStrom.h"
+#include "projekt/Katalog.h"
+#include "projekt/Programm.h"
+#include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
+#include "support/Schleifen.h"
 
 namespace tarvis::test {
 
@@ -62,14 +63,6 @@ inline void zentrale(Zustand& z, int typ) {
     z.Sprache = 1;
     z.Tele = 1;
     z.CodeModus = "V";
-}
-
-// Puts q elements of record i on loop k (1..4), as the loop entry does.
-inline void schleife(Zustand& z, int k, int i, int q) {
-    z.KBNMenge(k)[static_cast<std::size_t>(i)] += q;
-    z.KBNWert((k + 1) / 2, i, (k - 1) % 2 + 1) += q;
-    // The list holds 16 bits; a damaged file can hold more on the loops.
-    z.Menge[static_cast<std::size_t>(i)] = static_cast<Integer>(std::min(z.Menge[static_cast<std::size_t>(i)] + q, 32767));
 }
 
 // Messages with the window answers of an attentive user: the JUBL window

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/DXAErg.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 
 using namespace tarvis;
 

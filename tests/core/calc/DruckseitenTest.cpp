@@ -3,9 +3,9 @@
 #include <sstream>
 
 #include "CalcHilfe.h"
-#include "calc/Druckseiten.h"
+#include "projekt/Druckseiten.h"
 #include "calc/Ergebnisliste.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 
 using namespace tarvis;

@@ -15,7 +15,7 @@
 #include "calc/Exportdateien.h"
 #include "io/TextFile.h"
 #include "loops/KBNDruck.h"
-#include "shell/ProjektDatei.h"
+#include "projekt/ProjektDatei.h"
 #include "support/TempDir.h"
 
 using namespace tarvis;

@@ -5,7 +5,7 @@
 #include "calc/Exportdateien.h"
 #include "calc/SpeiRep.h"
 #include "io/TextFile.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 

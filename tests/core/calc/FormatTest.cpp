@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "calc/Format.h"
+#include "projekt/Format.h"
 
 using namespace tarvis;
 

@@ -2,8 +2,8 @@
 // proposal window.
 #include "CalcHilfe.h"
 
-#include "calc/Netzgrenzwerte.h"
-#include "loops/ExtSummen.h"
+#include "projekt/Netzgrenzwerte.h"
+#include "projekt/ExtSummen.h"
 
 using namespace tarvis;
 using namespace tarvis::test;

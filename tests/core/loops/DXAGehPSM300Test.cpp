@@ -3,7 +3,7 @@
 #include "loops/DXAGehPresenter.h"
 #include "loops/PSM300Presenter.h"
 #include "Muster.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 
 using namespace tarvis;
 using test::ScriptedMessages;

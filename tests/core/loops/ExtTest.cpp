@@ -2,7 +2,7 @@
 
 #include "loops/ExtPresenter.h"
 #include "Muster.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 
 using namespace tarvis;
 using test::ScriptedMessages;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "loops/KBNDruck.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 
 using namespace tarvis;

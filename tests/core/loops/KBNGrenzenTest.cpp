@@ -5,8 +5,8 @@
 
 #include "loops/KBNGrenzen.h"
 #include "loops/KBNNachzaehlen.h"
-#include "loops/KBNSummen.h"
-#include "shell/Texte.h"
+#include "projekt/KBNSummen.h"
+#include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 
 using namespace tarvis;

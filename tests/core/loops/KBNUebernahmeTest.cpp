@@ -2,7 +2,7 @@
 
 #include "loops/KBNNachzaehlen.h"
 #include "loops/KBNUebernahme.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 
 using namespace tarvis;

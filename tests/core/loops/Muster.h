@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <string>
 
-#include "shell/EStrom.h"
-#include "shell/Katalog.h"
-#include "shell/Programm.h"
+#include "projekt/EStrom.h"
+#include "projekt/Katalog.h"
+#include "projekt/Programm.h"
 #include "support/ScriptedMessages.h"
 
 namespace tarvis::test {

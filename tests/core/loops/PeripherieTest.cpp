@@ -5,7 +5,7 @@
 #include "loops/PERIPHPresenter.h"
 #include "loops/PeriStromPresenter.h"
 #include "Muster.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 
 using namespace tarvis;
 using test::ScriptedMessages;

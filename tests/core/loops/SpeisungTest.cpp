@@ -5,7 +5,7 @@
 #include "loops/PQSPQBspPresenter.h"
 #include "loops/PQVSpeisungPresenter.h"
 #include "Muster.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 
 using namespace tarvis;
 using test::ScriptedMessages;

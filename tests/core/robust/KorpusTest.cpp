@@ -12,10 +12,10 @@
 
 #include "core/shell/ProjektDateiHilfen.h"
 #include "io/TextFile.h"
-#include "shell/Einstellungen.h"
-#include "shell/Menue1Presenter.h"
-#include "shell/Texte.h"
-#include "shell/Verknuepfen.h"
+#include "projekt/Einstellungen.h"
+#include "ablauf/Menue1Presenter.h"
+#include "projekt/Texte.h"
+#include "ablauf/Verknuepfen.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 

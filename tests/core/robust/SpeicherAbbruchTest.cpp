@@ -20,7 +20,7 @@
 #include "core/shell/ProjektDateiHilfen.h"
 #include "io/Cp1252.h"
 #include "io/TextFile.h"
-#include "shell/SpeichernAblauf.h"
+#include "ablauf/SpeichernAblauf.h"
 
 using namespace tarvis;
 

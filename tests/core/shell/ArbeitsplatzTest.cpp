@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "io/TextFile.h"
-#include "shell/Arbeitsplatz.h"
-#include "shell/Einstellungen.h"
+#include "projekt/Arbeitsplatz.h"
+#include "projekt/Einstellungen.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 

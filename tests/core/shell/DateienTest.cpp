@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "io/TextFile.h"
-#include "shell/EStrom.h"
-#include "shell/Einstellungen.h"
+#include "projekt/EStrom.h"
+#include "projekt/Einstellungen.h"
 #include "support/TempDir.h"
 
 using namespace tarvis;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "io/TextFile.h"
-#include "shell/Katalog.h"
-#include "shell/KatalogQuelle.h"
+#include "projekt/Katalog.h"
+#include "projekt/KatalogQuelle.h"
 #include "support/TempDir.h"
 
 using namespace tarvis;

@@ -3,10 +3,10 @@
 #include <fstream>
 
 #include "io/TextFile.h"
-#include "shell/Einstellungen.h"
-#include "shell/KatalogQuelle.h"
-#include "shell/Menue1Presenter.h"
-#include "shell/Texte.h"
+#include "projekt/Einstellungen.h"
+#include "projekt/KatalogQuelle.h"
+#include "ablauf/Menue1Presenter.h"
+#include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 

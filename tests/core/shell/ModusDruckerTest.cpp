@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "shell/DruckerPresenter.h"
-#include "shell/ModusPresenter.h"
+#include "einstellungen/DruckerPresenter.h"
+#include "einstellungen/ModusPresenter.h"
 #include "support/ScriptedMessages.h"
 
 using namespace tarvis;

@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "shell/Programmverzeichnis.h"
+#include "projekt/Programmverzeichnis.h"
 #include "support/TempDir.h"
 
 using namespace tarvis;

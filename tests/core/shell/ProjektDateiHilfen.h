@@ -10,7 +10,7 @@
 #include "io/FieldWriter.h"
 #include "loops/KBNGrenzen.h"
 #include "loops/KBNUebernahme.h"
-#include "shell/ProjektDatei.h"
+#include "projekt/ProjektDatei.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 

@@ -4,9 +4,9 @@
 #include <random>
 
 #include "io/TextFile.h"
-#include "shell/ProjektDatei.h"
+#include "projekt/ProjektDatei.h"
 #include "core/shell/ProjektDateiHilfen.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 

@@ -6,7 +6,7 @@
 #include <csignal>
 
 #include "io/TextFile.h"
-#include "shell/ProjektDatei.h"
+#include "projekt/ProjektDatei.h"
 #include "support/TempDir.h"
 
 using namespace tarvis;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "io/TextFile.h"
-#include "shell/ProjektDatei.h"
+#include "projekt/ProjektDatei.h"
 #include "core/shell/ProjektDateiHilfen.h"
 
 using namespace tarvis;

@@ -2,8 +2,8 @@
 
 #include <fstream>
 
-#include "shell/Projektverzeichnis.h"
-#include "shell/Texte.h"
+#include "projekt/Projektverzeichnis.h"
+#include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "io/TextFile.h"
-#include "shell/Einstellungen.h"
-#include "shell/SBWahlPresenter.h"
-#include "shell/SachbearbeiterHinzufuegen.h"
-#include "shell/Texte.h"
+#include "projekt/Einstellungen.h"
+#include "einstellungen/SBWahlPresenter.h"
+#include "einstellungen/SachbearbeiterHinzufuegen.h"
+#include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "io/TextFile.h"
-#include "shell/Namensregeln.h"
-#include "shell/StammdatenPresenter.h"
-#include "shell/Texte.h"
+#include "projekt/Namensregeln.h"
+#include "einstellungen/StammdatenPresenter.h"
+#include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 

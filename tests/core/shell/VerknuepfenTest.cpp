@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "io/TextFile.h"
-#include "shell/Texte.h"
-#include "shell/Verknuepfen.h"
+#include "projekt/Texte.h"
+#include "ablauf/Verknuepfen.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 

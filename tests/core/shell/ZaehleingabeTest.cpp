@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/Zaehleingabe.h"
+#include "projekt/Zaehleingabe.h"
 #include "support/ScriptedMessages.h"
 
 using namespace tarvis;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "shell/Texte.h"
-#include "shell/Version.h"
-#include "shell/Zustand.h"
+#include "projekt/Texte.h"
+#include "projekt/Version.h"
+#include "projekt/Zustand.h"
 
 using namespace tarvis;
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
-#include "wizard/Eingabefolge.h"
+#include "ablauf/Eingabefolge.h"
 
 using namespace tarvis;
 using test::ScriptedMessages;

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 #include "wizard/OLNVernetzPresenter.h"
-#include "wizard/Schnittstellen.h"
+#include "projekt/Schnittstellen.h"
 
 using namespace tarvis;
 using test::ScriptedMessages;

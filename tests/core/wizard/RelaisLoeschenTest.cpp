@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 #include "wizard/HY100Presenter.h"
 #include "wizard/PQSloeschenPresenter.h"

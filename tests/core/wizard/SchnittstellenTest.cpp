@@ -2,9 +2,9 @@
 // and how the interfaces are counted.
 #include <gtest/gtest.h>
 
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
-#include "wizard/Schnittstellen.h"
+#include "projekt/Schnittstellen.h"
 
 using namespace tarvis;
 using namespace tarvis::test;

@@ -34,7 +34,7 @@
 #include "shell/Anwendung.h"
 #include "shell/Menue1View.h"
 #include "shell/QtText.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 #include "ui/calc/Fensterfuehrer.h"

@@ -6,7 +6,7 @@
 
 #include "calc/AusgabeDialog.h"
 #include "calc/HinweisDialog.h"
-#include "shell/Katalog.h"
+#include "projekt/Katalog.h"
 #include "support/ScriptedMessages.h"
 
 using namespace tarvis;

@@ -10,7 +10,7 @@
 #include "calc/Ergebnisliste.h"
 #include "loops/KBNDruck.h"
 #include "shell/Anwendung.h"
-#include "shell/Katalog.h"
+#include "projekt/Katalog.h"
 #include "shell/Menue1View.h"
 #include "shell/QtText.h"
 #include "support/ScriptedMessages.h"

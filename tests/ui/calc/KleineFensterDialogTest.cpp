@@ -7,7 +7,7 @@
 #include "calc/DXAErgDialog.h"
 #include "calc/EPOspeiDialog.h"
 #include "calc/SpeiRepDialog.h"
-#include "shell/SpeichernAblauf.h"
+#include "ablauf/SpeichernAblauf.h"
 
 using namespace tarvis;
 using namespace tarvis::ui;

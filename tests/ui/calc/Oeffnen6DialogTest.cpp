@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "io/TextFile.h"
-#include "shell/Katalog.h"
+#include "projekt/Katalog.h"
 #include "shell/Oeffnen6Dialog.h"
 #include "shell/QtText.h"
 #include "support/ScriptedMessages.h"

@@ -59,11 +59,9 @@ std::string lesen(const fs::path& f) {
 using Schleifen = std::vector<std::tuple<int, int, int>>;  // loop, record, quantity
 
 // The loop entry is another window's work: here the quantities go into the
-// loops directly and the routines of its forward button hand them on. The
-// JUBL and supply proposal windows, where not yet built, take their defaults.
+// loops directly and the routines of its forward button hand them on.
 void ersatzfenster(Anwendung& a, Schleifen schleifen) {
-    QtMessageService& ms = a.meldungen();
-    ms.registrieren(Fenster::KBNEIN, [&a, schleifen](QWidget*) {
+    a.ansichten().ersetzen(Fenster::KBNEIN, [&a, schleifen] {
         Zustand& z = a.programm().z;
         for (auto [k, i, q] : schleifen) z.KBNMenge(k)[static_cast<std::size_t>(i)] = q;
         KBNSummieren(a.programm(), a.meldungen());
@@ -73,12 +71,6 @@ void ersatzfenster(Anwendung& a, Schleifen schleifen) {
         z.WeiterOK = 1;
         return true;
     });
-    if (!ms.hat(Fenster::JUBLSpeis)) ms.registrieren(Fenster::JUBLSpeis, [](QWidget*) { return true; });
-    if (!ms.hat(Fenster::DXAGeh))
-        ms.registrieren(Fenster::DXAGeh, [&a](QWidget*) {
-            DXAGehVorschlagUebernehmen(a.programm().z);
-            return DXAGehWeiter(a.programm().z, a.meldungen());
-        });
 }
 
 }  // namespace

@@ -7,9 +7,9 @@
 #include <fstream>
 
 #include "io/TextFile.h"
-#include "shell/Katalog.h"
+#include "projekt/Katalog.h"
 #include "shell/OeffnenDialog.h"
-#include "shell/ProjektDatei.h"
+#include "projekt/ProjektDatei.h"
 #include "shell/QtText.h"
 #include "shell/SpeichuDialog.h"
 #include "shell/Verzeichnisbaum.h"

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "loops/ExtDialog.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 
 using namespace tarvis;

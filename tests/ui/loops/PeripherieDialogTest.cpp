@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "loops/PeripherieDialoge.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 
 using namespace tarvis;

@@ -7,7 +7,7 @@
 
 #include "loops/PQSPQBspDialog.h"
 #include "loops/SpeisungDialoge.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 
 using namespace tarvis;

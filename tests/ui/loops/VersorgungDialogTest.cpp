@@ -7,7 +7,7 @@
 #include "loops/DXA1000Dialog.h"
 #include "loops/DXAGehDialog.h"
 #include "loops/PSM300Dialog.h"
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 
 using namespace tarvis;

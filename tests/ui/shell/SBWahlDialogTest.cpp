@@ -4,7 +4,7 @@
 #include <QTest>
 #include <filesystem>
 
-#include "shell/Einstellungen.h"
+#include "projekt/Einstellungen.h"
 #include "shell/SBWahlDialog.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"

@@ -19,7 +19,7 @@
 #include <filesystem>
 
 #include "shell/Anwendung.h"
-#include "shell/ProjektDatei.h"
+#include "projekt/ProjektDatei.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 

@@ -1,7 +1,7 @@
 #include <QLabel>
 #include <QTest>
 
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 #include "wizard/AuswahlDialog.h"
 #include "wizard/ZentTypDialog.h"

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <memory>
 
-#include "shell/Texte.h"
+#include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 #include "wizard/ZusaetzeDialog.h"
 

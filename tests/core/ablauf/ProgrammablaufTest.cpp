@@ -1,0 +1,112 @@
+// What the main window's commands do around their windows: the rules that
+// sit between the windows rather than in one of them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "ablauf/Programmablauf.h"
+#include "ablauf/SpeichuPresenter.h"
+#include "core/calc/CalcHilfe.h"
+#include "support/ScriptedAnsichten.h"
+
+using namespace tarvis;
+using namespace tarvis::test;
+
+namespace {
+
+// Views that also note what the save-as and additional-functions windows
+// showed when they opened.
+struct Ansichten : ScriptedAnsichten {
+    using ScriptedAnsichten::zeigen;
+    std::vector<std::string> endungen;
+    std::vector<int> reiter;
+    bool zusaetzeBestaetigen = true;
+
+    bool zeigen(Fenster f, SpeichuPresenter& p) override {
+        p.aktivieren();
+        endungen.push_back(p.ansicht().endung);
+        return antwort(f);
+    }
+    bool zeigen(Fenster f, ZusaetzePresenter& p) override {
+        reiter.push_back(p.reiterVorn());
+        p.reiterWaehlen(kReiterSchnittstellen);
+        antwort(f);
+        return zusaetzeBestaetigen;
+    }
+};
+
+struct AblaufTest : ::testing::Test {
+    Programm p = musterProgramm();
+    ScriptedMessages ms;
+    Ansichten v;
+    Programmablauf a{p, ms, v};
+};
+
+TEST_F(AblaufTest, TheResultWindowFollowsOnlyACalculationThatDidNotStop) {
+    // No panel type: the calculation stops and no result window opens.
+    a.menue().ausfuehren(Befehl::Berechnen);
+    EXPECT_FALSE(a.fenster(Fenster::Ausgabe));
+    EXPECT_TRUE(v.gezeigt.empty());
+
+    // The supply proposal not confirmed: stopped again.
+    zentrale(p.z, 5);
+    a.menue().ausfuehren(Befehl::Berechnen);
+    EXPECT_FALSE(a.fenster(Fenster::Ausgabe));
+
+    v.skript[Fenster::DXAGeh] = [&] {
+        DXAGehVorschlagUebernehmen(p.z);
+        return DXAGehWeiter(p.z, a.meldungen());
+    };
+    a.menue().ausfuehren(Befehl::Berechnen);
+    EXPECT_TRUE(a.fenster(Fenster::Ausgabe));
+    // Shown without a calculation just before (Edit item 1), it opens too.
+    EXPECT_TRUE(a.fenster(Fenster::Ausgabe));
+    EXPECT_EQ(std::count(v.gezeigt.begin(), v.gezeigt.end(), Fenster::Ausgabe), 2);
+}
+
+TEST_F(AblaufTest, APrnFileOfAnUnsavedProjectAsksForItsNameUnderPrnAndSaveAsShowsPlmAgainAfter) {
+    zentrale(p.z, 5);
+    p.z.ProjektBefehleAktiv = 1;
+    a.menue().ausfuehren(Befehl::PRN1);
+    a.fenster(Fenster::Speichu);
+    EXPECT_EQ(v.endungen, (std::vector<std::string>{".PRN", ".PLM"}));
+}
+
+TEST_F(AblaufTest, TheArticleListIsPrintedOnlyAfterYesTo286) {
+    p.z.CodeModus = "S";
+    v.skript[Fenster::Modus] = [] { return true; };
+    ms.antworten = {Antwort::Nein, Antwort::Ja};
+    a.menue().ausfuehren(Befehl::ListeDru);
+    EXPECT_TRUE(v.gedruckt.empty());
+    a.menue().ausfuehren(Befehl::ListeDru);
+    EXPECT_EQ(v.gedruckt.size(), 1u);
+    EXPECT_EQ(ms.texte(), (std::vector<std::string>{Text(286), Text(286)}));
+}
+
+TEST_F(AblaufTest, AdditionalFunctionsLeftWithForwardOpenOnTheTabInFrontAndAfterCancelOnTheFirst) {
+    a.fenster(Fenster::Zusaetze);
+    a.fenster(Fenster::Zusaetze);
+    v.zusaetzeBestaetigen = false;
+    a.fenster(Fenster::Zusaetze);
+    a.fenster(Fenster::Zusaetze);
+    EXPECT_EQ(v.reiter, (std::vector<int>{0, kReiterSchnittstellen, kReiterSchnittstellen, 0}));
+}
+
+TEST_F(AblaufTest, TheLoopEntryComesBackWhileACheckAfterItRefuses) {
+    zentrale(p.z, 6);
+    p.z.Menge[620] = 6;  // six operating units where five fit
+    int gezeigt = 0;
+    v.skript[Fenster::KBNEIN] = [&] {
+        if (++gezeigt == 2) p.z.Menge[620] = 2;
+        return true;
+    };
+    EXPECT_TRUE(a.fenster(Fenster::KBNEIN));
+    EXPECT_EQ(gezeigt, 2);
+    EXPECT_EQ(p.z.KBNMenueAktiv, 1);
+
+    // Cancelled, it stays closed.
+    v.skript[Fenster::KBNEIN] = [] { return false; };
+    EXPECT_FALSE(a.fenster(Fenster::KBNEIN));
+}
+
+}  // namespace
