@@ -10,7 +10,7 @@
 #include <functional>
 #include <map>
 
-#include "core/shell/ProjektDateiHilfen.h"
+#include "core/ablauf/ProjektDateiHilfen.h"
 #include "io/TextFile.h"
 #include "projekt/Einstellungen.h"
 #include "ablauf/Menue1Presenter.h"

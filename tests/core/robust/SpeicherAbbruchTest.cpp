@@ -17,7 +17,7 @@
 #include <unistd.h>
 
 #include "core/calc/CalcHilfe.h"
-#include "core/shell/ProjektDateiHilfen.h"
+#include "core/ablauf/ProjektDateiHilfen.h"
 #include "io/Cp1252.h"
 #include "io/TextFile.h"
 #include "ablauf/SpeichernAblauf.h"

@@ -5,7 +5,7 @@
 
 #include "io/TextFile.h"
 #include "projekt/ProjektDatei.h"
-#include "core/shell/ProjektDateiHilfen.h"
+#include "core/ablauf/ProjektDateiHilfen.h"
 #include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"

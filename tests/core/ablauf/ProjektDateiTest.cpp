@@ -2,7 +2,7 @@
 
 #include "io/TextFile.h"
 #include "projekt/ProjektDatei.h"
-#include "core/shell/ProjektDateiHilfen.h"
+#include "core/ablauf/ProjektDateiHilfen.h"
 
 using namespace tarvis;
 using test::zeilen;
