@@ -234,6 +234,7 @@ TEST_F(Menue1Test, ExitAfterInputAsksAndCancelOrACancelledSaveKeepsTheProgramOpe
     EXPECT_FALSE(presenter.beenden());
     EXPECT_EQ(ms.protokoll.back().text, "Salvare immissioni?");
     EXPECT_EQ(ms.protokoll.back().titel, "Termina programma");
+    EXPECT_TRUE(fs::exists(dir / "PERS.DAT"));  // the settings are written all the same
 
     presenter.setzeAktion(Befehl::Speichern, [&] { p.z.SpeichAbbruch = 1; });
     ms.antworten = {Antwort::Ja};
@@ -256,15 +257,64 @@ TEST_F(Menue1Test, MultiUserExitRemovesPersDat) {
 TEST_F(Menue1Test, NewProjectRunsTheInputSequenceAndStopsWhereAWindowIsCancelled) {
     ASSERT_TRUE(starten());
     presenter.setzeVerfuegbar({Befehl::Neu});
+    int gedruckt = 0;
+    presenter.setzeDruckausgabe([&](const Druckauftrag&) { ++gedruckt; });
     ms.fensterSkript[Fenster::ZentTyp] = [&] { p.z.ZentralenTyp = 4; return true; };
     ms.fensterSkript[Fenster::Stammdaten] = [&] { p.z.Projektname = "Ospedale"; return true; };
     ms.fensterSkript[Fenster::Modus] = [] { return true; };
     ms.fensterSkript[Fenster::Zusaetze] = [] { return false; };
+    ms.antworten = {Antwort::Ja};
     presenter.ausfuehren(Befehl::Neu);
     EXPECT_EQ(ms.fenster(), (std::vector<Fenster>{Fenster::ZentTyp, Fenster::Stammdaten, Fenster::Stammdaten,
                                                   Fenster::Modus, Fenster::KBNEIN, Fenster::Zusaetze}));
+    // Between the loop entry and the additional functions: its printout.
+    ASSERT_EQ(ms.protokoll.size(), 7u);
+    EXPECT_EQ(ms.protokoll[5].text, Text(361) + "\n" + Text(362));
+    EXPECT_EQ(ms.protokoll[5].titel, Text(363));
+    EXPECT_EQ(gedruckt, 1);
     EXPECT_EQ(p.z.Sachbearbeiter, "Nobody");
     EXPECT_EQ(p.z.Bearbeitet, 1);
+}
+
+TEST_F(Menue1Test, OpenWithUnsavedInputAsksToSaveFirst) {
+    ASSERT_TRUE(starten());
+    presenter.setzeVerfuegbar({Befehl::Oeffnen});
+    bool speichernGelingt = true;
+    int gespeichert = 0;
+    presenter.setzeAktion(Befehl::Speichern, [&] {
+        ++gespeichert;
+        p.z.SpeichAbbruch = speichernGelingt ? 0 : 1;
+    });
+    struct Fall {
+        Antwort antwort;
+        bool gelingt;
+        int gespeichert;
+        bool oeffnen;
+    };
+    // Yes saves first, and a save that refuses keeps the project; No opens
+    // without saving; Cancel keeps everything.
+    for (auto [antwort, gelingt, speichern, oeffnen] : {Fall{Antwort::Ja, true, 1, true}, Fall{Antwort::Ja, false, 1, false},
+                                                        Fall{Antwort::Nein, true, 0, true},
+                                                        Fall{Antwort::Abbrechen, true, 0, false}}) {
+        SCOPED_TRACE(static_cast<int>(antwort) * 10 + gelingt);
+        ms.protokoll.clear();
+        p.z.Bearbeitet = 1;
+        gespeichert = 0;
+        speichernGelingt = gelingt;
+        ms.antworten = {antwort};
+        presenter.ausfuehren(Befehl::Oeffnen);
+        ASSERT_FALSE(ms.protokoll.empty());
+        EXPECT_EQ(ms.protokoll[0].text, Text(67));
+        EXPECT_EQ(ms.protokoll[0].titel, Text(66));
+        EXPECT_EQ(gespeichert, speichern);
+        EXPECT_EQ(ms.fenster() == std::vector<Fenster>{Fenster::Oeffnen}, oeffnen);
+    }
+    // Nothing unsaved: no question.
+    ms.protokoll.clear();
+    p.z.Bearbeitet = 0;
+    presenter.ausfuehren(Befehl::Oeffnen);
+    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::Oeffnen});
+    EXPECT_TRUE(ms.texte().empty());
 }
 
 TEST_F(Menue1Test, NewProjectStopsWhenAChangeOfPanelLeftNoPanel) {
