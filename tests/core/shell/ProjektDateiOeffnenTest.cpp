@@ -276,10 +276,13 @@ TEST_F(OeffnenTest, TheLanguageFieldAndTheCodeMode) {
     EXPECT_EQ(oeffnen(), LadeErgebnis::Geladen);
     EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::Modus});
     EXPECT_EQ(p.z.Sprache, 5);  // the program's, as the window did not change it
+    // What the window chooses while the file is read is the opened project's.
     ms.protokoll.clear();
+    ms.fensterSkript[Fenster::Modus] = [&] { p.z.Sprache = 2; return true; };
     EXPECT_EQ(oeffnen([](auto& l) { feldSetzen(l[4], 10, "-1"); feldSetzen(l[3], 5, "\"X\""); }),
               LadeErgebnis::Geladen);
     EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::Modus});
+    EXPECT_EQ(p.z.Sprache, 2);
     EXPECT_EQ(p.z.CodeModus, "V");
     ms.protokoll.clear();
     EXPECT_EQ(oeffnen([](auto& l) { feldSetzen(l[4], 10, "11"); feldSetzen(l[3], 5, "\"S\""); }),
