@@ -7,7 +7,6 @@
 #include "loops/DXA1000Dialog.h"
 #include "loops/DXAGehDialog.h"
 #include "loops/ExtDialog.h"
-#include "loops/KBNDruck.h"
 #include "loops/KBNEINDialog.h"
 #include "loops/PQSPQBspDialog.h"
 #include "loops/PSM300Dialog.h"
@@ -76,12 +75,9 @@ void loopsFensterRegistrieren(Anwendung& a) {
         return d.exec() == QDialog::Accepted;
     });
 
-    // Edit item 5 prints the loop entry, complete or only what was entered.
-    a.presenter().setzeAktion(Befehl::Bearb5, [&a] {
-        a.programm().z.Bearbeitet = 1;
-        a.presenter().startseiteLoeschen();
-        if (auto auftrag = KBNDrucken(a.programm(), a.meldungen())) DruckauftragAusgeben(a, *auftrag);
-    });
+    // The loop entry printout (Edit item 5 and the input sequence) goes to
+    // the printer set up in the program.
+    a.presenter().setzeDruckausgabe([&a](const Druckauftrag& auftrag) { DruckauftragAusgeben(a, auftrag); });
     a.presenter().verfuegbarMachen({Befehl::Bearb5});
 }
 

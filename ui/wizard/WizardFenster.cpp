@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "calc/Drucken.h"
 #include "shell/Anwendung.h"
 #include "wizard/AuswahlDialog.h"
 #include "wizard/Eingabefolge.h"
@@ -62,11 +63,12 @@ void wizardFensterRegistrieren(Anwendung& a) {
     auto folge = std::make_shared<Eingabefolge>(
         a.programm(), a.meldungen(),
         Eingabefolge::Haken{[&a] { a.presenter().startseiteLoeschen(); },
-                            [&a] { a.presenter().ausfuehren(Befehl::Berechnen); }});
+                            [&a] { a.presenter().ausfuehren(Befehl::Berechnen); },
+                            [&a](const Druckauftrag& auftrag) { DruckauftragAusgeben(a, auftrag); }});
     const Befehl bearb[] = {Befehl::Bearb0, Befehl::Bearb1, Befehl::Bearb2, Befehl::Bearb3, Befehl::Bearb4,
                             Befehl::Bearb5, Befehl::Bearb6, Befehl::Bearb7, Befehl::Bearb8, Befehl::Bearb9};
     for (int i = 0; i < 10; ++i) {
-        if (i == 5) continue;  // the loop entry printout comes with the loop entry
+        if (i == 5) continue;  // the main window prints the loop entry itself
         a.presenter().setzeAktion(bearb[i], [folge, i] { folge->bearbeiten(i); });
     }
     a.presenter().verfuegbarMachen({Befehl::Neu, Befehl::Bearb0, Befehl::Bearb1, Befehl::Bearb2, Befehl::Bearb3,
