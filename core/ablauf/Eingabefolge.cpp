@@ -1,5 +1,6 @@
 #include "ablauf/Eingabefolge.h"
 
+#include "loops/KBNDruck.h"
 #include "projekt/Texte.h"
 #include "wizard/ZusaetzePresenter.h"
 
@@ -24,7 +25,7 @@ void Eingabefolge::bearbeiten(int item) {
     case 7: zusatzfunktionen(); break;
     case 8: olnVernetzung(); break;
     case 9: meldergruppen(); break;
-    default: break;  // item 5, the loop entry printout, belongs to the loop entry
+    default: break;  // item 5, the loop entry printout, is the main window's own
     }
 }
 
@@ -65,8 +66,11 @@ void Eingabefolge::projekteingabe() {
     if (!stammdatenSicherstellen()) return;
     z.WeiterOK = 0;
     if (z.ModusOK == 0 && !ms_.oeffnen(Fenster::Modus)) return;
-    // The loop entry is left either way; the sequence goes on.
+    // The loop entry is left either way; the sequence goes on with its
+    // printout, then the additional functions.
     ms_.oeffnen(Fenster::KBNEIN);
+    if (auto auftrag = KBNDrucken(p_, ms_))
+        if (haken_.drucken) haken_.drucken(*auftrag);
     z.WeiterOK = 0;
     if (ms_.oeffnen(Fenster::Zusaetze)) {
         if (haken_.berechnen) haken_.berechnen();

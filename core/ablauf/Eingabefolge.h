@@ -1,14 +1,15 @@
 #pragma once
 #include <functional>
 
+#include "projekt/Druckseiten.h"
 #include "projekt/MessageService.h"
 #include "projekt/Programm.h"
 
 namespace tarvis {
 
 // The Edit menu of the main window (items 0..9) and the project input
-// sequence of item 0: panel type, master data, code mode, loop entry,
-// additional functions, calculation and result. Every stop leaves what was
+// sequence of item 0: panel type, master data, code mode, loop entry and its
+// printout, additional functions, calculation and result. Every stop leaves what was
 // entered in the project; choosing the command again resumes, skipping the
 // windows already confirmed.
 class Eingabefolge {
@@ -16,6 +17,7 @@ public:
     struct Haken {
         std::function<void()> startseiteLoeschen;  // the main window's start screen
         std::function<void()> berechnen;           // the calculation (its own layer)
+        std::function<void(const Druckauftrag&)> drucken;  // the view's printer
     };
 
     Eingabefolge(Programm& p, MessageService& ms, Haken haken) : p_(p), ms_(ms), haken_(std::move(haken)) {}

@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "io/TextFile.h"
+#include "loops/KBNDruck.h"
 #include "projekt/Arbeitsplatz.h"
 #include "projekt/Einstellungen.h"
 #include "projekt/Texte.h"
@@ -238,6 +239,8 @@ bool Menue1Presenter::ausfuehren(Befehl b) {
         break;
     case Befehl::Oeffnen:
         startseiteLoeschen();
+        // Opening replaces the project: unsaved input is offered for saving first.
+        if (z.Bearbeitet == 1 && !gesichert(sichernFragen())) break;
         if (ms_.oeffnen(Fenster::Oeffnen)) ms_.oeffnen(Fenster::Stammdaten);
         break;
     case Befehl::SpeichernUnter:
@@ -288,6 +291,11 @@ bool Menue1Presenter::ausfuehren(Befehl b) {
         startseiteLoeschen();
         ms_.oeffnen(Fenster::Texteingabe);
         break;
+    case Befehl::Bearb5:
+        z.Bearbeitet = 1;
+        startseiteLoeschen();
+        kbnDrucken();
+        break;
     default:
         // Save, exports, the Edit items, the project directory, clerks and the
         // article search are actions of their own layers.
@@ -332,7 +340,10 @@ void Menue1Presenter::neu() {
     }
     z.WeiterOK = 0;
     if (!ms_.oeffnen(Fenster::Modus)) return;
+    // However the loop entry was left, its printout is offered before the
+    // additional functions.
     ms_.oeffnen(Fenster::KBNEIN);
+    kbnDrucken();
     z.WeiterOK = 0;
     if (!ms_.oeffnen(Fenster::Zusaetze)) {
         startseiteLoeschen();
@@ -346,27 +357,41 @@ void Menue1Presenter::neu() {
 bool Menue1Presenter::beenden() { return beendenAblauf(false); }
 bool Menue1Presenter::schliessen() { return beendenAblauf(true); }
 
+void Menue1Presenter::kbnDrucken() {
+    if (auto auftrag = KBNDrucken(p_, ms_))
+        if (druckausgabe_) druckausgabe_(*auftrag);
+}
+
+Antwort Menue1Presenter::sichernFragen() {
+    return ms_.frage(Text(67), Schaltflaechen::JaNeinAbbrechen, Symbol::Frage, Text(66));
+}
+
+bool Menue1Presenter::gesichert(Antwort antwort) {
+    if (antwort == Antwort::Nein) return true;
+    if (antwort != Antwort::Ja) return false;
+    // A save that refuses (178, a failed write, a cancelled save-as) keeps
+    // the project where it is.
+    p_.z.SpeichAbbruch = 0;
+    fensterBefehl(Befehl::Speichern);
+    return p_.z.SpeichAbbruch == 0;
+}
+
 bool Menue1Presenter::beendenAblauf(bool /*ausSchliessfeld*/) {
     Zustand& z = p_.z;
     // Only the answer given now counts: an answer from an earlier, cancelled
     // exit must not keep the program open later.
     Antwort antwort = Antwort::Keine;
-    if (z.Bearbeitet == 1)
-        antwort = ms_.frage(Text(67), Schaltflaechen::JaNeinAbbrechen, Symbol::Frage, Text(66));
-    if (antwort == Antwort::Abbrechen) return false;
+    if (z.Bearbeitet == 1) antwort = sichernFragen();
 
-    // The settings are written on every way out (also the close box), so that
-    // a changed font or code mode is not lost.
+    // The settings are written on every way out (also the close box) and
+    // also when the exit is cancelled, so that a changed font or code mode
+    // is not lost.
     EinstellungenSpeichern(p_);
     if (z.Arbeitsplatz == 2) {
         std::error_code ec;
         fs::remove(p_.datei("PERS.DAT"), ec);
     }
-    if (antwort == Antwort::Ja) {
-        z.SpeichAbbruch = 0;
-        fensterBefehl(Befehl::Speichern);
-        if (z.SpeichAbbruch == 1) return false;
-    }
+    if (antwort != Antwort::Keine && !gesichert(antwort)) return false;
     // The markers of this run go on every way out: one left behind would tell
     // the other clerks that someone is still working.
     BelegtLoeschen(p_);

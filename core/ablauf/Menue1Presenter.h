@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "projekt/Druckseiten.h"
 #include "projekt/MessageService.h"
 #include "projekt/Programm.h"
 #include "projekt/Version.h"
@@ -98,8 +99,14 @@ public:
     void setzeBeiStartseiteGeloescht(std::function<void()> f) { beiStartseiteGeloescht_ = std::move(f); }
     bool startseite() const { return startseite_; }
 
+    // Where printouts go (the view's printer).
+    void setzeDruckausgabe(std::function<void(const Druckauftrag&)> f) { druckausgabe_ = std::move(f); }
+
     // The new-project sequence.
     void neu();
+    // The loop entry printout (Edit item 5, and the input sequence right
+    // after the loop entry): question 361/362, then the job to the printer.
+    void kbnDrucken();
     // The exit command; true when the program ends.
     bool beenden();
     // The window's close box; true when the window may close.
@@ -108,6 +115,11 @@ public:
 private:
     bool aktiv(Befehl b) const;
     bool beendenAblauf(bool ausSchliessfeld);
+    // Question 67 "save input?" with Yes, No and Cancel.
+    Antwort sichernFragen();
+    // The answer carried out: Yes saves; true when the command may go on
+    // (No, or Yes and the project was saved).
+    bool gesichert(Antwort antwort);
     void hilfe(int kontext);
     void fensterBefehl(Befehl b);
 
@@ -117,6 +129,7 @@ private:
     std::set<Befehl> verfuegbar_;
     std::map<Befehl, std::function<void()>> aktionen_;
     std::function<void()> beiStartseiteGeloescht_;
+    std::function<void(const Druckauftrag&)> druckausgabe_;
 };
 
 }  // namespace tarvis

@@ -30,7 +30,7 @@ OeffnenPresenter::Ergebnis OeffnenPresenter::oeffnen(const std::optional<std::st
     }
     switch (ProjektOeffnen(p_, ms_, fs::path(ansicht_.verzeichnis) / *datei)) {
     case LadeErgebnis::Geladen: return Ergebnis::Geladen;
-    // The state is a reset project: another file can be chosen.
+    // Nothing has changed: another file can be chosen.
     case LadeErgebnis::KeinProjekt:
     case LadeErgebnis::NichtLesbar: return Ergebnis::Bleibt;
     case LadeErgebnis::Lesefehler:

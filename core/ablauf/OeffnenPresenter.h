@@ -22,6 +22,7 @@ public:
         Bleibt,      // nothing opened (no file chosen, not a project, unreadable): choose again
         Geladen,     // the project is open; the window closes and the master data follow
         Geschlossen  // refused or stopped while reading: the window closes, nothing follows
+                     // (after a stop the project open before is there as it was)
     };
 
     OeffnenPresenter(Programm& p, MessageService& ms) : p_(p), ms_(ms) {}

@@ -8,7 +8,6 @@
 #include "calc/Ergebnisliste.h"
 #include "calc/Exportdateien.h"
 #include "einstellungen/SachbearbeiterHinzufuegen.h"
-#include "loops/KBNDruck.h"
 #include "projekt/Dateiliste.h"
 #include "projekt/Projektverzeichnis.h"
 #include "projekt/Texte.h"
@@ -22,7 +21,8 @@ Programmablauf::Programmablauf(Programm& p, MessageService& meldungen, Ansichten
       menue_(p, weiter_),
       folge_(p, weiter_,
              Eingabefolge::Haken{[this] { menue_.startseiteLoeschen(); },
-                                 [this] { menue_.ausfuehren(Befehl::Berechnen); }}) {
+                                 [this] { menue_.ausfuehren(Befehl::Berechnen); },
+                                 [this](const Druckauftrag& auftrag) { ansichten_.drucken(auftrag); }}) {
     befehleSetzen();
 }
 
@@ -49,18 +49,12 @@ void Programmablauf::befehleSetzen() {
             ansichten_.drucken(ArtikellisteSeiten(p_));
     });
 
-    // The Edit menu; item 5 prints the loop entry, complete or only what was
-    // entered.
+    // The Edit menu; the main window prints the loop entry (item 5) itself.
     for (int i = 0; i < 10; ++i) {
-        const auto b = static_cast<Befehl>(static_cast<int>(Befehl::Bearb0) + i);
         if (i == 5) continue;
-        m.setzeAktion(b, [this, i] { folge_.bearbeiten(i); });
+        m.setzeAktion(static_cast<Befehl>(static_cast<int>(Befehl::Bearb0) + i), [this, i] { folge_.bearbeiten(i); });
     }
-    m.setzeAktion(Befehl::Bearb5, [this] {
-        p_.z.Bearbeitet = 1;
-        menue_.startseiteLoeschen();
-        if (auto auftrag = KBNDrucken(p_, weiter_)) ansichten_.drucken(*auftrag);
-    });
+    m.setzeDruckausgabe([this](const Druckauftrag& auftrag) { ansichten_.drucken(auftrag); });
 
     // Applications.
     m.setzeAktion(Befehl::Sachbe, [this, &ms] { SachbearbeiterHinzufuegen(p_, ms); });

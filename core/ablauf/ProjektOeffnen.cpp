@@ -153,9 +153,10 @@ LadeErgebnis lesefehler(MessageService& ms, const io::IoError& e) {
 
 void mengeSetzen(Zustand& z, int satz, Integer menge) { z.Menge[static_cast<std::size_t>(satz)] = menge; }
 
-}  // namespace
-
-LadeErgebnis ProjektTextOeffnen(Programm& p, MessageService& ms, const fs::path& datei, std::string text) {
+// Reads the file's text into the state. What a stop leaves there is thrown
+// away by the caller; a KVT 1000 with GLT (Abgelehnt) was read whole and
+// stays, marked for the report.
+LadeErgebnis lesen(Programm& p, MessageService& ms, const fs::path& datei, std::string text) {
     Zustand& z = p.z;
     zuruecksetzen(z, datei);
     Leser r(std::move(text), ms);
@@ -301,10 +302,30 @@ LadeErgebnis ProjektTextOeffnen(Programm& p, MessageService& ms, const fs::path&
     return LadeErgebnis::Geladen;
 }
 
+}  // namespace
+
+LadeErgebnis ProjektTextOeffnen(Programm& p, MessageService& ms, const fs::path& datei, std::string text) {
+    // The file is read into the program's own state, so that the code-mode
+    // window a project without a language opens on the way works on the
+    // project being read. The project open before is set aside and comes
+    // back whole unless the file was read to its end: a damaged file must
+    // not leave half a project behind, under its own name, for the next
+    // New or Save to build on.
+    Zustand vorher = p.z;
+    LadeErgebnis e = LadeErgebnis::NichtLesbar;
+    try {
+        e = lesen(p, ms, datei, std::move(text));
+    } catch (...) {
+        p.z = std::move(vorher);
+        throw;
+    }
+    if (e != LadeErgebnis::Geladen && e != LadeErgebnis::Abgelehnt) p.z = std::move(vorher);
+    return e;
+}
+
 LadeErgebnis ProjektOeffnen(Programm& p, MessageService& ms, const fs::path& datei) {
     auto text = io::readText(datei);
     if (!text) {
-        zuruecksetzen(p.z, datei);
         ms.meldung(Symbol::Kritisch, Text(86));
         return LadeErgebnis::NichtLesbar;
     }

@@ -20,6 +20,8 @@ std::string SpeichuPresenter::Dateiname(const std::string& verzeichnis, const st
 
 void SpeichuPresenter::aktivieren() {
     Zustand& z = p_.z;
+    vorherName_ = z.Projektname;
+    vorherDatei_ = z.ProjektDatei;
     if (z.ProjPfad.empty()) z.ProjPfad = p_.verzeichnis.string();
     verzeichnis_ = DialogStartverzeichnis(p_, ms_).string();
     // Showing the project name is a change of the name box.
@@ -67,6 +69,10 @@ bool SpeichuPresenter::ok() {
         return false;
     }
     if (verzeichnis_.empty()) verzeichnis_ = p_.verzeichnis.string();
+    if (name_.size() > LaengsterProjektname(verzeichnis_)) {
+        ms_.meldung(Symbol::Ausrufezeichen, Text(2020));
+        return false;
+    }
     p_.z.Projektname = name_;
     p_.z.ProjektDatei = Dateiname(verzeichnis_, name_);
     bestaetigt_ = true;
@@ -76,7 +82,12 @@ bool SpeichuPresenter::ok() {
 void SpeichuPresenter::nachSchliessen() {
     if (!bestaetigt_) return;
     bestaetigt_ = false;
-    Speichern(p_, ms_, startseiteLoeschen_);
+    if (Speichern(p_, ms_, startseiteLoeschen_)) return;
+    // Nothing was written under the new name: the project keeps the name and
+    // file it had, so that neither the title nor a later save claims a file
+    // that is not there.
+    p_.z.Projektname = vorherName_;
+    p_.z.ProjektDatei = vorherDatei_;
 }
 
 }  // namespace tarvis

@@ -39,12 +39,15 @@ public:
     bool tasteErlaubt(char32_t zeichen);
 
     // cmdOK: an empty name is refused with 84, one with "," "\" or "/" with
-    // 73; otherwise the name becomes the project name and the file
-    // ProjektDatei. True when the window closes.
+    // 73, one too long for a file name of the folder with 2020; otherwise the
+    // name becomes the project name and the file ProjektDatei. True when the
+    // window closes.
     bool ok();
     // cmdAbbrechen and the close box: SpeichAbbruch = 1.
     void abbrechen() { p_.z.SpeichAbbruch = 1; }
-    // Once the window is gone: the Save command, when it was confirmed.
+    // Once the window is gone: the Save command, when it was confirmed. A
+    // save that refuses or fails gives the project back the name and file it
+    // had when the window opened.
     void nachSchliessen();
 
     // directory and name and ".PLM".
@@ -56,6 +59,7 @@ private:
     std::string endung_;
     std::function<void()> startseiteLoeschen_;
     std::string verzeichnis_, name_;
+    std::string vorherName_, vorherDatei_;
     bool bestaetigt_ = false;
 };
 

@@ -4,6 +4,7 @@
 
 #include "projekt/Format.h"
 #include "io/Cp1252.h"
+#include "loops/KBNNachzaehlen.h"
 #include "projekt/KBNSummen.h"
 #include "projekt/Texte.h"
 
@@ -64,6 +65,9 @@ std::optional<Druckauftrag> KBNDrucken(Programm& p, MessageService& ms, const Ze
     Antwort antwort = ms.frage(Text(361) + "\n" + Text(362), Schaltflaechen::JaNeinAbbrechen, Symbol::Frage, Text(363),
                                Antwort::Nein);
     if (antwort != Antwort::Ja && antwort != Antwort::Nein) return std::nullopt;
+    // The sums printed are those of the loop entry's sum routine, limit check
+    // included: an exceeded limit is shown, a kept one refreshes KBNWert.
+    KBNSummieren(p, ms);
     return KBNDruckSeiten(p, antwort == Antwort::Ja, t);
 }
 

@@ -15,8 +15,9 @@ namespace tarvis {
 // sums are brought up to date first (SumElem1..4, SumStrom1..4).
 Druckauftrag KBNDruckSeiten(Programm& p, bool vollstaendig, const Zeitstempel& t);
 
-// The print routine called after the loop entry: asks 361/362 (Yes the
-// complete list, No the entered elements, Cancel nothing).
+// The print routine of Edit item 5 and of the input sequence after the loop
+// entry: asks 361/362 (Yes the complete list, No the entered elements,
+// Cancel nothing); before printing, the sum routine with its limit check.
 std::optional<Druckauftrag> KBNDrucken(Programm& p, MessageService& ms, const Zeitstempel& t = Zeitstempel::jetzt());
 
 }  // namespace tarvis

@@ -1,5 +1,8 @@
 #include "projekt/Einstellungen.h"
 
+#include <optional>
+#include <vector>
+
 #include "io/FieldReader.h"
 #include "io/FieldWriter.h"
 #include "io/TextFile.h"
@@ -28,30 +31,53 @@ io::Status RechnerSchreiben(const fs::path& datei, Byte arbeitsplatz) {
 bool KonfigDateiLesen(const fs::path& datei, Zustand& z) {
     auto text = io::readText(datei);
     if (!text) return false;
-    io::FieldReader r(std::move(*text));
-    // Each line: a label (skipped) and the value. The first failure ends the
-    // reading; what was read before it stays.
-    auto textWert = [&](std::string& ziel) {
+    // Each line: a label (skipped) and the value. A line that cannot be read
+    // (cut short, a number out of range) keeps its variable's value; the
+    // next line is read all the same, so one bad value costs no others.
+    // Empty lines hold no field and count as no line.
+    std::vector<std::string> zeilen;
+    {
+        const std::string& t = *text;
+        std::size_t pos = 0;
+        while (pos < t.size()) {
+            std::size_t ende = t.find_first_of("\r\n", pos);
+            if (ende == std::string::npos) ende = t.size();
+            if (t.find_first_not_of(" \t", pos) < ende) zeilen.push_back(t.substr(pos, ende - pos));
+            pos = ende + 1;
+        }
+    }
+    std::size_t naechste = 0;
+    // The value of the next line, read by `lesen`, when the line holds one.
+    auto wert = [&](auto lesen) {
+        io::FieldReader r(naechste < zeilen.size() ? zeilen[naechste] : std::string());
+        ++naechste;
         r.text();
-        std::string v = r.text();
-        if (r.ok()) ziel = v;
-        return r.ok();
+        auto v = lesen(r);
+        return r.ok() ? std::optional<decltype(v)>(v) : std::nullopt;
+    };
+    auto textWert = [&](std::string& ziel) {
+        if (auto v = wert([](io::FieldReader& r) { return r.text(); })) ziel = *v;
     };
     auto zahl = [&](auto& ziel) {
-        r.text();
         using T = std::remove_reference_t<decltype(ziel)>;
-        T v{};
-        if constexpr (sizeof(T) == 1) v = r.byte();
-        else v = r.integer();
-        if (r.ok()) ziel = v;
-        return r.ok();
+        auto v = wert([](io::FieldReader& r) {
+            if constexpr (sizeof(T) == 1) return r.byte();
+            else return r.integer();
+        });
+        if (v) ziel = *v;
     };
-    std::string code;
-    bool ok = textWert(z.Sachbearbeiter) && textWert(z.ProjPfad) && textWert(code);
-    if (r.ok()) z.CodeModus = code.empty() ? std::string(" ") : code.substr(0, 1);
-    ok = ok && zahl(z.WEKAbfrage) && zahl(z.ParaSpeichern) && textWert(z.KonfigVersion) && textWert(z.DruckSchrift) &&
-         zahl(z.DruckGroesse) && zahl(z.EPOPeri) && zahl(z.EPONetz) && zahl(z.Sprache);
-    (void)ok;
+    textWert(z.Sachbearbeiter);
+    textWert(z.ProjPfad);
+    if (auto code = wert([](io::FieldReader& r) { return r.text(); }))
+        z.CodeModus = code->empty() ? std::string(" ") : code->substr(0, 1);
+    zahl(z.WEKAbfrage);
+    zahl(z.ParaSpeichern);
+    textWert(z.KonfigVersion);
+    textWert(z.DruckSchrift);
+    zahl(z.DruckGroesse);
+    zahl(z.EPOPeri);
+    zahl(z.EPONetz);
+    zahl(z.Sprache);
     return true;
 }
 

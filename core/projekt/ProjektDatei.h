@@ -26,18 +26,20 @@ std::string ProjektText(const Zustand& z);
 io::Status ProjektSchreiben(Programm& p, const std::filesystem::path& datei);
 
 // How an open ended.
+// Only Geladen and Abgelehnt replace the project that was open before; after
+// the others it is there as it was (file name, every field, Bearbeitet).
 enum class LadeErgebnis {
     Geladen,      // the project is loaded (its messages shown)
     NichtLesbar,  // the file could not be opened or its first line read (message 86)
-    KeinProjekt,  // not a project file of this program; the state stays reset
-    Lesefehler,   // a field could not be read (message 394); what was read stays
-    Abgelehnt,    // a KVT 1000 with GLT, refused with message 168 (TypFehler = 1)
+    KeinProjekt,  // not a project file of this program
+    Lesefehler,   // a field could not be read (message 394)
+    Abgelehnt,    // a KVT 1000 with GLT, loaded but refused with message 168 (TypFehler = 1)
 };
 
-// Opens a project: resets the state, reads the file with every check,
+// Opens a project: reads the file into a reset state with every check,
 // conversion and message of the open, recounts the loops and enables the
 // commands that need a project. The open window stays open only for
-// KeinProjekt.
+// KeinProjekt and NichtLesbar.
 LadeErgebnis ProjektOeffnen(Programm& p, MessageService& ms, const std::filesystem::path& datei);
 
 // The same on the file's text already read (UTF-8); `datei` names it.

@@ -29,9 +29,10 @@ protected:
 
     Programm p;
     ScriptedMessages ms;
-    int berechnet = 0;
+    int berechnet = 0, gedruckt = 0;
     bool startseite = true;
-    Eingabefolge folge{p, ms, {[this] { startseite = false; }, [this] { ++berechnet; }}};
+    Eingabefolge folge{
+        p, ms, {[this] { startseite = false; }, [this] { ++berechnet; }, [this](const Druckauftrag&) { ++gedruckt; }}};
 };
 
 }  // namespace
@@ -41,6 +42,12 @@ TEST_F(EingabefolgeTest, ProjectInputRunsTheWholeSequenceToTheResult) {
     folge.bearbeiten(0);
     EXPECT_EQ(ms.fenster(), (std::vector<Fenster>{Fenster::ZentTyp, Fenster::Stammdaten, Fenster::Modus, Fenster::KBNEIN,
                                                   Fenster::Zusaetze, Fenster::Ausgabe}));
+    // The loop entry, left without forward, is followed by its printout
+    // (No, the default: the entered elements) before the additional functions.
+    ASSERT_EQ(ms.protokoll.size(), 7u);
+    EXPECT_EQ(ms.protokoll[4].text, Text(361) + "\n" + Text(362));
+    EXPECT_EQ(ms.protokoll[4].titel, Text(363));
+    EXPECT_EQ(gedruckt, 1);
     EXPECT_EQ(berechnet, 1);
     EXPECT_EQ(p.z.Bearbeitet, 1);
     EXPECT_FALSE(startseite);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <tuple>
 
 #include "io/TextFile.h"
 #include "projekt/Einstellungen.h"
@@ -234,6 +235,7 @@ TEST_F(Menue1Test, ExitAfterInputAsksAndCancelOrACancelledSaveKeepsTheProgramOpe
     EXPECT_FALSE(presenter.beenden());
     EXPECT_EQ(ms.protokoll.back().text, "Salvare immissioni?");
     EXPECT_EQ(ms.protokoll.back().titel, "Termina programma");
+    EXPECT_TRUE(fs::exists(dir / "PERS.DAT"));  // the settings are written all the same
 
     presenter.setzeAktion(Befehl::Speichern, [&] { p.z.SpeichAbbruch = 1; });
     ms.antworten = {Antwort::Ja};
@@ -256,15 +258,46 @@ TEST_F(Menue1Test, MultiUserExitRemovesPersDat) {
 TEST_F(Menue1Test, NewProjectRunsTheInputSequenceAndStopsWhereAWindowIsCancelled) {
     ASSERT_TRUE(starten());
     presenter.setzeVerfuegbar({Befehl::Neu});
+    int gedruckt = 0;
+    presenter.setzeDruckausgabe([&](const Druckauftrag&) { ++gedruckt; });
     ms.fensterSkript[Fenster::ZentTyp] = [&] { p.z.ZentralenTyp = 4; return true; };
     ms.fensterSkript[Fenster::Stammdaten] = [&] { p.z.Projektname = "Ospedale"; return true; };
     ms.fensterSkript[Fenster::Modus] = [] { return true; };
     ms.fensterSkript[Fenster::Zusaetze] = [] { return false; };
+    ms.antworten = {Antwort::Ja};
     presenter.ausfuehren(Befehl::Neu);
     EXPECT_EQ(ms.fenster(), (std::vector<Fenster>{Fenster::ZentTyp, Fenster::Stammdaten, Fenster::Stammdaten,
                                                   Fenster::Modus, Fenster::KBNEIN, Fenster::Zusaetze}));
+    // Between the loop entry and the additional functions: its printout.
+    ASSERT_EQ(ms.protokoll.size(), 7u);
+    EXPECT_EQ(ms.protokoll[5].text, Text(361) + "\n" + Text(362));
+    EXPECT_EQ(ms.protokoll[5].titel, Text(363));
+    EXPECT_EQ(gedruckt, 1);
     EXPECT_EQ(p.z.Sachbearbeiter, "Nobody");
     EXPECT_EQ(p.z.Bearbeitet, 1);
+}
+
+TEST_F(Menue1Test, OpenWithUnsavedInputAsksToSaveFirst) {
+    ASSERT_TRUE(starten());
+    presenter.setzeVerfuegbar({Befehl::Oeffnen});
+    int gespeichert = 0;
+    presenter.setzeAktion(Befehl::Speichern, [&] { ++gespeichert; });
+    // Yes saves, then opens; No opens; Cancel keeps everything; nothing
+    // unsaved (Keine) opens without a question.
+    for (auto [antwort, speichern, oeffnen] : {std::tuple{Antwort::Ja, 1, true}, std::tuple{Antwort::Nein, 0, true},
+                                               std::tuple{Antwort::Abbrechen, 0, false}, std::tuple{Antwort::Keine, 0, true}}) {
+        SCOPED_TRACE(static_cast<int>(antwort));
+        ms.protokoll.clear();
+        p.z.Bearbeitet = antwort == Antwort::Keine ? 0 : 1;
+        gespeichert = 0;
+        ms.antworten = {antwort};
+        presenter.ausfuehren(Befehl::Oeffnen);
+        const bool gefragt = antwort != Antwort::Keine;
+        EXPECT_EQ(ms.texte(), gefragt ? std::vector<std::string>{Text(67)} : std::vector<std::string>{});
+        EXPECT_EQ(ms.protokoll[0].titel, gefragt ? Text(66) : "");
+        EXPECT_EQ(gespeichert, speichern);
+        EXPECT_EQ(ms.fenster() == std::vector<Fenster>{Fenster::Oeffnen}, oeffnen);
+    }
 }
 
 TEST_F(Menue1Test, NewProjectStopsWhenAChangeOfPanelLeftNoPanel) {

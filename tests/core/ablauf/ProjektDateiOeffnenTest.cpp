@@ -168,16 +168,14 @@ TEST_F(OeffnenTest, OlderFilesCarryTheAlarmKindAsTheirMarker) {
     EXPECT_EQ(p.z.Alarmart, "N");
 }
 
-TEST_F(OeffnenTest, AnotherMarkerIsRefusedAndTheProjectStaysReset) {
+TEST_F(OeffnenTest, AnotherMarkerIsRefusedAndTheProjectBeforeStays) {
     p.z.Projektname = "ALT";
     p.z.ZentralenTyp = 5;
     EXPECT_EQ(oeffnen([&](auto& l) { feldSetzen(l[1], 6, "\"TARVIS2\""); }), LadeErgebnis::KeinProjekt);
     EXPECT_EQ(texte(), std::vector<std::string>{"Kein TARVIS-Projekt!"});
-    EXPECT_EQ(p.z.Projektname, "Projekt1");
-    EXPECT_EQ(p.z.AltSachbearbeiter, "");
-    EXPECT_EQ(p.z.ZentralenTyp, 0);
-    EXPECT_EQ(p.z.ProjektGeladen, 0);
-    EXPECT_EQ(p.z.ProjektBefehleAktiv, 0);
+    EXPECT_EQ(p.z.Projektname, "ALT");
+    EXPECT_EQ(p.z.ZentralenTyp, 5);
+    EXPECT_EQ(p.z.ProjektDatei, "");
     EXPECT_FALSE(ProjektLaden(p, ms, dir / "P.PLM"));
 }
 
@@ -278,10 +276,13 @@ TEST_F(OeffnenTest, TheLanguageFieldAndTheCodeMode) {
     EXPECT_EQ(oeffnen(), LadeErgebnis::Geladen);
     EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::Modus});
     EXPECT_EQ(p.z.Sprache, 5);  // the program's, as the window did not change it
+    // What the window chooses while the file is read is the opened project's.
     ms.protokoll.clear();
+    ms.fensterSkript[Fenster::Modus] = [&] { p.z.Sprache = 2; return true; };
     EXPECT_EQ(oeffnen([](auto& l) { feldSetzen(l[4], 10, "-1"); feldSetzen(l[3], 5, "\"X\""); }),
               LadeErgebnis::Geladen);
     EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::Modus});
+    EXPECT_EQ(p.z.Sprache, 2);
     EXPECT_EQ(p.z.CodeModus, "V");
     ms.protokoll.clear();
     EXPECT_EQ(oeffnen([](auto& l) { feldSetzen(l[4], 10, "11"); feldSetzen(l[3], 5, "\"S\""); }),
@@ -315,15 +316,14 @@ TEST_F(OeffnenTest, UnreadableFilesAndFieldsAreReported) {
     EXPECT_EQ(oeffnenText("\r\n\r\n  \r\n"), LadeErgebnis::NichtLesbar);
     EXPECT_EQ(texte(), std::vector<std::string>(3, Text(86)));
     EXPECT_EQ(ms.protokoll[0].symbol, Symbol::Kritisch);
-    EXPECT_EQ(p.z.ProjektDatei, (dir / "P.PLM").string());
+    EXPECT_EQ(p.z.ProjektDatei, "");
 
     // A value beyond its variable's range.
     ms.protokoll.clear();
     EXPECT_EQ(oeffnen([](auto& l) { feldSetzen(l[3], 1, "40000"); }), LadeErgebnis::Lesefehler);
     EXPECT_EQ(texte(), std::vector<std::string>{fehler(6, "Overflow")});
     EXPECT_EQ(ms.protokoll[0].symbol, Symbol::Kritisch);
-    EXPECT_EQ(p.z.YAwahl, 1);      // read before the error
-    EXPECT_EQ(p.z.PQVspeis, 1);    // not read: the reset value stays
+    EXPECT_EQ(p.z.AltSachbearbeiter, "");  // nothing read before the error stays
     EXPECT_EQ(p.z.ProjektGeladen, 0);
 
     // A quantity for a record number the catalogue does not have.

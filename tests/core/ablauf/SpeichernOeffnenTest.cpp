@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "ProjektDateiHilfen.h"
@@ -7,10 +8,12 @@
 #include "io/TextFile.h"
 #include "projekt/Dateiliste.h"
 #include "ablauf/Menue1Presenter.h"
+#include "projekt/Namensregeln.h"
 #include "ablauf/OeffnenPresenter.h"
 #include "projekt/ProjektDatei.h"
 #include "ablauf/SpeichernAblauf.h"
 #include "ablauf/SpeichuPresenter.h"
+#include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 
@@ -119,7 +122,7 @@ TEST(Speichern, AnExistingFileIsReplacedOnlyAfterYes) {
     f.ms.antworten = {Antwort::Nein};
     Speichern(f.p, f.ms);
     EXPECT_EQ(f.ms.texte().front(), "File già esistente! Sovrascrivere?");
-    EXPECT_EQ(z.SpeichAbbruch, 1);
+    EXPECT_EQ(z.SpeichAbbruch, 0);  // saved under the new name
     EXPECT_EQ(f.speichuGezeigt, 1);
     EXPECT_EQ(f.lesen("ALT.PLM"), "alt");
     EXPECT_TRUE(fs::exists(f / "NORD.PLM"));
@@ -185,26 +188,53 @@ TEST(Speichern, AFileThatCannotBeWrittenIsReportedAndKeepsTheProgramOpen) {
     EXPECT_TRUE(f.ms.fenster().empty());  // no hand-over file, no report
 }
 
-TEST(Speichern, ExitWithYesAndCancelInTheSaveAsWindowKeepsTheProgramOpen) {
-    Projekt f;
-    Zustand& z = f.p.z;
-    z.Bearbeitet = 1;
-    f.p.verzeichnis = f.dir.path();
-    Menue1Presenter menue(f.p, f.ms);
-    menue.setzeAktion(Befehl::Speichern, [&] { Speichern(f.p, f.ms); });
-    f.ms.fensterSkript[Fenster::Speichu] = [&] {
-        SpeichuPresenter s(f.p, f.ms);
-        s.aktivieren();
-        s.abbrechen();
-        s.nachSchliessen();
-        return false;
+TEST(Speichern, ExitOrOpenWithYesStayWithTheProjectWhenTheSaveRefuses) {
+    struct Fall {
+        const char* wie;
+        std::function<void(Projekt&)> vorbereiten;
+        std::string dateiDanach;  // below the project directory
     };
-    f.ms.antworten = {Antwort::Ja};
-    EXPECT_FALSE(menue.beenden());
-    EXPECT_EQ(z.SpeichAbbruch, 1);
-    EXPECT_FALSE(fs::exists(f / "Nord.PLM"));
-    // The name shown in the cancelled window is the one a later save uses.
-    EXPECT_EQ(z.ProjektDatei, (f / "Nord.PLM").string());
+    auto speichu = [](Projekt& f, const std::string& verzeichnis, bool ok) {
+        f.ms.fensterSkript[Fenster::Speichu] = [&f, verzeichnis, ok] {
+            SpeichuPresenter s(f.p, f.ms);
+            s.aktivieren();
+            if (!verzeichnis.empty()) s.verzeichnisSetzen((f / verzeichnis).string());
+            s.nameSetzen("SUED");
+            const bool bestaetigt = ok && s.ok();
+            if (!ok) s.abbrechen();
+            s.nachSchliessen();
+            return bestaetigt;
+        };
+    };
+    const std::vector<Fall> faelle = {
+        {"178", [](Projekt& f) { f.p.z.CodeModus = "S"; f.p.z.ProjektDatei = (f / "N.PLM").string(); }, "N.PLM"},
+        {"failed write", [](Projekt& f) { f.p.z.ProjektDatei = (f / "fehlt" / "N.PLM").string(); }, "fehlt/N.PLM"},
+        // The name typed into a cancelled save-as window is the one a later save uses.
+        {"save-as cancelled", [&](Projekt& f) { speichu(f, "", false); }, "SUED.PLM"},
+        // A save-as whose save fails leaves the project its name and no file.
+        {"save-as failed", [&](Projekt& f) { speichu(f, "fehlt", true); }, ""},
+    };
+    for (const auto& fall : faelle)
+        for (Befehl befehl : {Befehl::Ende, Befehl::Oeffnen}) {
+            SCOPED_TRACE(std::string(fall.wie) + (befehl == Befehl::Ende ? " exit" : " open"));
+            Projekt f;
+            Zustand& z = f.p.z;
+            z.Bearbeitet = 1;
+            f.p.verzeichnis = f.dir.path();
+            fall.vorbereiten(f);
+            Menue1Presenter menue(f.p, f.ms);
+            menue.setzeVerfuegbar({Befehl::Oeffnen});
+            menue.setzeAktion(Befehl::Speichern, [&] { Speichern(f.p, f.ms); });
+            f.ms.antworten = {Antwort::Ja};
+            EXPECT_FALSE(menue.ausfuehren(befehl));  // the program stays
+            EXPECT_EQ(z.SpeichAbbruch, 1);
+            EXPECT_EQ(z.Bearbeitet, 1);
+            EXPECT_EQ(z.Projektname, "Nord");
+            EXPECT_EQ(z.ProjektDatei, fall.dateiDanach.empty() ? "" : (f / fall.dateiDanach).string());
+            const auto fenster = f.ms.fenster();
+            EXPECT_EQ(std::count(fenster.begin(), fenster.end(), Fenster::Oeffnen), 0);
+            EXPECT_FALSE(fs::exists(f / "N.PLM") || fs::exists(f / "SUED.PLM"));
+        }
 }
 
 TEST(Speichu, StartsInTheProjectDirectoryWithTheProjectNameAndBuildsThePathWhileTyping) {
@@ -251,14 +281,32 @@ TEST(Speichu, NamesThatCannotBeFileNamesAreRefused) {
     EXPECT_FALSE(s.ok());
     s.nameSetzen("A/B");
     EXPECT_FALSE(s.ok());
+    // A name too long for a file name of the folder, with the endings the
+    // project's files get; an accented letter takes two bytes.
+    const std::size_t laengster = LaengsterProjektname(f.dir.path());
+    EXPECT_GE(laengster, 200u);
+    std::string umlaute;
+    while (umlaute.size() <= laengster) umlaute += "ü";
+    for (const std::string& lang : {std::string(laengster + 1, 'A'), std::string(280, 'A'), umlaute}) {
+        s.nameSetzen(lang);
+        EXPECT_FALSE(s.ok());
+    }
     EXPECT_EQ(f.ms.texte(), (std::vector<std::string>{"Immettere nomi del progetto!",
-                                                       "Il nome del progetto non è conforme alle regole DOS"}));
+                                                       "Il nome del progetto non è conforme alle regole DOS", Text(2020),
+                                                       Text(2020), Text(2020)}));
     EXPECT_FALSE(s.tasteErlaubt(U'/'));
     EXPECT_FALSE(s.tasteErlaubt(U'"'));
     EXPECT_TRUE(s.tasteErlaubt(U'ü'));
     EXPECT_EQ(f.ms.protokoll.back().art, test::ScriptedMessages::Eintrag::Piep);
     s.nachSchliessen();  // not confirmed: nothing saved
     EXPECT_TRUE(fs::is_empty(f.dir.path()));
+
+    // The longest name the folder takes is saved, with every file of the save.
+    s.nameSetzen(std::string(laengster, 'A'));
+    ASSERT_TRUE(s.ok());
+    s.nachSchliessen();
+    EXPECT_TRUE(fs::exists(f / (std::string(laengster, 'A') + ".PLM")));
+    EXPECT_TRUE(fs::exists(f / (std::string(laengster, 'A') + ".EPO")));
 }
 
 TEST(Oeffnen, ListsTheProjectFilesOfTheDirectoryInAnyLetterCase) {
@@ -288,7 +336,7 @@ TEST(Oeffnen, NoFileChosenOrNotAProjectKeepsTheWindowOpen) {
     EXPECT_EQ(o.oeffnen(std::nullopt), OeffnenPresenter::Ergebnis::Bleibt);
     EXPECT_EQ(o.oeffnen("FREMD.PLM"), OeffnenPresenter::Ergebnis::Bleibt);
     EXPECT_EQ(f.ms.texte(), (std::vector<std::string>{"Seleziona un file!", "Kein TARVIS-Projekt!"}));
-    EXPECT_EQ(f.p.z.ZentralenTyp, 0);  // the state stays reset
+    EXPECT_EQ(f.p.z.ZentralenTyp, 4);  // the project stays
 }
 
 TEST(Oeffnen, ASavedProjectComesBackWithItsListAndCommands) {

@@ -96,4 +96,17 @@ TEST(KBNDruck, HeaderSumsAndEnteredElements) {
     EXPECT_EQ(v[17], "    Relaismodul RM 100 KBN              2      0       0       0       2");
     EXPECT_EQ(p.z.SumElem3, 20000);
     EXPECT_EQ(p.z.SumStrom1, 6);
+
+    // The print routine sums with the limit check of the loop entry: an
+    // exceeded limit is shown and leaves KBNWert, a kept one refills it.
+    ScriptedMessages ms;
+    ms.antworten = {Antwort::Nein, Antwort::Nein};
+    ASSERT_TRUE(KBNDrucken(p, ms, kZeit));
+    EXPECT_EQ(ms.texte().back(), Text(153) + "127" + Text(154));
+    EXPECT_EQ(p.z.KBNWert(1, 534, 1), 0);
+    p.z.KBNMenge3[534] = 20;
+    ASSERT_TRUE(KBNDrucken(p, ms, kZeit));
+    EXPECT_EQ(ms.texte().size(), 3u);
+    EXPECT_EQ(p.z.KBNWert(1, 534, 1), 12);
+    EXPECT_EQ(p.z.KBNWert(2, 534, 1), 20);
 }

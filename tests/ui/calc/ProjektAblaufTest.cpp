@@ -95,7 +95,9 @@ private slots:
         });
 
         Fensterfuehrer f;
+        // The loop entry printout after the loop entry is not wanted here.
         f.antwort = [](const QString& t) {
+            if (t.startsWith(QStringLiteral("Sì = elenco di stampa completo"))) return QMessageBox::Cancel;
             return t.startsWith(QStringLiteral("Stampare elenco")) ? QMessageBox::Yes : QMessageBox::NoButton;
         };
         f.fenster["ZentTyp"] = [](QWidget* w) {
