@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
+#include "calc/Format.h"
 #include "loops/JUBLSpeisPresenter.h"
 #include "loops/PQKSpeisungPresenter.h"
 #include "loops/PQSPQBspPresenter.h"
@@ -104,6 +107,12 @@ TEST_F(SpeisungTest, TwoPQSOf150mAGive300And761) {
     PQSPQBspPresenter pr(p, ms);
     EXPECT_EQ(pr.pqs().strom28(), 300);
     EXPECT_EQ(pr.pqs().strom12(), 761);
+    // A damaged catalogue: the information line names no made-up current.
+    KatSatz s = p.katalog.satz(529);
+    s.Strom28 = std::numeric_limits<float>::quiet_NaN();
+    p.katalog.setzen(529, s);
+    EXPECT_EQ(pr.ansicht().pqs.info.text.find("761"), std::string::npos);
+    EXPECT_NE(pr.ansicht().pqs.info.text.find(KeineZahlText()), std::string::npos);
 }
 
 TEST_F(SpeisungTest, DUVFrameWithAChangedModuleCount) {
