@@ -59,6 +59,9 @@ TEST_F(SpeisungTest, PQVFeedStartsOnTheFirstOption) {
     pr.waehlen(2);
     EXPECT_EQ(p.z.PQVspeis, 3);
     EXPECT_TRUE(pr.ansicht().optionen[2].gewaehlt);
+    p.z.PQVspeis = 7;  // no option shows it: the first one is shown and held
+    pr.aktivieren();
+    EXPECT_EQ(p.z.PQVspeis, 1);
 }
 
 TEST_F(SpeisungTest, PQSAndPQBFrames) {
