@@ -153,6 +153,19 @@ TEST_F(ZentTypTest, TL300KeepsOnlyLoop1AndStandalonePartsOpenNothing) {
     EXPECT_TRUE(ms.fenster().empty());
 }
 
+TEST_F(ZentTypTest, SettingDialogsHoldTheOptionTheyShow) {
+    p.z.WEKAbfrage = 2;
+    p.z.Schwerpunkt = "X";
+    WEKfragePresenter wek(p, ms);
+    wek.aktivieren();
+    BranotWahlPresenter branot(p, ms);
+    branot.aktivieren();
+    EXPECT_TRUE(wek.ansicht().optionen[1].schalter.gewaehlt);
+    EXPECT_TRUE(branot.ansicht().optionen[1].schalter.gewaehlt);
+    EXPECT_EQ(p.z.WEKAbfrage, 0);
+    EXPECT_EQ(p.z.Schwerpunkt, "N");
+}
+
 TEST_F(ZentTypTest, MG1000SelectsTheStoredZonesOr127) {
     MG1000Presenter mg(p, ms);
     p.z.AnzMG = 64;
