@@ -63,15 +63,13 @@ TEST_F(KBNEINTest, ElementAndCurrentLimitsWhileTypingAndOnForward) {
     EXPECT_FALSE(pr.weiter());
     EXPECT_EQ(texte().size(), 2u);
 
-    // The message stands over the sums it speaks of, in the labels and for
-    // whoever shows them.
+    // The view shows the new sums before the message stands over them.
     eingeben(558, 1, "55");
-    int gezeigt = 0;
-    pr.setzeBeiNeuenSummen([&] { ++gezeigt; });
-    std::string ueberDerMeldung;
-    ms.beiMeldung = [&] { ueberDerMeldung = pr.ansicht().elemente[0].text + "/" + std::to_string(gezeigt); };
+    std::string gezeigt, ueberDerMeldung;
+    pr.setzeBeiNeuenSummen([&] { gezeigt = pr.ansicht().elemente[0].text; });
+    ms.beiMeldung = [&] { ueberDerMeldung = gezeigt; };
     eingeben(534, 1, "111");
-    EXPECT_EQ(ueberDerMeldung, "166/2");  // the digit typed in the grid, then the box
+    EXPECT_EQ(ueberDerMeldung, "166");
     ms.beiMeldung = nullptr;
 
     eingeben(534, 1, "0");
