@@ -69,7 +69,9 @@ DXAErgAnsicht DXAErgAktivieren(Zustand& z) {
     v.lblKap = Text(452);
     v.lblLade = Text(453);
     v.lblRuhestrom = std::to_string(w.r12);
-    v.lblAlarmstrom = std::to_string(w.a12);
+    // The alarm value the units are sized against: for fire the quiescent
+    // current flows on during the alarm.
+    v.lblAlarmstrom = std::to_string(w.a12s);
     v.lblBattkap = std::to_string(w.k);
     v.lblLadestrom = Format(static_cast<double>(z.BatAhGesamt) / 24, "##,###.0");
     v.frmBenoetigen = Text(451);

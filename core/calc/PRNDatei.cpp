@@ -17,8 +17,18 @@ public:
         offen_ = true;
         return *this;
     }
+    // A field fills blanks up to its column also when it is empty, so that a
+    // word processor gets the same layout whether or not the field is filled
+    // ("Incaricato:" with no clerk still reaches column 18). Past its column
+    // an empty field adds nothing: there is no text to keep apart.
     Textzeilen& bei(int spalte, const std::string& text) {
         if (!offen_) zeile();
+        if (text.empty()) {
+            auto laenge = io::utf8Length(aktuell_);
+            auto ziel = static_cast<std::size_t>(spalte > 1 ? spalte - 1 : 0);
+            if (laenge < ziel) aktuell_.append(ziel - laenge, ' ');
+            return *this;
+        }
         AnSpalte(aktuell_, spalte, text);
         return *this;
     }

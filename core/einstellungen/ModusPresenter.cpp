@@ -15,28 +15,32 @@ ModusPresenter::ModusPresenter(Programm& p, MessageService& ms) : p_(p), ms_(ms)
 
 void ModusPresenter::aktivieren() {
     Zustand& z = p_.z;
-    // From now on the project counts as calculated in the current mode.
-    z.ProjCodeModus = z.CodeModus;
-    // The stored language is read before the mode is shown: choosing LIBEX
-    // chooses German.
-    const int s = z.Sprache;
+    // The mode is selected first; the LIBEX option's click chooses German, so
+    // a LIBEX project of another language comes up as LIBEX and German.
     modusSetzen(z.CodeModus == "S" ? 'S' : 'V');
-    // No language yet selects German without choosing it, so that OK can
-    // still ask for one.
-    if (s == 0 && z.Sprache == 0) {
+    const int s = z.Sprache;
+    if (s == 0) {
+        // No language yet selects German without choosing it, so that OK can
+        // still ask for one.
         sprache_ = 1;
-        return;
+    } else {
+        // A language without an option of its own shows German and becomes it.
+        spracheSetzen(s <= kAnzahlSprachen ? s : 1);
     }
-    spracheSetzen(s >= 1 && s <= kAnzahlSprachen ? s : 1);
+    // From now on the project counts as calculated in the mode shown; only a
+    // change the user makes here leaves the two apart.
+    z.ProjCodeModus = z.CodeModus;
 }
 
+// Selecting an option from code runs its click unless it is selected
+// already and the project holds its value.
 void ModusPresenter::modusSetzen(char modus) {
-    if (modus_ == modus) return;
+    if (modus_ == modus && p_.z.CodeModus == std::string(1, modus)) return;
     modusKlick(modus);
 }
 
 void ModusPresenter::spracheSetzen(int sprache) {
-    if (sprache_ == sprache) return;
+    if (sprache_ == sprache && p_.z.Sprache == sprache) return;
     spracheKlick(sprache);
 }
 

@@ -22,6 +22,11 @@ public:
 
     DXA1000Presenter(Programm& p, MessageService& ms);
 
+    // On show: the alarm kind shown is the one held. Only "B" is fire; any
+    // other kind shows intrusion, as the result counts it.
+    void aktivieren() {
+        if (!(p_.z.Alarmart == "B")) alarmart(false);
+    }
     DXA1000Ansicht ansicht() const;
     Zaehlgruppe& felder() { return felder_; }
     // optBrand (true) / optNotruf.

@@ -47,7 +47,12 @@ void KBNEINPresenter::aktivieren() {
     summieren();
 }
 
-void KBNEINPresenter::summieren() { summen_ = KBNSummieren(p_, ms_).summen; }
+bool KBNEINPresenter::summieren() {
+    return KBNSummieren(p_, ms_, [this](const KBNSummen& s) {
+               summen_ = s;
+               if (beiNeuenSummen_) beiNeuenSummen_();
+           }).grenzenEingehalten;
+}
 
 KBNEINAnsicht KBNEINPresenter::ansicht() const {
     const Zustand& z = p_.z;
@@ -62,7 +67,8 @@ KBNEINAnsicht KBNEINPresenter::ansicht() const {
         a.boxSichtbar[k] = da && raster_.eingabeMoeglich();
         a.tpxOben[k] = Beschriftung{"TPX" + std::to_string(i), true, da};
         a.elemente[k] = zahl(summen_.elemente[i], da);
-        a.strom[k] = zahl(static_cast<long long>(summen_.strom[i]), da);
+        // A current that is no number (a damaged catalogue) shows as such.
+        a.strom[k] = Beschriftung{ZahlText(summen_.strom[i]), true, da};
         a.speicherRLM[k] = zahl(summen_.speicherRLM[i], da);
         a.speicherRAM[k] = zahl(summen_.speicherRAM[i], da);
     }
@@ -118,9 +124,7 @@ bool KBNEINPresenter::weiter() {
     };
 
     // 1. The loop limits.
-    KBNSummenStand st = KBNSummieren(p_, ms_);
-    summen_ = st.summen;
-    if (!st.grenzenEingehalten) return false;
+    if (!summieren()) return false;
 
     // 2. Nothing entered at all is allowed, but asked.
     int eingetragen = 0;

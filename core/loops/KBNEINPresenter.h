@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <functional>
 #include <string>
 
 #include "loops/ElementRaster.h"
@@ -54,6 +55,11 @@ public:
     // neighbouring loop column and the focus goes back to the grid.
     bool boxPfeil(int f, int richtung) { return raster_.boxPfeil(f, richtung); }
 
+    // Called whenever the sums changed, before a limit message is shown: the
+    // view brings its labels up to date so that the message stands over the
+    // sums it speaks of.
+    void setzeBeiNeuenSummen(std::function<void()> f) { beiNeuenSummen_ = std::move(f); }
+
     void hilfe() { ms_.hilfe(60); }
     // cmdLöschen: after question 378 every loop quantity is cleared.
     void allesLoeschen();
@@ -67,13 +73,14 @@ public:
     bool nachSchliessen();
 
 private:
-    void summieren();
+    bool summieren();  // the sum routine with the limit check; true when it passed
     int schleifen() const;
 
     Programm& p_;
     MessageService& ms_;
     ElementRaster raster_;
     KBNSummen summen_;
+    std::function<void()> beiNeuenSummen_;
 };
 
 // The number of KBN loops of a panel type: 1, 2 or 4.

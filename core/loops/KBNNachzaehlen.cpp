@@ -5,10 +5,11 @@
 
 namespace tarvis {
 
-KBNSummenStand KBNSummieren(Programm& p, MessageService& ms) {
+KBNSummenStand KBNSummieren(Programm& p, MessageService& ms, const std::function<void(const KBNSummen&)>& neueSummen) {
     KBNSummenStand st;
     st.summen = KBNSummenBilden(p.z, p.katalog);
     KBNSummenSetzen(p.z, st.summen);
+    if (neueSummen) neueSummen(st.summen);
     st.grenzenEingehalten = KBNGrenzenPruefen(p.z, st.summen, ms);
     return st;
 }

@@ -5,7 +5,9 @@
 namespace tarvis {
 
 void PQVSpeisungPresenter::aktivieren() {
-    if (p_.z.PQVspeis == 0) waehlen(0);
+    // Not chosen yet, or a feed without an option (a damaged file): the first
+    // option is selected and its click stores it.
+    if (p_.z.PQVspeis < 1 || p_.z.PQVspeis > 3) waehlen(0);
 }
 
 PQVSpeisungAnsicht PQVSpeisungPresenter::ansicht() const {

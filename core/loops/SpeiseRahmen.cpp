@@ -1,5 +1,6 @@
 #include "loops/SpeiseRahmen.h"
 
+#include "projekt/Format.h"
 #include "projekt/Zahlen.h"
 #include "projekt/Texte.h"
 
@@ -85,15 +86,15 @@ void SpeiseRahmen::nichtAlle() {
     felder_.zeigen(feld_);
 }
 
-int SpeiseRahmen::strom28() const {
+double SpeiseRahmen::strom28() const {
     double summe = 0;
     for (int i : art_.saetze)
         summe = calc::rGerade(summe + p_.z.Menge[static_cast<std::size_t>(i)] *
                                           static_cast<double>(p_.katalog.satz(i).Strom28));
-    return static_cast<int>(summe);
+    return summe;
 }
 
-int SpeiseRahmen::strom12() const { return static_cast<int>(calc::rGerade(calc::in12V(strom28(), 28))); }
+double SpeiseRahmen::strom12() const { return calc::rGerade(calc::in12V(strom28(), 28)); }
 
 SpeiseRahmenAnsicht SpeiseRahmen::ansicht() const {
     const Zustand& z = p_.z;
@@ -105,8 +106,8 @@ SpeiseRahmenAnsicht SpeiseRahmen::ansicht() const {
     a.alle = Schalter{Text(art_.alleText), da, da && !nicht && art_.speis(p_.z) > 0};
     a.nicht = Schalter{Text(art_.nichtText), da, nicht};
     a.boxAktiv = boxAktiv_ && da;
-    a.info = Beschriftung{std::to_string(anzahl()) + art_.kuerzel + Text(488) + " " + std::to_string(strom28()) + " " +
-                          Text(489) + " 28 V, " + Text(492) + " " + std::to_string(strom12()) + " " + Text(493)};
+    a.info = Beschriftung{std::to_string(anzahl()) + art_.kuerzel + Text(488) + " " + ZahlText(strom28()) + " " +
+                          Text(489) + " 28 V, " + Text(492) + " " + ZahlText(strom12()) + " " + Text(493)};
     return a;
 }
 

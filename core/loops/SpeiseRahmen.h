@@ -49,9 +49,10 @@ public:
     void nichtAlle();
     SpeiseRahmenAnsicht ansicht() const;
     // The 28 V current of the modules entered (each record's share rounded)
-    // and its 12 V equivalent.
-    int strom28() const;
-    int strom12() const;
+    // and its 12 V equivalent, whole numbers (not finite for a damaged
+    // catalogue).
+    double strom28() const;
+    double strom12() const;
 
 private:
     Integer anzahl() const { return art_.anzahl(p_.z); }

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "io/Cp1252.h"
+#include "projekt/Texte.h"
 
 namespace tarvis {
 namespace {
@@ -63,6 +64,7 @@ bool nurKlammeraffen(std::string_view maske) {
 
 std::string Format(double x, std::string_view maske) {
     if (nurKlammeraffen(maske)) return FormatText(ZahlText(x), maske);
+    if (!std::isfinite(x)) return KeineZahlText();
     auto erstes = maske.find_first_of("#0.,");
     if (erstes == std::string_view::npos) return std::string(maske);
     auto letztes = maske.find_last_of("#0.,");
@@ -112,6 +114,7 @@ std::string FormatText(std::string_view text, std::string_view maske) {
 
 std::string ZahlText(double x) {
     if (x == 0) return "0";
+    if (!std::isfinite(x)) return KeineZahlText();
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.7g", x);
     std::string s = buf;
@@ -135,5 +138,7 @@ std::string ZahlText(double x) {
     }
     return out;
 }
+
+std::string KeineZahlText() { return Text(2040); }
 
 }  // namespace tarvis

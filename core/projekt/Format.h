@@ -26,4 +26,8 @@ std::string FormatText(std::string_view text, std::string_view maske);
 // from 1E7 on in E notation ("1E+07", "1,234568E+07").
 std::string ZahlText(double x);
 
+// What Format and ZahlText show for a value that is not a finite number (a
+// current of a damaged catalogue): a word, never digits that look like a value.
+std::string KeineZahlText();
+
 }  // namespace tarvis

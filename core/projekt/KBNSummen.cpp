@@ -1,6 +1,7 @@
 #include "projekt/KBNSummen.h"
 
 #include <cmath>
+#include <limits>
 
 #include "projekt/Saettigung.h"
 
@@ -23,16 +24,25 @@ KBNSummen KBNSummenBilden(const Zustand& z, const Katalog& katalog) {
         for (int k = 1; k <= 4; ++k) {
             auto ku = static_cast<std::size_t>(k);
             s.elemente[ku] += q[k];
-            double strom = s.strom[ku] + static_cast<double>(satz.Strom35) * static_cast<double>(q[k]);
-            s.strom[ku] = std::isnan(strom) ? HUGE_VAL : std::nearbyint(strom);
+            // Only a loop that holds the element takes its current: a damaged
+            // record (a current that is no number) must not spoil the others.
+            if (q[k] != 0) {
+                double strom = s.strom[ku] + static_cast<double>(satz.Strom35) * static_cast<double>(q[k]);
+                s.strom[ku] = std::isnan(strom) ? HUGE_VAL : std::nearbyint(strom);
+            }
             s.speicherRAM[ku] += q[k] * satz.SpeicherRAM;
             if (!tl300) s.speicherRLM[ku] += q[k] * satz.SpeicherRLM;
         }
         // A TL 300 has one loop; its program memory counts per element at a TL 300.
         if (tl300) s.speicherRLM[1] += q[1] * satz.SpeicherRLMTL;
         // The 28 V sum is a Single: rounded to float after each record.
-        strom28 = static_cast<Single>(static_cast<double>(strom28) +
-                                      static_cast<double>(satz.Strom28) * static_cast<double>(alle));
+        if (alle != 0) {
+            double summe28 = static_cast<double>(strom28) + static_cast<double>(satz.Strom28) * static_cast<double>(alle);
+            // Beyond the range of a Single the sum is endless, not a wrapped value.
+            if (std::fabs(summe28) > static_cast<double>(std::numeric_limits<Single>::max()))
+                summe28 = std::copysign(HUGE_VAL, summe28);
+            strom28 = static_cast<Single>(summe28);
+        }
         s.adrEin += q[1] * satz.AdrEin;
         s.adrAus += q[1] * satz.AdrAus;
     }

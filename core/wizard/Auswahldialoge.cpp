@@ -133,6 +133,10 @@ bool GMAwechselPresenter::ok() {
 
 // --- WEKfrage ---
 
+// A setting that no option shows (a damaged settings file) is shown and held
+// as "no", the way the loop entry already treats it.
+void WEKfragePresenter::aktivieren() { waehlen(p_.z.WEKAbfrage == 1 ? 0 : 1); }
+
 AuswahlAnsicht WEKfragePresenter::ansicht() const {
     AuswahlAnsicht a;
     a.name = "WEKfrage";
@@ -149,6 +153,9 @@ AuswahlAnsicht WEKfragePresenter::ansicht() const {
 void WEKfragePresenter::waehlen(int index) { p_.z.WEKAbfrage = index == 0 ? 1 : 0; }
 
 // --- BranotWahl ---
+
+// Anything but fire is listed as intrusion; the option shown says so.
+void BranotWahlPresenter::aktivieren() { waehlen(p_.z.Schwerpunkt == "B" ? 0 : 1); }
 
 AuswahlAnsicht BranotWahlPresenter::ansicht() const {
     AuswahlAnsicht a;

@@ -90,7 +90,7 @@ private:
 class WEKfragePresenter : public AuswahlPresenter {
 public:
     using AuswahlPresenter::AuswahlPresenter;
-    void aktivieren() override {}
+    void aktivieren() override;
     AuswahlAnsicht ansicht() const override;
     void waehlen(int index) override;
     void hilfe() override { ms_.hilfe(130); }
@@ -100,7 +100,7 @@ public:
 class BranotWahlPresenter : public AuswahlPresenter {
 public:
     using AuswahlPresenter::AuswahlPresenter;
-    void aktivieren() override {}
+    void aktivieren() override;
     AuswahlAnsicht ansicht() const override;
     void waehlen(int index) override;
 };

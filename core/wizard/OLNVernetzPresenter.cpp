@@ -28,14 +28,17 @@ int gezeigt(Zustand& z, int s) {
 
 }  // namespace
 
-void OLNVernetzPresenter::anschluesseErgaenzen() {
+void OLNVernetzPresenter::gezeigteAnschluesse() {
     Zustand& z = p_.z;
-    for (int s = 1; s <= 2; ++s)
-        if (anzahl(z, s) == 0) *seite(z, s)[0] = 1;
+    for (int s = 1; s <= 2; ++s) anschluss(s, gezeigt(z, s));
 }
 
 void OLNVernetzPresenter::aktivieren() {
-    if (p_.z.OLNJa == 1) anschluesseErgaenzen();
+    Zustand& z = p_.z;
+    // The options shown run their clicks: a panel not shown as networked has
+    // no links, and each side of a networked one holds exactly the link shown.
+    if (z.OLNJa != 1) vernetzt(false);
+    else gezeigteAnschluesse();
 }
 
 OLNVernetzAnsicht OLNVernetzPresenter::ansicht() const {
@@ -70,7 +73,7 @@ void OLNVernetzPresenter::vernetzt(bool ja) {
     Zustand& z = p_.z;
     z.OLNJa = ja ? 1 : 0;
     if (ja) {
-        anschluesseErgaenzen();
+        gezeigteAnschluesse();
     } else {
         // A panel outside the ring has no links: none may count as an interface.
         for (int s = 1; s <= 2; ++s)

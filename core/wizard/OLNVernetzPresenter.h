@@ -42,9 +42,9 @@ public:
     bool weiter();
 
 private:
-    // A networked panel has a link on each side: the optical coupler when
-    // none is stored.
-    void anschluesseErgaenzen();
+    // Each side of a networked panel holds exactly the link its options show:
+    // the first one stored, the optical coupler when none is.
+    void gezeigteAnschluesse();
 
     Programm& p_;
     MessageService& ms_;

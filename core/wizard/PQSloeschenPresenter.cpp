@@ -26,6 +26,11 @@ PQSloeschenPresenter::PQSloeschenPresenter(Programm& p, MessageService& ms) : p_
 }
 
 void PQSloeschenPresenter::aktivieren() {
+    Zustand& z = p_.z;
+    // The yes/no options run their clicks: a value without an option of its
+    // own (a damaged file) is shown and held as "no".
+    if (z.Loeschen != 1) z.Loeschen = 0;
+    if (!(z.Doppeln == "J")) z.Doppeln = "N";
     for (int f = 0; f < 3; ++f) felder_.zeigen(f);
 }
 

@@ -24,9 +24,11 @@ const char* ZentTypOptionName(int code) {
 
 void ZentTypPresenter::aktivieren() {
     Zustand& z = p_.z;
-    // Selecting the option of the current type runs its click.
+    // Selecting the option of the current type runs its click, before the
+    // language disables options: a stored type always brings the alarm kind
+    // and zones of its row, also when its option cannot be chosen anew.
     int typ = z.ZentralenTyp;
-    if (typ >= 1 && typ <= 8 && !(typ == 1 && kvt1000Gesperrt(z))) waehlen(typ);
+    if (typ >= 1 && typ <= 8) klick(typ);
     if (typ != 0 && (typ < 2 || typ > 4)) z.OLNMenueAktiv = 0;
 }
 
@@ -44,10 +46,8 @@ ZentTypAnsicht ZentTypPresenter::ansicht() const {
         s.text = texte[code];
         s.gewaehlt = z.ZentralenTyp == code;
     }
-    if (kvt1000Gesperrt(z)) {
-        a.optionen[1].aktiv = false;
-        a.optionen[1].gewaehlt = false;
-    }
+    // A disabled option still shows the type the project holds.
+    a.optionen[1].aktiv = !kvt1000Gesperrt(z);
     a.optionen[2].aktiv = !kvt21Gesperrt(z);
     a.weiter = Text(170);
     a.hilfe1 = Text(37);
@@ -56,9 +56,14 @@ ZentTypAnsicht ZentTypPresenter::ansicht() const {
 }
 
 void ZentTypPresenter::waehlen(int code) {
+    const Zustand& z = p_.z;
+    if ((code == 1 && kvt1000Gesperrt(z)) || (code == 2 && kvt21Gesperrt(z))) return;
+    klick(code);
+}
+
+void ZentTypPresenter::klick(int code) {
     Zustand& z = p_.z;
     if (code < 1 || code > 8) return;
-    if ((code == 1 && kvt1000Gesperrt(z)) || (code == 2 && kvt21Gesperrt(z))) return;
     z.ZentralenTyp = static_cast<Integer>(code);
     switch (code) {
     case 1: z.Alarmart = "N"; break;  // the zones are chosen in MG1000

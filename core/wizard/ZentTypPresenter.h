@@ -32,6 +32,8 @@ public:
     void hilfe2() { ms_.hilfe(3); }
 
 private:
+    void klick(int code);  // what the option's click does, also for a disabled option set from code
+
     Programm& p_;
     MessageService& ms_;
 };

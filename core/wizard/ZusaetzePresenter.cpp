@@ -164,6 +164,8 @@ void ZusaetzePresenter::aktivieren() {
         verzJa_ = true;
     }
 
+    optionenUebernehmen();
+
     // Remote terminals.
     beAktiv_ = be2Aktiv_ = olmaAktiv_ = true;
     if (z.AnzBE == 0 && z.OLMAwahl == 0 && z.ZusAbbruch == 0) be2Aktiv_ = olmaAktiv_ = false;
@@ -180,6 +182,36 @@ void ZusaetzePresenter::aktivieren() {
         olmaAktiv_ = false;
         be300Aktiv_ = false;
     }
+}
+
+// Each option group shows one option for the stored value, and selecting it
+// runs its click: the project then holds exactly what the window shows. A
+// teleservice never answered is shown "no" and so becomes "no" (left at 0 it
+// would count as chosen); a value without an option of its own (a damaged
+// file) is shown and stored as the group's "none".
+void ZusaetzePresenter::optionenUebernehmen() {
+    Zustand& z = p_.z;
+    auto zwischen = [](int v, int von, int bis) { return v >= von && v <= bis; };
+    if (!verzJa_) {
+        z.Verzwahl = 0;
+        box(ZFeld::Vzeit).zeigen(0);
+    }
+    fbf(z.AnzFBF >= 1 ? 1 : 0);
+    if (z.SDwahl > 8) schluesseldepot(0);
+    ya(zwischen(z.YAwahl, 2, 3) ? z.YAwahl : 1);
+    tele(z.Tele == 2);
+    schnitt1(zwischen(z.Schnitt1, 2, 4) ? z.Schnitt1 : 1);
+    schnitt2(zwischen(z.Schnitt2, 2, 3) ? z.Schnitt2 : 1);
+    ravi1(z.RAVI1 == 1);
+    ravi2(z.RAVI2 == 1);
+    quf(z.QUFwahl == 1);
+    flaeche(z.Flaechwahl == 1);
+    kop(z.KOPwahl == 1);
+    tir(z.TIRwahl != 1);
+    schluessel(zwischen(z.Schlwahl, 0, 2) ? z.Schlwahl : 0);
+    dip(zwischen(z.DIPwahl, 0, 2) ? z.DIPwahl : 0);
+    olma(z.OLMAwahl == 1);
+    drucker(zwischen(z.AnzDrucker, 0, 3) ? z.AnzDrucker : 0);
 }
 
 void ZusaetzePresenter::markierungenAuffrischen() {

@@ -177,6 +177,7 @@ private:
     int balkenMaximum(ZFeld f) const;
     bool zaehlAktiv(ZFeld f) const;
     void textAenderung(ZFeld f, const std::string& text);
+    void optionenUebernehmen();
     void uezeitGeaendert();
     void beGeaendert(bool balken);
     void fensterOeffnen(Fenster f);  // a window reached from here; this one is active again afterwards

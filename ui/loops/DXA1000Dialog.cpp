@@ -84,6 +84,7 @@ DXA1000Dialog::DXA1000Dialog(DXA1000Presenter& presenter, QWidget* parent)
         presenter_.zurueck();
         reject();
     });
+    presenter_.aktivieren();
     aktualisieren();
 }
 

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QVBoxLayout>
 
 #include "loops/Bausteine.h"
@@ -153,6 +154,11 @@ KBNEINDialog::KBNEINDialog(KBNEINPresenter& presenter, QWidget* parent)
     grid_->neuAufbauen();
     aktualisieren();
     grid_->setFocus();
+    // A limit message is shown over the new sums, not the previous ones. The
+    // presenter outlives this window (it comes back after a refusal).
+    presenter_.setzeBeiNeuenSummen([d = QPointer<KBNEINDialog>(this)] {
+        if (d) d->aktualisieren();
+    });
 }
 
 void KBNEINDialog::aktualisieren() {

@@ -57,7 +57,7 @@ TEST(DXAErg, FirePanelSumsQuiescentAndAlarm) {
     EXPECT_EQ(a.lblDXA, Text(645));
     EXPECT_EQ(a.lblParallel1, "");  // three batteries for two units
     EXPECT_EQ(a.lblRuhestrom, "3491");
-    EXPECT_EQ(a.lblAlarmstrom, "1000");
+    EXPECT_EQ(a.lblAlarmstrom, "4491");  // the alarm value the units are sized against
     EXPECT_EQ(a.lblAlarm, Text(447));
 }
 

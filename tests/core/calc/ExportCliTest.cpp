@@ -108,6 +108,7 @@ TEST_F(ExportCli, LinkDxaAndArticleSearch) {
     r = starten("dxa --alarm B --hours 30 --ruhe 12=2000,24=600 --alarm-current 12=1000");
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.aus.find("  Corrente di riposo: 3491\n"), std::string::npos);
+    EXPECT_NE(r.aus.find("  Allarme corrente eccessiva: 4491\n"), std::string::npos);
     EXPECT_NE(r.aus.find("  DXA 1000 parallela: 2\n"), std::string::npos);
     EXPECT_EQ(starten("dxa --ruhe 13=5").status, 2);
 

@@ -217,7 +217,7 @@ TEST(PRNDatei, WordProcessorLayout) {
               "N\xB0 offerta:      A-17" + std::string(29, ' ') + "Datum: 06/12/2026\r\n"
               "N\xB0 ordine:" + std::string(40, ' ') + "Zeit:  14:05:09\r\n"
               "N\xB0 foglio di costruz.:\r\n"
-              "N\xB0 ordine:\r\n"
+              "N\xB0 ordine:" + std::string(7, ' ') + "\r\n"  // an empty field still reaches its column
               "Incaricato:      Rossi\r\n"
               "\r\n"
               "Elenco dei materiali:\r\n"

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "projekt/Format.h"
 
 using namespace tarvis;
@@ -53,4 +55,9 @@ TEST(ZahlText, PlainNumbers) {
     EXPECT_EQ(ZahlText(9999999), "9999999");
     EXPECT_EQ(ZahlText(1e7), "1E+07");
     EXPECT_EQ(ZahlText(12345678), "1,234568E+07");
+    // Not a finite number: a word, never digits.
+    for (double x : {std::nan(""), HUGE_VAL, -HUGE_VAL}) {
+        EXPECT_EQ(ZahlText(x), KeineZahlText());
+        EXPECT_EQ(Format(x, "#####00000"), KeineZahlText());
+    }
 }

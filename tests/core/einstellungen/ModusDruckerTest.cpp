@@ -59,18 +59,27 @@ TEST_F(ModusTest, ItalianSwitchesToPartNumbersAndDisablesLibexGermanEnablesItWit
     EXPECT_TRUE(nurDeutschAktiv(a));
 }
 
-TEST_F(ModusTest, AnotherLanguageStoredWithLibexComesUpAsPartNumbers) {
+TEST_F(ModusTest, AnotherLanguageStoredWithLibexComesUpAsLibexAndGerman) {
     p.z.CodeModus = "V";
+    p.z.ProjCodeModus = "S";
     p.z.Sprache = 9;
     m.aktivieren();
     ModusAnsicht a = m.ansicht();
-    EXPECT_EQ(a.modus, 'S');
-    EXPECT_EQ(a.sprache, 9);
-    EXPECT_FALSE(a.libexAktiv);
-    EXPECT_TRUE(alleAktiv(a));
-    EXPECT_EQ(p.z.CodeModus, "S");
-    // The mode changed after the activation: the project counts as calculated with V.
+    EXPECT_EQ(a.modus, 'V');
+    EXPECT_EQ(a.sprache, 1);
+    EXPECT_TRUE(nurDeutschAktiv(a));
+    EXPECT_EQ(p.z.Sprache, 1);
+    EXPECT_TRUE(m.ok());
+    EXPECT_EQ(p.z.CodeModus, "V");
     EXPECT_EQ(p.z.ProjCodeModus, "V");
+
+    // A language without an option shows German and becomes it.
+    p.z.CodeModus = "S";
+    p.z.Sprache = 40;
+    ModusPresenter m2(p, ms);
+    m2.aktivieren();
+    EXPECT_EQ(m2.ansicht().sprache, 1);
+    EXPECT_EQ(p.z.Sprache, 1);
 }
 
 TEST_F(ModusTest, OkWithPartNumbersAndNoLanguageGives765) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
+#include "projekt/Format.h"
 #include "loops/KBNEINPresenter.h"
 #include "Muster.h"
 #include "projekt/Texte.h"
@@ -8,6 +11,15 @@ using namespace tarvis;
 using test::ScriptedMessages;
 
 namespace {
+
+// Messages that can look at the window while a message is up.
+struct Meldungen : ScriptedMessages {
+    std::function<void()> beiMeldung;
+    void meldung(Symbol symbol, const std::string& text, const std::string& titel) override {
+        if (beiMeldung) beiMeldung();
+        ScriptedMessages::meldung(symbol, text, titel);
+    }
+};
 
 class KBNEINTest : public ::testing::Test {
 protected:
@@ -33,7 +45,7 @@ protected:
     std::vector<std::string> texte() const { return ms.texte(); }
 
     Programm p;
-    ScriptedMessages ms;
+    Meldungen ms;
     KBNEINPresenter pr{p, ms};
 };
 
@@ -51,15 +63,38 @@ TEST_F(KBNEINTest, ElementAndCurrentLimitsWhileTypingAndOnForward) {
     EXPECT_FALSE(pr.weiter());
     EXPECT_EQ(texte().size(), 2u);
 
+    // The view shows the new sums before the message stands over them.
+    eingeben(558, 1, "55");
+    std::string gezeigt, ueberDerMeldung;
+    pr.setzeBeiNeuenSummen([&] { gezeigt = pr.ansicht().elemente[0].text; });
+    ms.beiMeldung = [&] { ueberDerMeldung = gezeigt; };
+    eingeben(534, 1, "111");
+    EXPECT_EQ(ueberDerMeldung, "166");
+    ms.beiMeldung = nullptr;
+
+    eingeben(534, 1, "0");
     eingeben(558, 1, "0");
     EXPECT_EQ(q(1, 558), 0);
     EXPECT_EQ(pr.raster().zelle(*pr.raster().zeileVon(558), 3), "");  // 0 empties the cell
     eingeben(506, 2, "125");  // 125 x 0.8 mA = 100 mA on loop 2
     EXPECT_EQ(pr.ansicht().strom[1].text, "100");
-    EXPECT_EQ(texte().size(), 2u);
+    EXPECT_EQ(texte().size(), 3u);
     eingeben(506, 2, "126");
     EXPECT_EQ(texte().back(), Text(173) + "100 mA" + Text(154));
     EXPECT_EQ(pr.raster().zelle(*pr.raster().zeileVon(506), 7), "126");  // row total
+}
+
+TEST_F(KBNEINTest, ACurrentThatIsNoNumberExceedsTheLimitAndShowsAsSuch) {
+    KatSatz s = p.katalog.satz(558);
+    s.Strom35 = std::numeric_limits<float>::infinity();
+    s.Strom28 = std::numeric_limits<float>::quiet_NaN();
+    p.katalog.setzen(558, s);
+    panel(4);
+    eingeben(558, 2, "1");
+    EXPECT_EQ(texte(), std::vector<std::string>{Text(173) + "100 mA" + Text(154)});
+    EXPECT_EQ(pr.ansicht().strom[1].text, KeineZahlText());
+    EXPECT_EQ(pr.ansicht().lbl28.text, KeineZahlText());
+    EXPECT_EQ(pr.ansicht().strom[0].text, "0");
 }
 
 TEST_F(KBNEINTest, TL300AddressLimitsAndOnlyAddressedElementsListed) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
+#include "projekt/Format.h"
 #include "loops/JUBLSpeisPresenter.h"
 #include "loops/PQKSpeisungPresenter.h"
 #include "loops/PQSPQBspPresenter.h"
@@ -56,6 +59,9 @@ TEST_F(SpeisungTest, PQVFeedStartsOnTheFirstOption) {
     pr.waehlen(2);
     EXPECT_EQ(p.z.PQVspeis, 3);
     EXPECT_TRUE(pr.ansicht().optionen[2].gewaehlt);
+    p.z.PQVspeis = 7;  // no option shows it: the first one is shown and held
+    pr.aktivieren();
+    EXPECT_EQ(p.z.PQVspeis, 1);
 }
 
 TEST_F(SpeisungTest, PQSAndPQBFrames) {
@@ -104,6 +110,12 @@ TEST_F(SpeisungTest, TwoPQSOf150mAGive300And761) {
     PQSPQBspPresenter pr(p, ms);
     EXPECT_EQ(pr.pqs().strom28(), 300);
     EXPECT_EQ(pr.pqs().strom12(), 761);
+    // A damaged catalogue: the information line names no made-up current.
+    KatSatz s = p.katalog.satz(529);
+    s.Strom28 = std::numeric_limits<float>::quiet_NaN();
+    p.katalog.setzen(529, s);
+    EXPECT_EQ(pr.ansicht().pqs.info.text.find("761"), std::string::npos);
+    EXPECT_NE(pr.ansicht().pqs.info.text.find(KeineZahlText()), std::string::npos);
 }
 
 TEST_F(SpeisungTest, DUVFrameWithAChangedModuleCount) {

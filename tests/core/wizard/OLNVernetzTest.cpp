@@ -30,7 +30,11 @@ protected:
 }  // namespace
 
 TEST_F(OLNVernetzTest, NotNetworkedEverythingIsDisabledAndNoLinkCounts) {
+    p.z.OLNJa = 2;  // shown "no", so held as no, without links
+    p.z.OLN1b = 1;
     oln.aktivieren();
+    EXPECT_EQ(p.z.OLNJa, 0);
+    EXPECT_EQ(flags(), (std::array<int, 6>{0, 0, 0, 0, 0, 0}));
     auto a = oln.ansicht();
     EXPECT_TRUE(a.oln.nein);
     EXPECT_FALSE(a.nameAktiv);
@@ -83,12 +87,17 @@ TEST_F(OLNVernetzTest, FibreOnOneSideAndModemOnTheOtherAreTwoInterfaces) {
     EXPECT_EQ(p.z.OLNName, "Ala est del compless");  // cut to 20 characters
 }
 
-TEST_F(OLNVernetzTest, InconsistentStoredLinksAreRefused) {
+TEST_F(OLNVernetzTest, StoredLinksBecomeTheOnesShownAndInconsistentOnesAreStillRefused) {
     p.z.OLNJa = 1;
     p.z.OLN1a = p.z.OLN1b = p.z.OLN1c = 1;
-    p.z.OLN2a = 1;
+    p.z.OLN2b = 2;  // no option shows it: side 2 shows the optical coupler
     oln.aktivieren();
     EXPECT_TRUE(oln.ansicht().seite1[0].gewaehlt);
+    EXPECT_TRUE(oln.ansicht().seite2[0].gewaehlt);
+    EXPECT_EQ(flags(), (std::array<int, 6>{1, 0, 0, 1, 0, 0}));
+
+    // Flags set without the window (as a file may hold them) are refused.
+    p.z.OLN1b = p.z.OLN1c = 1;
     EXPECT_FALSE(oln.weiter());
     EXPECT_EQ(ms.texte().back(), "Max. 2 collegamenti per lato!");
     EXPECT_EQ(p.z.WeiterOK, 0);

@@ -93,6 +93,8 @@ TEST_F(RelaisTest, DKMDoublingOnlyOnAKVT2000BWithFewerThanThreeLoops) {
     p.z.AnzPQS = 1;
     p.z.KBNWert(1, 534, 1) = 3;
     p.z.KBNWert(1, 600, 2) = 1;
+    p.z.Doppeln = " ";  // values no option shows: held as "no" once shown
+    p.z.Loeschen = 2;
     PQSloeschenPresenter pr(p, ms);
     pr.aktivieren();
     EXPECT_EQ(pr.belegteSchleifen(), 2);
@@ -100,6 +102,8 @@ TEST_F(RelaisTest, DKMDoublingOnlyOnAKVT2000BWithFewerThanThreeLoops) {
     EXPECT_TRUE(a.doppeln.aktiv);
     EXPECT_TRUE(a.doppeln.nein);
     EXPECT_TRUE(a.loeschen.nein);
+    EXPECT_EQ(p.z.Doppeln, "N");
+    EXPECT_EQ(p.z.Loeschen, 0);
     pr.doppeln(true);
     pr.loeschen(true);
     EXPECT_EQ(p.z.Doppeln, "J");

@@ -54,7 +54,7 @@ TEST_F(ZentTypTest, LanguageDecidesWhichPanelsCanBeChosen) {
     zt.aktivieren();
     auto a = zt.ansicht();
     EXPECT_FALSE(a.optionen[1].aktiv);
-    EXPECT_FALSE(a.optionen[1].gewaehlt);
+    EXPECT_TRUE(a.optionen[1].gewaehlt);  // still the project's type
     EXPECT_FALSE(a.optionen[2].aktiv);
     EXPECT_TRUE(a.optionen[3].aktiv);
     zt.waehlen(2);
@@ -88,6 +88,20 @@ TEST_F(ZentTypTest, ActivationSelectsTheCurrentTypeAndRunsItsClick) {
     p.z.OLNMenueAktiv = 1;
     zt.aktivieren();
     EXPECT_EQ(p.z.OLNMenueAktiv, 1);
+
+    // The click runs before the language disables the option.
+    struct Fall { Byte sprache; Integer typ; const char* alarmart; Integer anzMG; };
+    for (Fall f : {Fall{2, 2, "B", 127}, Fall{3, 1, "N", 10}}) {
+        p.z.Sprache = f.sprache;
+        p.z.ZentralenTyp = f.typ;
+        p.z.Alarmart = f.alarmart[0] == 'B' ? "N" : "B";
+        p.z.AnzMG = 10;
+        zt.aktivieren();
+        EXPECT_EQ(p.z.Alarmart, f.alarmart) << f.typ;
+        EXPECT_EQ(p.z.AnzMG, f.anzMG) << f.typ;
+        EXPECT_TRUE(zt.ansicht().optionen[static_cast<std::size_t>(f.typ)].gewaehlt);
+        EXPECT_FALSE(zt.ansicht().optionen[static_cast<std::size_t>(f.typ)].aktiv);
+    }
 }
 
 TEST_F(ZentTypTest, ConfirmingKVT1000AsksForZonesAndClearsLoops2To4) {
@@ -137,6 +151,19 @@ TEST_F(ZentTypTest, TL300KeepsOnlyLoop1AndStandalonePartsOpenNothing) {
     EXPECT_TRUE(zt.weiter());
     EXPECT_EQ(p.z.ZentralenTypBest, 8);
     EXPECT_TRUE(ms.fenster().empty());
+}
+
+TEST_F(ZentTypTest, SettingDialogsHoldTheOptionTheyShow) {
+    p.z.WEKAbfrage = 2;
+    p.z.Schwerpunkt = "X";
+    WEKfragePresenter wek(p, ms);
+    wek.aktivieren();
+    BranotWahlPresenter branot(p, ms);
+    branot.aktivieren();
+    EXPECT_TRUE(wek.ansicht().optionen[1].schalter.gewaehlt);
+    EXPECT_TRUE(branot.ansicht().optionen[1].schalter.gewaehlt);
+    EXPECT_EQ(p.z.WEKAbfrage, 0);
+    EXPECT_EQ(p.z.Schwerpunkt, "N");
 }
 
 TEST_F(ZentTypTest, MG1000SelectsTheStoredZonesOr127) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "calc/Bericht.h"
+#include "core/calc/CalcHilfe.h"
 #include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 #include "wizard/ZusaetzePresenter.h"
@@ -344,4 +346,64 @@ TEST_F(ZusaetzeTest, TabMarkersAreRefreshedAtLoadAndOnRequestOnly) {
     EXPECT_EQ(a.reiter[kReiterFbfSd], "&FBF, SD *");
     EXPECT_EQ(a.reiter[kReiterYaTele], Text(93));
     EXPECT_EQ(a.titel, "Funzioni aggiuntive   KVT 2000 Incendio   Projekt1");
+}
+
+TEST_F(ZusaetzeTest, ActivationStoresWhatTheOptionsShow) {
+    // Values a damaged file can hold: each group shows its "none" (or the
+    // one option that fits) and its click stores it.
+    p.z.Tele = 0;
+    p.z.YAwahl = 7;
+    p.z.AnzFBF = 2;
+    p.z.Schnitt1 = 0;
+    p.z.RAVI1 = 1;  // encryption without an interface
+    p.z.Schnitt2 = 9;
+    p.z.TIRwahl = 0;
+    p.z.OLMAwahl = 3;
+    p.z.AnzDrucker = 5;
+    p.z.Schlwahl = -1;
+    p.z.Verzwahl = -5;
+    auto z = fenster(1);
+    const auto a = z.ansicht();
+    EXPECT_TRUE(a.yaTele.tele.nein && a.yaTele.ya[0].gewaehlt && a.fbfSd.fbf[1].gewaehlt && a.drucker.optionen[0].gewaehlt);
+    EXPECT_EQ((std::vector<int>{p.z.Tele, p.z.YAwahl, p.z.AnzFBF, p.z.Schnitt1, p.z.RAVI1, p.z.Schnitt2, p.z.TIRwahl,
+                                p.z.OLMAwahl, p.z.AnzDrucker, p.z.Schlwahl, p.z.Verzwahl}),
+              (std::vector<int>{1, 1, 1, 1, 0, 1, 2, 0, 0, 0, 0}));
+}
+
+// A new RW 500 and a new KVT 2000 N go through the additional functions as
+// they come up: teleservice shows "no", so the project holds no teleservice,
+// neither in the articles nor in the report nor through its current in the
+// batteries. Choosing it brings all of that (here a second battery).
+TEST(ZusaetzeGeschichte, NewPanelsLeftAtTheirDefaultsGetNoTeleserviceUnlessChosen) {
+    struct Fall {
+        int typ;
+        bool tele;
+        int art165, art149, batterien;
+    };
+    for (Fall f : {Fall{5, false, 0, 0, 1}, Fall{5, true, 1, 1, 2}, Fall{3, false, 0, 0, 1}, Fall{3, true, 1, 0, 2}}) {
+        SCOPED_TRACE(testing::Message() << "type " << f.typ << (f.tele ? " with" : " without") << " teleservice");
+        Programm p = test::musterProgramm();
+        p.z.ZentralenTyp = static_cast<Integer>(f.typ);
+        p.z.Sprache = 1;
+        p.z.CodeModus = "V";
+        test::schleife(p.z, 1, 534, 120);  // just under 40 Ah without teleservice
+        test::Ablauf ablauf(p);
+        ScriptedMessages& ms = ablauf.ms;
+        ZusaetzePresenter z(p, ms);
+        z.aktivieren();
+        EXPECT_TRUE(z.ansicht().yaTele.tele.nein);
+        if (f.tele) {
+            z.tele(true);
+            ms.antworten = {Antwort::Ja};  // teleservice without YA 2000: yes
+        }
+        ASSERT_TRUE(z.weiter());
+        ASSERT_EQ(AuswertenAblauf(p, ms), AuswertenHalt::Keiner);
+        HinweisErstellen(p, ms);
+        EXPECT_EQ(test::m(p, 165), f.art165);
+        EXPECT_EQ(test::m(p, 149), f.art149);
+        EXPECT_EQ(p.z.AnzBatterien, f.batterien);
+        const auto& zeilen = p.z.Hinweiszeile;
+        bool hinweis = std::find(zeilen.begin(), zeilen.end(), Text(705)) != zeilen.end();
+        EXPECT_EQ(hinweis, f.tele);
+    }
 }
