@@ -33,6 +33,16 @@ bool istFensterknopf(const QWidget* w, const QWidget* fenster) {
     return qobject_cast<const QPushButton*>(w) && w->parentWidget() == fenster;
 }
 
+// An option whose group has another option chosen (options the window
+// keeps exclusive itself are stops each, as arrow keys do not move there).
+bool nichtGewaehlt(const QWidget* w) {
+    auto* o = qobject_cast<const QRadioButton*>(w);
+    if (!o || o->isChecked() || !o->autoExclusive() || !o->parentWidget()) return false;
+    for (auto* andere : o->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+        if (andere->isChecked() && andere->isVisible() && andere->isEnabled()) return true;
+    return false;
+}
+
 bool bedienbar(const QWidget* w, const QWidget* fenster) {
     return w->isVisibleTo(fenster) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus);
 }
@@ -81,6 +91,7 @@ QStringList pruefen(QWidget* fenster, bool enterFuerListe) {
     QWidget* w = start;
     for (int i = 0; i < 200; ++i) {
         besucht << w;
+        if (nichtGewaehlt(w)) fehler << QStringLiteral("%1: Tab lands on %2, not on the chosen option").arg(name, w->objectName());
         QTest::keyClick(w, Qt::Key_Tab);
         w = QApplication::focusWidget();
         if (!w || w == start) break;
