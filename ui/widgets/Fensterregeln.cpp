@@ -150,6 +150,22 @@ void aufBildschirmMitte(QWidget* fenster) {
     fenster->move(std::max(r.left(), platz.left()), std::max(r.top(), platz.top()));
 }
 
+int titelBreite(const QWidget* fenster) {
+    QFont schrift = QApplication::font("QMdiSubWindowTitleBar");
+    schrift.setBold(true);
+    const QFontMetrics fm(schrift);
+    // Title bars of window managers often use a larger font than the
+    // windows; beside the caption sit the window icon and three buttons.
+    return fm.horizontalAdvance(QString(fenster->windowTitle()).remove(QLatin1Char('&'))) * 6 / 5 + 8 * fm.height();
+}
+
+void titelPlatz(QWidget* fenster) {
+    int breite = titelBreite(fenster);
+    if (QScreen* bildschirm = fenster->screen()) breite = std::min(breite, bildschirm->availableGeometry().width() - 16);
+    if (fenster->minimumWidth() < breite) fenster->setMinimumWidth(breite);
+    if (fenster->width() < breite) fenster->resize(breite, fenster->height());
+}
+
 QList<QWidget*> tabFolgeOrdnen(QWidget* fenster) {
     QList<QWidget*> stopps;
     sammeln(fenster, stopps);
@@ -198,6 +214,7 @@ bool Fensterregeln::eventFilter(QObject* objekt, QEvent* ereignis) {
         if (fenster->property(kGeordnet).toBool()) spaeterOrdnen(fenster);
     } else if (!fenster->property(kGeordnet).toBool()) {
         fenster->setProperty(kGeordnet, true);
+        titelPlatz(fenster);
         aufBildschirmMitte(fenster);
         hilfeTaste(fenster);
         const QList<QWidget*> stopps = tabFolgeOrdnen(fenster);
