@@ -41,7 +41,7 @@ QString titelOder(const std::string& t) { return t.empty() ? QStringLiteral("TAR
 
 // A message box sizes itself to its text; a blank row as wide as the
 // caption needs keeps a long caption whole in the title bar.
-void titelPlatz(QMessageBox& box) {
+void titelZeileFrei(QMessageBox& box) {
     auto* raster = qobject_cast<QGridLayout*>(box.layout());
     if (!raster) return;
     const QMargins rand = raster->contentsMargins();
@@ -69,7 +69,7 @@ void QtMessageService::meldung(Symbol symbol, const std::string& text, const std
     QPointer<QWidget> zurueck = eltern();
     {
         QMessageBox box(icon(symbol), titelOder(titel), qs(text), QMessageBox::Ok, zurueck);
-        titelPlatz(box);
+        titelZeileFrei(box);
         box.exec();
     }
     tastaturZurueck(zurueck);
@@ -89,7 +89,7 @@ Antwort QtMessageService::frage(const std::string& text, Schaltflaechen knoepfe,
     {
         QMessageBox box(icon(symbol), titelOder(titel), qs(text), buttons, zurueck);
         if (standard != Antwort::Keine) box.setDefaultButton(knopf(standard));
-        titelPlatz(box);
+        titelZeileFrei(box);
         gedrueckt = box.exec();
     }
     tastaturZurueck(zurueck);
