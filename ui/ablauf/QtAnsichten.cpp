@@ -1,5 +1,6 @@
 #include "ablauf/QtAnsichten.h"
 
+#include <QPointer>
 #include <QPrintDialog>
 
 #include "ablauf/OeffnenPresenter.h"
@@ -42,11 +43,17 @@ namespace tarvis::ui {
 QWidget* QtAnsichten::eltern() const { return a_.qtMeldungen().elternfenster(); }
 
 // Every window the same way: its dialog on top of the active window, run
-// modally; confirmed when accepted.
+// modally; confirmed when accepted. The window behind gets the keyboard back.
 template <class D, class P> bool QtAnsichten::modal(Fenster f, P& p) {
     if (auto it = ersatz_.find(f); it != ersatz_.end()) return it->second();
-    D d(p, eltern());
-    return d.exec() == QDialog::Accepted;
+    QPointer<QWidget> zurueck = eltern();
+    bool bestaetigt = false;
+    {
+        D d(p, zurueck);
+        bestaetigt = d.exec() == QDialog::Accepted;
+    }
+    tastaturZurueck(zurueck);
+    return bestaetigt;
 }
 
 template <class D, class A> void QtAnsichten::anzeigen(Fenster f, const A& a) {
@@ -54,8 +61,12 @@ template <class D, class A> void QtAnsichten::anzeigen(Fenster f, const A& a) {
         it->second();
         return;
     }
-    D d(a, eltern());
-    d.exec();
+    QPointer<QWidget> zurueck = eltern();
+    {
+        D d(a, zurueck);
+        d.exec();
+    }
+    tastaturZurueck(zurueck);
 }
 
 bool QtAnsichten::zeigen(Fenster f, StammdatenPresenter& p) { return modal<StammdatenDialog>(f, p); }
@@ -89,8 +100,14 @@ bool QtAnsichten::zeigen(Fenster f, OeffnenPresenter& p) { return modal<OeffnenD
 
 bool QtAnsichten::zeigen(Fenster f, Verknuepfung& v, const std::string& start) {
     if (auto it = ersatz_.find(f); it != ersatz_.end()) return it->second();
-    Oeffnen6Dialog d(v, a_.meldungen(), start, eltern());
-    return d.exec() == QDialog::Accepted;
+    QPointer<QWidget> zurueck = eltern();
+    bool bestaetigt = false;
+    {
+        Oeffnen6Dialog d(v, a_.meldungen(), start, zurueck);
+        bestaetigt = d.exec() == QDialog::Accepted;
+    }
+    tastaturZurueck(zurueck);
+    return bestaetigt;
 }
 
 void QtAnsichten::zeigen(Fenster f, const DXAErgAnsicht& a) { anzeigen<DXAErgDialog>(f, a); }
@@ -101,8 +118,14 @@ void QtAnsichten::kontakt(const std::string& version) { anzeigen<KontaktDialog>(
 
 bool QtAnsichten::druckerEinrichten() {
     if (auto it = ersatz_.find(Fenster::Druckereinrichtung); it != ersatz_.end()) return it->second();
-    QPrintDialog d(&a_.drucker(), eltern());
-    return d.exec() == QDialog::Accepted;
+    QPointer<QWidget> zurueck = eltern();
+    bool bestaetigt = false;
+    {
+        QPrintDialog d(&a_.drucker(), zurueck);
+        bestaetigt = d.exec() == QDialog::Accepted;
+    }
+    tastaturZurueck(zurueck);
+    return bestaetigt;
 }
 
 void QtAnsichten::drucken(const Druckauftrag& auftrag) {

@@ -5,7 +5,9 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPointer>
 #include <QPrinter>
+#include <algorithm>
 
 #include "shell/Anwendung.h"
 #include "shell/Menue1View.h"
@@ -59,38 +61,77 @@ QStringList teilen(const QString& text, const QFontMetricsF& fm, qreal breite) {
 // line has already passed follows after one blank.
 struct Druckzeile {
     struct Stueck {
-        QPointF pos;  // x, and the line (0, 1, ...) below the first
+        QPointF pos;  // x from column 1, and the row (0, 1, ...) below the first
         QString text;
     };
     std::vector<Stueck> stuecke;
     int zeilen = 1;
 };
 
-// The last text of a line goes on below where it would run past the right
-// edge (the report's long notes), so that nothing of it is lost; the texts
-// before it keep their columns.
-Druckzeile setzen(const DruckZeile& zeile, const QFontMetricsF& fm, qreal zeichen, qreal seitenbreite) {
+// A text that would run past the right edge goes on below, from its own
+// column (the report's long notes), so that nothing of it is lost and
+// nothing is printed beyond the margin; the texts after it follow it.
+Druckzeile setzen(const DruckZeile& zeile, const QFontMetricsF& fm, qreal zeichen, qreal links, qreal rechts) {
     Druckzeile d;
     qreal x = 0;
-    std::size_t letzter = zeile.size();
-    while (letzter > 0 && zeile[letzter - 1].text.empty()) --letzter;
-    for (std::size_t i = 0; i < zeile.size(); ++i) {
-        const DruckText& t = zeile[i];
+    int reihe = 0;
+    for (const DruckText& t : zeile) {
         if (t.text.empty()) continue;
         const qreal spalte = (t.spalte > 1 ? t.spalte - 1 : 0) * zeichen;
-        const qreal start = x > spalte + 0.01 ? x + zeichen : spalte;
+        qreal start = x > spalte + 0.01 ? x + zeichen : spalte;
         const QString text = qs(t.text);
-        if (i + 1 == letzter && start + fm.horizontalAdvance(text) > seitenbreite && start + 8 * zeichen < seitenbreite) {
-            const QStringList teile = teilen(text, fm, seitenbreite - start);
-            for (qsizetype k = 0; k < teile.size(); ++k)
-                d.stuecke.push_back({QPointF(start, static_cast<qreal>(k)), teile[k]});
-            d.zeilen = static_cast<int>(teile.size());
-            break;
+        if (start + fm.horizontalAdvance(text) <= rechts + 0.01) {
+            d.stuecke.push_back({QPointF(start, reihe), text});
+            x = start + fm.horizontalAdvance(text);
+            continue;
         }
-        d.stuecke.push_back({QPointF(start, 0), text});
-        x = start + fm.horizontalAdvance(text);
+        // Less than a few characters of room left: the text starts on the
+        // next row, at its column or, past the edge, at the left margin.
+        if (start + 8 * zeichen > rechts) {
+            ++reihe;
+            start = spalte + 8 * zeichen > rechts ? links : spalte;
+        }
+        const QStringList teile = teilen(text, fm, rechts - start);
+        for (qsizetype k = 0; k < teile.size(); ++k) d.stuecke.push_back({QPointF(start, reihe + static_cast<int>(k)), teile[k]});
+        reihe += static_cast<int>(teile.size()) - 1;
+        x = start + fm.horizontalAdvance(teile.last());
     }
+    d.zeilen = reihe + 1;
     return d;
+}
+
+// The sheet's margins: the printer's own where it cannot print closer to the
+// edge, else a centimetre.
+void raenderSetzen(QPrinter& drucker) {
+    QPageLayout lage = drucker.pageLayout();
+    lage.setUnits(QPageLayout::Point);
+    const QMarginsF mindest = lage.minimumMargins();
+    const qreal cm = 72.0 / 2.54;
+    drucker.setPageMargins(QMarginsF(std::max(cm, mindest.left()), std::max(cm, mindest.top()),
+                                     std::max(cm, mindest.right()), std::max(cm, mindest.bottom())),
+                           QPageLayout::Point);
+}
+
+// The columns a sheet must hold: at least to column 80, the width of the
+// program's printouts; a line up to column 88 (the report's widest tables)
+// still fits by a smaller type, longer ones (running text) go on below.
+constexpr int kSpalten = 80;
+constexpr int kSpaltenHoechstens = 88;
+// The printouts begin their lines at column 5: four blank columns of margin.
+constexpr int kRand = 4;
+
+// The font of a job, made smaller where the columns from `erste` on that it
+// needs would not fit the width of the sheet at the size the clerk chose.
+QFont passendeSchrift(const Druckauftrag& auftrag, int erste, int letzte, QPrinter& drucker) {
+    QFont schrift(DruckSchriftart(auftrag.schrift, auftrag.groesse), &drucker);
+    const int noetig = std::clamp(letzte, kSpalten, kSpaltenHoechstens) - erste + 1;
+    const qreal breite = drucker.width();
+    for (int versuch = 0; versuch < 8; ++versuch) {
+        const qreal zeichen = QFontMetricsF(schrift, &drucker).averageCharWidth();
+        if (noetig * zeichen <= breite) break;
+        schrift.setPointSizeF(schrift.pointSizeF() * breite / (noetig * zeichen) * 0.998);
+    }
+    return schrift;
 }
 
 }  // namespace
@@ -112,15 +153,21 @@ QFont DruckSchriftart(const std::string& name, int groesse) {
 }
 
 bool DruckauftragDrucken(QPrinter& drucker, const Druckauftrag& auftrag) {
+    raenderSetzen(drucker);
+    // The blank columns before column 5 are the printouts' own left margin;
+    // the sheet has one already.
+    const Spaltenbereich spalten = SpaltenVon(auftrag);
+    const int erste = std::min(spalten.erste, kRand + 1);
     QPainter p;
     if (!p.begin(&drucker)) return false;
-    const QFont schrift(DruckSchriftart(auftrag.schrift, auftrag.groesse), &drucker);
+    const QFont schrift = passendeSchrift(auftrag, erste, spalten.letzte, drucker);
     p.setFont(schrift);
     const QFontMetricsF fm(schrift, &drucker);
     const qreal zeichen = fm.averageCharWidth();
     const qreal zeilenhoehe = fm.lineSpacing();
-    const qreal seitenhoehe = drucker.height();
-    const qreal seitenbreite = drucker.width();
+    const qreal links = (erste - 1) * zeichen;
+    const qreal rechts = links + drucker.width();
+    const int zeilenProBlatt = std::max(1, static_cast<int>(drucker.height() / zeilenhoehe));
 
     // A page at the end of the job that holds no text (a page break at the
     // end of the report) gives no empty sheet.
@@ -134,19 +181,24 @@ bool DruckauftragDrucken(QPrinter& drucker, const Druckauftrag& auftrag) {
     while (seiten > 1 && ohneText(auftrag.seiten[seiten - 1])) --seiten;
 
     bool ok = true;
+    bool erstesBlatt = true;
     for (std::size_t s = 0; s < seiten && ok; ++s) {
-        if (s > 0) ok = drucker.newPage();
-        qreal y = 0;
-        for (const DruckZeile& zeile : auftrag.seiten[s].zeilen) {
-            if (!ok) break;
-            const Druckzeile d = setzen(zeile, fm, zeichen, seitenbreite);
-            if (y > 0 && y + d.zeilen * zeilenhoehe > seitenhoehe) {
-                ok = drucker.newPage();
-                y = 0;
+        const DruckSeite& seite = auftrag.seiten[s];
+        std::vector<Druckzeile> gesetzt;
+        for (const DruckZeile& zeile : seite.zeilen) gesetzt.push_back(setzen(zeile, fm, zeichen, links, rechts));
+        auto hoehe = [&](const DruckZeile& z) { return gesetzt[static_cast<std::size_t>(&z - seite.zeilen.data())].zeilen; };
+        const std::vector<Blatt> blaetter = AufBlaetter(seite, hoehe, zeilenProBlatt);
+        for (std::size_t b = 0; b < blaetter.size() && ok; ++b) {
+            // Every page of the job starts a sheet; a break leaves no empty one.
+            if (b > 0 && blaetter[b].von >= blaetter[b].bis) continue;
+            if (!erstesBlatt) ok = drucker.newPage();
+            erstesBlatt = false;
+            qreal y = 0;
+            for (std::size_t i = blaetter[b].von; i < blaetter[b].bis && ok; ++i) {
+                for (const auto& stueck : gesetzt[i].stuecke)
+                    p.drawText(QPointF(stueck.pos.x() - links, y + stueck.pos.y() * zeilenhoehe + fm.ascent()), stueck.text);
+                y += gesetzt[i].zeilen * zeilenhoehe;
             }
-            for (const auto& stueck : d.stuecke)
-                p.drawText(QPointF(stueck.pos.x(), y + stueck.pos.y() * zeilenhoehe + fm.ascent()), stueck.text);
-            y += d.zeilen * zeilenhoehe;
         }
     }
     return p.end() && ok;
@@ -166,7 +218,11 @@ void DruckauftragAusgeben(Anwendung& a, const Druckauftrag& auftrag) {
         ok = DruckauftragDrucken(drucker, auftrag);
         ziel = drucker.printerName();
     } else {
-        ziel = pdfWahl()(eltern, pdfVorschlag(z, drucker));
+        {
+            QPointer<QWidget> zurueck(eltern);
+            ziel = pdfWahl()(eltern, pdfVorschlag(z, drucker));
+            tastaturZurueck(zurueck);
+        }
         if (ziel.isEmpty()) return;
         QPrinter pdf(QPrinter::HighResolution);
         pdf.setOutputFormat(QPrinter::PdfFormat);

@@ -20,8 +20,14 @@ QFont DruckSchriftart(const std::string& name, int groesse);
 
 // Prints a job on a printer (a PDF printer too): each line's texts at their
 // 1-based columns in character widths of the font, a new sheet for each page
-// of the job and wherever a page is full. False when the printer could not
-// start or failed on the way (what was sent stays printed).
+// of the job and wherever a page is full. The sheet has margins of a
+// centimetre (more where the printer needs them); the blank columns before
+// column 5 are left out, and the font is made smaller where the sheet would
+// not hold the columns up to 80 (up to 88 when the job has lines that long).
+// Nothing is printed beyond the margin: a longer text goes on below. Blocks
+// of lines are kept on one sheet where they fit (AufBlaetter). False when
+// the printer could not start or failed on the way (what was sent stays
+// printed).
 bool DruckauftragDrucken(QPrinter& drucker, const Druckauftrag& auftrag);
 
 // The printouts of the program (result list, article list, loop entry):

@@ -12,6 +12,7 @@
 namespace tarvis::ui {
 
 KontaktDialog::KontaktDialog(const std::string& prgVersion, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Kontakt"));
     setWindowTitle(QStringLiteral("Kontakt"));
     auto* layout = new QVBoxLayout(this);
     auto* titel = new QLabel(QStringLiteral("<b>TARVIS</b>"), this);

@@ -75,8 +75,21 @@ void Menue1View::aufbauen() {
     }
     // F1 opens the help, as in every window with a help button.
     aktionen_.at(Befehl::Hilfe)->setShortcut(QKeySequence::HelpContents);
+    // F10 opens the first menu, as Alt and a letter open theirs.
+    auto* f10 = new QAction(this);
+    f10->setShortcut(Qt::Key_F10);
+    connect(f10, &QAction::triggered, this, [this] {
+        if (!menuBar()->actions().isEmpty()) menuBar()->setActiveAction(menuBar()->actions().first());
+    });
+    addAction(f10);
 
+    // The window area holds the keyboard when no window is open over it. A
+    // menu opened from the keyboard gives the keyboard back to it when it
+    // closes; without it the menu bar would keep it, and a letter typed
+    // later without Alt would open a menu or run a command.
     auto* zentral = new QWidget(this);
+    zentral->setObjectName(QStringLiteral("Flaeche"));
+    zentral->setFocusPolicy(Qt::StrongFocus);
     zentral->setMouseTracking(true);
     zentral->installEventFilter(this);
     auto* layout = new QVBoxLayout(zentral);
@@ -132,6 +145,7 @@ void Menue1View::aufbauen() {
     label("lblVORA", 9);
     layout->addWidget(startseite_, 1);
     setCentralWidget(zentral);
+    zentral->setFocus();
 }
 
 void Menue1View::aktualisieren() {

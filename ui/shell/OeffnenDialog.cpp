@@ -64,6 +64,9 @@ OeffnenDialog::OeffnenDialog(OeffnenPresenter& presenter, QWidget* parent) : QDi
 void OeffnenDialog::dateienZeigen() {
     file1_->clear();
     for (const auto& d : presenter_.ansicht().dateien) file1_->addItem(qs(d));
+    // The list would show its first file as the current one without choosing
+    // it; it is chosen, so that OK and Enter open the file that is shown.
+    if (file1_->count() > 0) file1_->setCurrentRow(0);
 }
 
 void OeffnenDialog::oeffnen() {

@@ -1,12 +1,16 @@
 #include "shell/QtMessageService.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
+#include <algorithm>
 
 #include "shell/HilfeFenster.h"
 #include "shell/QtText.h"
+#include "widgets/Fensterregeln.h"
 
 namespace tarvis::ui {
 namespace {
@@ -35,7 +39,26 @@ QMessageBox::StandardButton knopf(Antwort a) {
 
 QString titelOder(const std::string& t) { return t.empty() ? QStringLiteral("TARVIS") : qs(t); }
 
+// A message box sizes itself to its text; a blank row as wide as the
+// caption needs keeps a long caption whole in the title bar.
+void titelZeileFrei(QMessageBox& box) {
+    auto* raster = qobject_cast<QGridLayout*>(box.layout());
+    if (!raster) return;
+    const QMargins rand = raster->contentsMargins();
+    int breite = titelBreite(&box) - rand.left() - rand.right();
+    if (QScreen* s = box.screen()) breite = std::min(breite, s->availableGeometry().width() * 3 / 4);
+    raster->addItem(new QSpacerItem(breite, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), raster->rowCount(), 0, 1,
+                    raster->columnCount());
+}
+
 }  // namespace
+
+void tastaturZurueck(QWidget* fenster) {
+    if (!fenster) return;
+    fenster = fenster->window();
+    if (!fenster->isVisible()) return;
+    fenster->activateWindow();
+}
 
 QWidget* QtMessageService::elternfenster() const {
     if (QWidget* aktiv = QApplication::activeModalWidget()) return aktiv;
@@ -43,8 +66,13 @@ QWidget* QtMessageService::elternfenster() const {
 }
 
 void QtMessageService::meldung(Symbol symbol, const std::string& text, const std::string& titel) {
-    QMessageBox box(icon(symbol), titelOder(titel), qs(text), QMessageBox::Ok, elternfenster());
-    box.exec();
+    QPointer<QWidget> zurueck = elternfenster();
+    {
+        QMessageBox box(icon(symbol), titelOder(titel), qs(text), QMessageBox::Ok, zurueck);
+        titelZeileFrei(box);
+        box.exec();
+    }
+    tastaturZurueck(zurueck);
 }
 
 Antwort QtMessageService::frage(const std::string& text, Schaltflaechen knoepfe, Symbol symbol,
@@ -56,9 +84,16 @@ Antwort QtMessageService::frage(const std::string& text, Schaltflaechen knoepfe,
     case Schaltflaechen::JaNeinAbbrechen: buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
     case Schaltflaechen::OkAbbrechen: buttons = QMessageBox::Ok | QMessageBox::Cancel; break;
     }
-    QMessageBox box(icon(symbol), titelOder(titel), qs(text), buttons, elternfenster());
-    if (standard != Antwort::Keine) box.setDefaultButton(knopf(standard));
-    switch (box.exec()) {
+    QPointer<QWidget> zurueck = elternfenster();
+    int gedrueckt = QMessageBox::Cancel;
+    {
+        QMessageBox box(icon(symbol), titelOder(titel), qs(text), buttons, zurueck);
+        if (standard != Antwort::Keine) box.setDefaultButton(knopf(standard));
+        titelZeileFrei(box);
+        gedrueckt = box.exec();
+    }
+    tastaturZurueck(zurueck);
+    switch (gedrueckt) {
     case QMessageBox::Ok: return Antwort::Ok;
     case QMessageBox::Yes: return Antwort::Ja;
     case QMessageBox::No: return Antwort::Nein;
@@ -68,15 +103,22 @@ Antwort QtMessageService::frage(const std::string& text, Schaltflaechen knoepfe,
 
 std::optional<std::string> QtMessageService::eingabe(const std::string& text, const std::string& titel,
                                                      const std::string& vorgabe) {
-    QInputDialog box(elternfenster());
-    box.setWindowTitle(titelOder(titel));
-    box.setLabelText(qs(text));
-    box.setTextValue(qs(vorgabe));
-    // Wide enough for the long Italian captions in the title bar.
-    if (auto* feld = box.findChild<QLineEdit*>())
-        feld->setMinimumWidth(box.fontMetrics().horizontalAdvance(box.windowTitle()) * 6 / 5 + 100);
-    if (box.exec() != QDialog::Accepted) return std::nullopt;
-    return ss(box.textValue());
+    QPointer<QWidget> zurueck = elternfenster();
+    std::optional<std::string> antwort;
+    {
+        QInputDialog box(zurueck);
+        box.setWindowTitle(titelOder(titel));
+        box.setLabelText(qs(text));
+        box.setTextValue(qs(vorgabe));
+        // Wide enough for the long Italian captions in the title bar.
+        if (auto* feld = box.findChild<QLineEdit*>()) {
+            const QMargins rand = box.layout() ? box.layout()->contentsMargins() : QMargins();
+            feld->setMinimumWidth(titelBreite(&box) - rand.left() - rand.right());
+        }
+        if (box.exec() == QDialog::Accepted) antwort = ss(box.textValue());
+    }
+    tastaturZurueck(zurueck);
+    return antwort;
 }
 
 // Windows open through the flow layer, which gives the presenters a message

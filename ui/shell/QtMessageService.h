@@ -9,6 +9,11 @@ namespace tarvis::ui {
 
 class HilfeFenster;
 
+// Gives the keyboard back to the window that opened a message or a window,
+// once that is closed: the window manager does not always do so, above all
+// when the window that was in front closes right after (a refused open).
+void tastaturZurueck(QWidget* fenster);
+
 // Shows the presenters' messages as message boxes and the help window; the
 // windows are the flow layer's.
 class QtMessageService : public MessageService {

@@ -19,8 +19,20 @@ public:
 signals:
     void verzeichnisGewaehlt(const QString& pfad);
 
+protected:
+    void showEvent(QShowEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+
 private:
+    void imBlickHalten();
+
     QFileSystemModel* modell_ = nullptr;
+    // The chosen folder is kept in view while the tree reads the folders
+    // around it, until the user moves in the tree himself.
+    bool folgen_ = true;
+    bool ausstehend_ = false;
 };
 
 }  // namespace tarvis::ui

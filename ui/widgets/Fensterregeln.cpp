@@ -48,7 +48,13 @@ void hilfeTaste(QWidget* fenster) {
     });
 }
 
-bool istTabStopp(const QWidget* w) { return !w->focusProxy() && (w->focusPolicy() & Qt::TabFocus); }
+// An option keeps its place in the order also while Tab passes it by (see
+// optionenAlsEinStopp).
+bool istTabStopp(const QWidget* w) {
+    if (w->focusProxy()) return false;
+    if (qobject_cast<const QRadioButton*>(w)) return w->focusPolicy() & Qt::ClickFocus;
+    return w->focusPolicy() & Qt::TabFocus;
+}
 
 // The children of a container in reading order: rows from top to bottom
 // (a child belongs to the row it starts in the upper half of), each row
@@ -89,11 +95,33 @@ bool istPfeil(int taste) {
 }
 
 // The options of a group are the exclusive option buttons of one parent.
-bool gruppeOhneWahl(const QRadioButton* option) {
-    if (!option->autoExclusive() || !option->parentWidget()) return false;
+QList<QRadioButton*> gruppe(const QRadioButton* option) {
+    QList<QRadioButton*> g;
+    if (!option->autoExclusive() || !option->parentWidget()) return g;
     for (auto* andere : option->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
-        if (andere->autoExclusive() && andere->isChecked()) return false;
-    return true;
+        if (andere->autoExclusive()) g << andere;
+    return g;
+}
+
+bool gruppeOhneWahl(const QRadioButton* option) {
+    const QList<QRadioButton*> g = gruppe(option);
+    return !g.isEmpty() && std::none_of(g.begin(), g.end(), [](const QRadioButton* o) { return o->isChecked(); });
+}
+
+// Tab treats a group of options with a chosen one as one stop, on the chosen
+// option: the others are taken out of the round until Tab comes again. The
+// windows set their options without the buttons' own bookkeeping, which
+// would otherwise leave Tab on the first option, where Space changes the
+// choice.
+void optionenAlsEinStopp(QWidget* fenster) {
+    for (auto* option : fenster->findChildren<QRadioButton*>()) {
+        if (!option->autoExclusive() || !(option->focusPolicy() & Qt::ClickFocus)) continue;
+        QRadioButton* gewaehlt = nullptr;
+        for (auto* andere : gruppe(option))
+            if (andere->isChecked() && andere->isVisibleTo(fenster) && andere->isEnabled()) gewaehlt = andere;
+        const bool stopp = !gewaehlt || gewaehlt == option;
+        option->setFocusPolicy(stopp ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }
 
 // In a group of options Tab lands on the chosen one.
@@ -122,6 +150,22 @@ void aufBildschirmMitte(QWidget* fenster) {
     fenster->move(std::max(r.left(), platz.left()), std::max(r.top(), platz.top()));
 }
 
+int titelBreite(const QWidget* fenster) {
+    QFont schrift = QApplication::font("QMdiSubWindowTitleBar");
+    schrift.setBold(true);
+    const QFontMetrics fm(schrift);
+    // Title bars of window managers often use a larger font than the
+    // windows; beside the caption sit the window icon and three buttons.
+    return fm.horizontalAdvance(QString(fenster->windowTitle()).remove(QLatin1Char('&'))) * 6 / 5 + 8 * fm.height();
+}
+
+void titelPlatz(QWidget* fenster) {
+    int breite = titelBreite(fenster);
+    if (QScreen* bildschirm = fenster->screen()) breite = std::min(breite, bildschirm->availableGeometry().width() - 16);
+    if (fenster->minimumWidth() < breite) fenster->setMinimumWidth(breite);
+    if (fenster->width() < breite) fenster->resize(breite, fenster->height());
+}
+
 QList<QWidget*> tabFolgeOrdnen(QWidget* fenster) {
     QList<QWidget*> stopps;
     sammeln(fenster, stopps);
@@ -143,6 +187,11 @@ void Fensterregeln::spaeterOrdnen(QWidget* fenster) {
 
 bool Fensterregeln::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (ereignis->type() == QEvent::KeyPress) {
+        const int taste = static_cast<QKeyEvent*>(ereignis)->key();
+        if ((taste == Qt::Key_Tab || taste == Qt::Key_Backtab) && objekt->isWidgetType()) {
+            QWidget* fenster = static_cast<QWidget*>(objekt)->window();
+            if (istEigenesFenster(fenster)) optionenAlsEinStopp(fenster);
+        }
         // An arrow key in a group of options with none chosen yet chooses the
         // option it moves to, as it does once one is chosen.
         auto* option = qobject_cast<QRadioButton*>(objekt);
@@ -165,6 +214,7 @@ bool Fensterregeln::eventFilter(QObject* objekt, QEvent* ereignis) {
         if (fenster->property(kGeordnet).toBool()) spaeterOrdnen(fenster);
     } else if (!fenster->property(kGeordnet).toBool()) {
         fenster->setProperty(kGeordnet, true);
+        titelPlatz(fenster);
         aufBildschirmMitte(fenster);
         hilfeTaste(fenster);
         const QList<QWidget*> stopps = tabFolgeOrdnen(fenster);

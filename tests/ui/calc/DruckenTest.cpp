@@ -42,16 +42,23 @@ QStringList seiten(const fs::path& pdf) {
     return s;
 }
 
-// Where each word of a PDF begins, in points from the left of the sheet.
-std::map<QString, double> wortAnfaenge(const fs::path& pdf) {
-    std::map<QString, double> x;
+// The words of a PDF: where each begins and ends, in points from the left of
+// the sheet, and on which sheet (0, 1, ...).
+struct Wort {
+    double x0, x1;
+    int blatt;
+};
+std::map<QString, Wort> woerter(const fs::path& pdf) {
+    std::map<QString, Wort> w;
     const QString html = programm(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), qs(pdf.string()), QStringLiteral("-")});
-    QRegularExpression wort(QStringLiteral("<word xMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+    QRegularExpression wort(QStringLiteral("<page |<word xMin=\"([0-9.]+)\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+    int blatt = -1;
     for (auto it = wort.globalMatch(html); it.hasNext();) {
         auto m = it.next();
-        x.emplace(m.captured(2), m.captured(1).toDouble());
+        if (m.captured(0) == QLatin1String("<page ")) ++blatt;
+        else w.emplace(m.captured(3), Wort{m.captured(1).toDouble(), m.captured(2).toDouble(), blatt});
     }
-    return x;
+    return w;
 }
 
 bool drucken(const fs::path& pdf, const Druckauftrag& a) {
@@ -103,14 +110,40 @@ private slots:
         a.zeile().bei(1, "123456789012345").bei(10, "WEITER");
         a.zeile().bei(5, "FUENF").bei(65, "KMAT");
         QVERIFY(drucken(dir / "s.pdf", a));
-        auto x = wortAnfaenge(dir / "s.pdf");
-        const double zeichen = 12 * 0.6;  // Liberation Mono: 0.6 em
-        QVERIFY(std::abs(x["NORD"] - x["ANFANG"] - 22 * zeichen) < 0.2);
-        QVERIFY(std::abs(x["WEITER"] - x["123456789012345"] - 16 * zeichen) < 0.2);
-        QVERIFY(std::abs(x["FUENF"] - x["ANFANG"] - 4 * zeichen) < 0.2);
-        QVERIFY(std::abs(x["KMAT"] - x["ANFANG"] - 64 * zeichen) < 0.2);
+        auto w = woerter(dir / "s.pdf");
+        const double zeichen = (w["ANFANG"].x1 - w["ANFANG"].x0) / 6;
+        QVERIFY(std::abs(w["NORD"].x0 - w["ANFANG"].x0 - 22 * zeichen) < 0.2);
+        QVERIFY(std::abs(w["WEITER"].x0 - w["123456789012345"].x0 - 16 * zeichen) < 0.2);
+        QVERIFY(std::abs(w["FUENF"].x0 - w["ANFANG"].x0 - 4 * zeichen) < 0.2);
+        QVERIFY(std::abs(w["KMAT"].x0 - w["ANFANG"].x0 - 64 * zeichen) < 0.2);
         const QString fonts = programm(QStringLiteral("pdffonts"), {qs((dir / "s.pdf").string())});
         QVERIFY2(fonts.contains(QStringLiteral("LiberationMono")), qPrintable(fonts));
+    }
+
+    // At the default font a sheet of A4 holds the 80 columns of the
+    // printouts and the report's widest table rows whole, within margins of
+    // a centimetre; a table is not split where it fits on a sheet.
+    void printoutsFitTheSheetAndKeepTheirTablesTogether() {
+        tarvis::test::TempDir dir;
+        Druckauftrag a;
+        a.zeile().bei(5, "LINKS").bei(69, "1234").bei(80, "R");
+        a.zeile().bei(5, std::string(75, '_'));
+        a.zeile().bei(5, std::string(26, ' ') + "Senza carico delle batterie Con carico della batteria");
+        for (int i = 0; i < 50; ++i) a.zeile().bei(5, "Zeile" + std::to_string(i));
+        a.leer();
+        a.zeile().bei(5, "TABELLE");
+        for (int i = 0; i < 12; ++i) a.zeile().bei(5, "Reihe" + std::to_string(i)).bei(47, "10");
+        a.zeile().bei(5, "SUMME");
+        QVERIFY(drucken(dir / "b.pdf", a));
+        auto w = woerter(dir / "b.pdf");
+        const double rand = 72 / 2.54 - 0.5, rechts = 595.28 - rand;
+        QVERIFY2(w["LINKS"].x0 >= rand && w["R"].x1 <= rechts, qPrintable(QString::number(w["R"].x1)));
+        QVERIFY(w[QString(75, QLatin1Char('_'))].x1 <= rechts);
+        QVERIFY(w["batteria"].x1 <= rechts && w["batteria"].x0 > w["Con"].x0);
+        QVERIFY(seiten(dir / "b.pdf").value(0).contains(QRegularExpression(QStringLiteral("Senza carico delle batterie Con carico della batteria\n"))));
+        QCOMPARE(w["Zeile49"].blatt, 0);
+        QCOMPARE(w["TABELLE"].blatt, 1);
+        QCOMPARE(w["SUMME"].blatt, 1);
     }
 
     void aFullSheetGoesOnOnTheNextOne() {
@@ -145,8 +178,8 @@ private slots:
         QVERIFY(art >= 0);
         QVERIFY(zeilen.value(art + 1).contains(QRegularExpression(QStringLiteral("^ +wort\\d+"))));
         QVERIFY(text.indexOf(QStringLiteral("wort30")) < text.indexOf(QStringLiteral("Zeile danach")));
-        auto x = wortAnfaenge(dir / "w.pdf");
-        QVERIFY(std::abs(x["wort1"] - x["Zeile"] ) < 0.2);  // both at column 5
+        auto w = woerter(dir / "w.pdf");
+        QVERIFY(std::abs(w["wort1"].x0 - w["Zeile"].x0) < 0.2);  // both at column 5
     }
 
     void theResultListPutsTheReportOnPagesOfItsOwnAndBreaksAtTheMarker() {

@@ -108,13 +108,17 @@ private slots:
 
     void theOpenWindowListsTheProjectFilesAndADoubleClickOpens() {
         Aufbau f;
+        // The project folder comes after many others in the tree.
+        for (int i = 0; i < 60; ++i) fs::create_directory(f.dir / ("A" + std::to_string(100 + i)));
+        const fs::path projekte = f.dir / "Z";
+        fs::create_directory(projekte);
         f.p.z.ZentralenTyp = 4;
-        f.p.z.ProjektDatei = (f.dir / "NORD.PLM").string();
+        f.p.z.ProjektDatei = (projekte / "NORD.PLM").string();
 
         QVERIFY(ProjektSchreiben(f.p, f.p.z.ProjektDatei).ok());
-        std::ofstream(f.dir / "liste.txt") << "x";
+        std::ofstream(projekte / "liste.txt") << "x";
         ProjektZuruecksetzen(f.p.z);
-        f.p.z.ProjPfad = f.dir.path().string();
+        f.p.z.ProjPfad = projekte.string();
 
         OeffnenPresenter pr(f.p, f.ms);
         OeffnenDialog d(pr);
@@ -122,17 +126,20 @@ private slots:
         QListWidget* liste = d.dateiliste();
         QCOMPARE(liste->count(), 1);
         QCOMPARE(liste->item(0)->text(), QStringLiteral("NORD.PLM"));
+        // The first file is chosen, as it is shown; the folder tree shows
+        // the project folder once it has read the folders around it.
+        QCOMPARE(liste->selectedItems(), QList<QListWidgetItem*>{liste->item(0)});
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        Verzeichnisbaum* baum = d.verzeichnisse();
+        QTest::qWait(500);
+        QVERIFY(baum->viewport()->rect().contains(baum->visualRect(baum->currentIndex())));
+        QCOMPARE(baum->verzeichnis(), qs(projekte.string()));
 
-        // OK without a file chosen: 364, the window stays.
-        f.kind<QPushButton>(d, "cmdOK")->click();
-        QCOMPARE(f.ms.texte(), std::vector<std::string>{"Seleziona un file!"});
-        QCOMPARE(d.result(), int(QDialog::Rejected));
-
-        liste->setCurrentRow(0);
         emit liste->itemDoubleClicked(liste->item(0));
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(f.p.z.ZentralenTyp, Integer{4});
-        QCOMPARE(f.p.z.ProjektDatei, (f.dir / "NORD.PLM").string());
+        QCOMPARE(f.p.z.ProjektDatei, (projekte / "NORD.PLM").string());
     }
 
     void anotherDirectoryListsItsFiles() {
@@ -142,6 +149,10 @@ private slots:
         OeffnenPresenter pr(f.p, f.ms);
         OeffnenDialog d(pr);
         QCOMPARE(d.dateiliste()->count(), 0);
+        // OK without a file: 364, the window stays.
+        f.kind<QPushButton>(d, "cmdOK")->click();
+        QCOMPARE(f.ms.texte(), std::vector<std::string>{"Seleziona un file!"});
+        QCOMPARE(d.result(), int(QDialog::Rejected));
         d.verzeichnisse()->setzeVerzeichnis(qs((f.dir / "ALT").string()));
         QCOMPARE(d.dateiliste()->count(), 1);
         QCOMPARE(pr.ansicht().verzeichnis, (f.dir / "ALT").string());

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QListWidget>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTest>
@@ -12,6 +13,7 @@
 #include "shell/KontaktDialog.h"
 #include "shell/Menue1View.h"
 #include "support/TempDir.h"
+#include "ui/calc/Fensterfuehrer.h"
 
 using namespace tarvis;
 using namespace tarvis::ui;
@@ -65,6 +67,55 @@ private slots:
         QTest::mouseClick(v.centralWidget(), Qt::LeftButton, {}, QPoint(300, 300));
         QCOMPARE(v.findChild<QLabel*>("lblTARVIS")->text(), QString());
         QVERIFY(!a.presenter().startseite());
+    }
+
+    // Letters typed without Alt never run a menu command, and after every
+    // window and message the main window has the keyboard again.
+    void theMainWindowKeepsTheKeyboardAndLettersOpenNoMenu() {
+        tarvis::test::TempDir dir;
+        Anwendung a;
+        QVERIFY(a.starten(kopie(dir), std::nullopt));
+        Menue1View& v = a.hauptfenster();
+        v.show();
+        QVERIFY(QTest::qWaitForWindowActive(&v));
+        tarvis::test::Fensterfuehrer f;
+        auto tippen = [](QWidget* w, Qt::Key taste, Qt::KeyboardModifiers mod = {}) {
+            bool fertig = false;
+            QTimer::singleShot(0, [&] {
+                QTest::keyClick(w, taste, mod);
+                fertig = true;
+            });
+            QVERIFY(QTest::qWaitFor([&] { return fertig; }, 20000));
+        };
+        auto hatTastatur = [&] {
+            return QTest::qWaitFor([&] { return QApplication::activeWindow() == &v && QApplication::focusWidget(); }, 2000) &&
+                   QApplication::focusWidget() != v.menuBar();
+        };
+
+        // Alt+? and K: the contact window, closed again.
+        tippen(&v, Qt::Key_Question, Qt::AltModifier);
+        QVERIFY(QApplication::activePopupWidget());
+        tippen(QApplication::activePopupWidget(), Qt::Key_K);
+        QCOMPARE(f.gesehen, QStringList{QStringLiteral("Kontakt")});
+        QVERIFY(hatTastatur());
+        tippen(QApplication::focusWidget(), Qt::Key_M);
+        QVERIFY(!QApplication::activePopupWidget());
+        // F10 opens the first menu.
+        tippen(QApplication::focusWidget(), Qt::Key_F10);
+        QVERIFY(QApplication::activePopupWidget());
+        QCOMPARE(QApplication::activePopupWidget(), v.menuBar()->actions().first()->menu());
+        QApplication::activePopupWidget()->close();
+
+        // A project file that cannot be read: the open window closes after
+        // the message, and the main window has the keyboard.
+        fs::copy(fs::path(TARVIS_SOURCE_DIR) / "tests/korpus/projekt/abgeschnitten.PLM", dir / "PROJEKTE");
+        f.fenster["Oeffnen"] = [](QWidget* w) {
+            w->findChild<QListWidget*>("File1")->setCurrentRow(0);
+            tarvis::test::Fensterfuehrer::druecken(w->findChild<QPushButton*>("cmdOK"));
+        };
+        QVERIFY(tarvis::test::befehl(v, Befehl::Oeffnen));
+        QCOMPARE(f.gesehen.mid(1), (QStringList{"Oeffnen", "Meldung: Errore N° 62\nInput past end of file"}));
+        QVERIFY(hatTastatur());
     }
 
     void contactWindowShowsTheVersion() {

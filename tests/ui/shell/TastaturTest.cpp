@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -20,6 +21,8 @@
 
 #include "shell/Anwendung.h"
 #include "projekt/ProjektDatei.h"
+#include "projekt/Texte.h"
+#include "widgets/Fensterregeln.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 
@@ -31,6 +34,16 @@ namespace {
 
 bool istFensterknopf(const QWidget* w, const QWidget* fenster) {
     return qobject_cast<const QPushButton*>(w) && w->parentWidget() == fenster;
+}
+
+// An option whose group has another option chosen (options the window
+// keeps exclusive itself are stops each, as arrow keys do not move there).
+bool nichtGewaehlt(const QWidget* w) {
+    auto* o = qobject_cast<const QRadioButton*>(w);
+    if (!o || o->isChecked() || !o->autoExclusive() || !o->parentWidget()) return false;
+    for (auto* andere : o->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+        if (andere->isChecked() && andere->isVisible() && andere->isEnabled()) return true;
+    return false;
 }
 
 bool bedienbar(const QWidget* w, const QWidget* fenster) {
@@ -53,7 +66,8 @@ QStringList pruefen(QWidget* fenster, bool enterFuerListe) {
     else if ((fenster->frameGeometry().center() - platz.center()).manhattanLength() > 4)
         fehler << name + QStringLiteral(": not centred");
 
-    // Every caption fits its control.
+    // Every caption fits its control, the window's own in the title bar.
+    if (fenster->width() < titelBreite(fenster)) fehler << name + QStringLiteral(": title cut");
     for (auto* w : fenster->findChildren<QWidget*>()) {
         if (!w->isVisibleTo(fenster)) continue;
         auto* label = qobject_cast<QLabel*>(w);
@@ -81,6 +95,7 @@ QStringList pruefen(QWidget* fenster, bool enterFuerListe) {
     QWidget* w = start;
     for (int i = 0; i < 200; ++i) {
         besucht << w;
+        if (nichtGewaehlt(w)) fehler << QStringLiteral("%1: Tab lands on %2, not on the chosen option").arg(name, w->objectName());
         QTest::keyClick(w, Qt::Key_Tab);
         w = QApplication::focusWidget();
         if (!w || w == start) break;
@@ -111,7 +126,16 @@ private slots:
         QVERIFY(ProjektLaden(a.programm(), still, fs::path(TARVIS_SOURCE_DIR) / "tests/golden/typ2.PLM"));
 
         QStringList fehler, gesehen;
-        for (int fi = 0; fi <= static_cast<int>(Fenster::Sucherg); ++fi) {
+        // The windows, then messages and an input box with long captions.
+        MessageService& ms = a.meldungen();
+        const std::function<void()> meldungen[] = {
+            [&] { ms.frage(Text(67), Schaltflaechen::JaNeinAbbrechen, Symbol::Frage, Text(66)); },
+            [&] { ms.frage(Text(735), Schaltflaechen::JaNein, Symbol::Frage, "TL 300 + PSM 300"); },
+            [&] { ms.meldung(Symbol::Ausrufezeichen, Text(364), Text(314)); },
+            [&] { ms.eingabe(Text(308), Text(314)); },
+        };
+        const int fensterzahl = static_cast<int>(Fenster::Sucherg) + 1;
+        for (int fi = 0; fi < fensterzahl + static_cast<int>(std::size(meldungen)); ++fi) {
             const auto fenster = static_cast<Fenster>(fi);
             QWidget* offen = nullptr;
             int warten = 0;
@@ -120,8 +144,9 @@ private slots:
             QObject::connect(&t, &QTimer::timeout, [&] {
                 QWidget* w = QApplication::activeModalWidget();
                 if (!w) return;
-                if (auto* box = qobject_cast<QMessageBox*>(w)) {
-                    QTest::keyClick(box, Qt::Key_Escape);
+                if (qobject_cast<QMessageBox*>(w) || qobject_cast<QInputDialog*>(w)) {
+                    if (w->width() < titelBreite(w)) fehler << w->windowTitle() + QStringLiteral(": title cut");
+                    QTest::keyClick(w, Qt::Key_Escape);
                     return;
                 }
                 if (w == offen) {
@@ -140,7 +165,8 @@ private slots:
                 QTest::keyClick(w, Qt::Key_Escape);
             });
             t.start();
-            a.meldungen().oeffnen(fenster);
+            if (fi < fensterzahl) a.meldungen().oeffnen(fenster);
+            else meldungen[fi - fensterzahl]();
             t.stop();
         }
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join('\n')));
