@@ -11,11 +11,9 @@ namespace tarvis::bench {
 class StilleMeldungen : public MessageService {
 public:
     explicit StilleMeldungen(Zustand& z) : z_(z) {}
-    void meldung(Symbol, const std::string&, const std::string&) override { ++meldungen; }
-    Antwort frage(const std::string&, Schaltflaechen, Symbol, const std::string&, Antwort s) override { return s; }
-    std::optional<std::string> eingabe(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
+    void zeigen(const Meldung&) override { ++meldungen; }
+    Antwort fragen(const Meldung& m) override { return m.standard; }
+    std::optional<std::string> eingeben(const Meldung&, const std::string&) override { return std::nullopt; }
     bool oeffnen(Fenster f) override;
     void hilfe(int) override {}
     void piepen() override {}

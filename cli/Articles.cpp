@@ -19,13 +19,13 @@ int articles(const AusgabeOptionen& o, std::ostream& aus, std::ostream& fehler) 
     }
     if (!SuchformatGueltig(*o.suche, o.modus)) {
         BatchMessages ms(*p, fehler);
-        ms.meldung(Symbol::Ausrufezeichen, Text(470), {});
+        ms.meldung(Symbol::Ausrufezeichen, Nr(470), {});
         return 1;
     }
     auto treffer = ArtikelSuchen(p->katalog, *o.suche, o.modus, o.fokus);
     if (treffer.empty()) {
         BatchMessages ms(*p, fehler);
-        ms.meldung(Symbol::Kritisch, Text(44), {});
+        ms.meldung(Symbol::Kritisch, Nr(44), {});
         return 1;
     }
     for (const Suchtreffer& t : treffer) aus << t.nummer << "\t" << t.bezeichnung << "\t" << t.code << "\n";

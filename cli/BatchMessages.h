@@ -10,7 +10,8 @@
 namespace tarvis::cli {
 
 // The message service of the batch tool: every message goes to the error
-// stream on one line, led by its string-table number; questions take their
+// stream on one line, led by its first string-table number ("-" for a
+// message of no table entry); questions take their
 // default button (or the first one, as a message box does on Enter); the
 // windows that the calculation opens are answered as the user would who
 // accepts what the project holds:
@@ -25,11 +26,9 @@ public:
     // Counts for DXAGeh instead of the proposal.
     std::optional<int> dxa, zolw;
 
-    void meldung(Symbol symbol, const std::string& text, const std::string& titel) override;
-    Antwort frage(const std::string& text, Schaltflaechen knoepfe, Symbol symbol, const std::string& titel,
-                  Antwort standard) override;
-    std::optional<std::string> eingabe(const std::string& text, const std::string& titel,
-                                       const std::string& vorgabe) override;
+    void zeigen(const Meldung& m) override;
+    Antwort fragen(const Meldung& m) override;
+    std::optional<std::string> eingeben(const Meldung& m, const std::string& vorgabe) override;
     bool oeffnen(Fenster fenster) override;
     void hilfe(int) override {}
     void piepen() override {}
@@ -39,14 +38,8 @@ public:
     const std::vector<int>& nummern() const { return nummern_; }
     void neuBeginnen() { nummern_.clear(); }
 
-    // The string-table number of a message text: the entry the text begins
-    // with (the longest such entry), else the longest entry it contains; 0
-    // when none fits. Of equal texts, the one whose following entry also
-    // appears in the message wins, else the lowest number.
-    static int nummerVon(const std::string& text);
-
 private:
-    void ausgeben(const std::string& text);
+    void ausgeben(const Meldung& m);
 
     Programm& p_;
     std::ostream& fehler_;

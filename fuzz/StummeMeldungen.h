@@ -8,14 +8,12 @@ namespace tarvis::fuzz {
 class StummeMeldungen : public MessageService {
 public:
     int anzahl = 0;
-    void meldung(Symbol, const std::string&, const std::string&) override { ++anzahl; }
-    Antwort frage(const std::string&, Schaltflaechen, Symbol, const std::string&, Antwort standard) override {
+    void zeigen(const Meldung&) override { ++anzahl; }
+    Antwort fragen(const Meldung& m) override {
         ++anzahl;
-        return standard == Antwort::Keine ? Antwort::Nein : standard;
+        return m.standard == Antwort::Keine ? Antwort::Nein : m.standard;
     }
-    std::optional<std::string> eingabe(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
+    std::optional<std::string> eingeben(const Meldung&, const std::string&) override { return std::nullopt; }
     bool oeffnen(Fenster) override { return false; }
     void hilfe(int) override {}
     void piepen() override {}

@@ -99,11 +99,11 @@ void Eingabefolge::stammdaten() {
 
 void Eingabefolge::projektdatenLoeschen() {
     Zustand& z = p_.z;
-    if (ms_.frage(Text(289), Schaltflaechen::JaNein) != Antwort::Ja) return;
+    if (ms_.frage(Nr(289), Schaltflaechen::JaNein) != Antwort::Ja) return;
     z.NetzBehalten = 0;
     ProjektZuruecksetzen(z);  // also disables "show result"
     z.OLNMenueAktiv = 0;
-    ms_.meldung(Symbol::Keins, Text(290));
+    ms_.meldung(Symbol::Keins, Nr(290));
 }
 
 void Eingabefolge::kbnEingabe() {

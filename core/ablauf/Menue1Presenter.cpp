@@ -24,8 +24,8 @@ bool brauchtProjekt(Befehl b) {
     }
 }
 
-std::string fehlerText(int nummer, const std::string& beschreibung) {
-    return Text(394) + " " + std::to_string(nummer) + "\n" + beschreibung;
+Meldungstext fehlerText(int nummer, const std::string& beschreibung) {
+    return Nr(394) + " " + std::to_string(nummer) + "\n" + beschreibung;
 }
 
 }  // namespace
@@ -53,7 +53,7 @@ bool Menue1Presenter::starten(const StartUmgebung& u) {
 
     // 6. An old build reminds the user to ask for a new version.
     if (MonateZwischen(u.buildDatum, u.heute) > 6)
-        ms_.meldung(Symbol::Ausrufezeichen, Text(342) + "\n" + Text(343) + "\n" + Text(344));
+        ms_.meldung(Symbol::Ausrufezeichen, Nr(342) + "\n" + Nr(343) + "\n" + Nr(344));
 
     try {
         // 9. The order configurator finds the program directory here.
@@ -63,7 +63,7 @@ bool Menue1Presenter::starten(const StartUmgebung& u) {
         z.ArtDatei = p_.datei("TARVIS.ART").string();
         auto kat = Katalog::oeffnen(z.ArtDatei);
         if (!kat || !kat->vollstaendig()) {
-            ms_.meldung(Symbol::Kritisch, Text(45) + "\n" + Text(91));
+            ms_.meldung(Symbol::Kritisch, Nr(45) + "\n" + Nr(91));
             return false;
         }
         p_.katalog = std::move(*kat);
@@ -86,7 +86,7 @@ bool Menue1Presenter::starten(const StartUmgebung& u) {
         // 15. The element current table.
         auto estrom = EStromLesen(p_.datei("ESTROMK.DAT"));
         if (!estrom) {
-            ms_.meldung(Symbol::Kritisch, Text(51) + "\n" + Text(91));
+            ms_.meldung(Symbol::Kritisch, Nr(51) + "\n" + Nr(91));
             return false;
         }
         p_.estrom = *estrom;
@@ -101,11 +101,11 @@ bool Menue1Presenter::starten(const StartUmgebung& u) {
             // A first start without settings works in the folder that is there.
             if (z.ProjPfad.empty()) z.ProjPfad = projekte.string();
         } else {
-            if (ms_.frage(Text(87) + "\n" + projekte.string(), Schaltflaechen::JaNein) == Antwort::Ja) {
+            if (ms_.frage(Nr(87) + "\n" + projekte.string(), Schaltflaechen::JaNein) == Antwort::Ja) {
                 fs::create_directory(projekte);
                 if (z.ProjPfad.empty()) z.ProjPfad = projekte.string();
             } else {
-                auto pfad = ms_.eingabe(Text(314));
+                auto pfad = ms_.eingabe(Nr(314));
                 if (!pfad || pfad->empty()) return true;
                 fs::path neu(*pfad);
                 if (neu.is_relative()) neu = p_.verzeichnis / neu;
@@ -252,7 +252,7 @@ bool Menue1Presenter::ausfuehren(Befehl b) {
         break;
     case Befehl::Drucken:
         if (z.CodeModus != z.ProjCodeModus) {
-            ms_.meldung(Symbol::Ausrufezeichen, Text(178));
+            ms_.meldung(Symbol::Ausrufezeichen, Nr(178));
             break;
         }
         startseiteLoeschen();
@@ -363,7 +363,7 @@ void Menue1Presenter::kbnDrucken() {
 }
 
 Antwort Menue1Presenter::sichernFragen() {
-    return ms_.frage(Text(67), Schaltflaechen::JaNeinAbbrechen, Symbol::Frage, Text(66));
+    return ms_.frage(Nr(67), Schaltflaechen::JaNeinAbbrechen, Symbol::Frage, Nr(66));
 }
 
 bool Menue1Presenter::gesichert(Antwort antwort) {

@@ -25,7 +25,7 @@ void OeffnenPresenter::verzeichnisSetzen(const std::string& verzeichnis) {
 
 OeffnenPresenter::Ergebnis OeffnenPresenter::oeffnen(const std::optional<std::string>& datei) {
     if (!datei || datei->empty()) {
-        ms_.meldung(Symbol::Ausrufezeichen, Text(364));
+        ms_.meldung(Symbol::Ausrufezeichen, Nr(364));
         return Ergebnis::Bleibt;
     }
     switch (ProjektOeffnen(p_, ms_, fs::path(ansicht_.verzeichnis) / *datei)) {

@@ -45,7 +45,7 @@ void Programmablauf::befehleSetzen() {
     // windows already.
     m.setzeAktion(Befehl::ArtSuch, [this] { ArtikelsucheAblauf(p_, weiter_); });
     m.setzeAktion(Befehl::ListeDru, [this] {
-        if (weiter_.frage(Text(286), Schaltflaechen::JaNein, Symbol::Frage, {}, Antwort::Keine) == Antwort::Ja)
+        if (weiter_.frage(Nr(286), Schaltflaechen::JaNein, Symbol::Frage, {}, Antwort::Keine) == Antwort::Ja)
             ansichten_.drucken(ArtikellisteSeiten(p_));
     });
 

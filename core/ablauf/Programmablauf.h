@@ -36,16 +36,10 @@ private:
     class Weiterleitung : public MessageService {
     public:
         Weiterleitung(MessageService& ms, Programmablauf& a) : ms_(ms), a_(a) {}
-        void meldung(Symbol s, const std::string& text, const std::string& titel) override {
-            ms_.meldung(s, text, titel);
-        }
-        Antwort frage(const std::string& text, Schaltflaechen k, Symbol s, const std::string& titel,
-                      Antwort standard) override {
-            return ms_.frage(text, k, s, titel, standard);
-        }
-        std::optional<std::string> eingabe(const std::string& text, const std::string& titel,
-                                           const std::string& vorgabe) override {
-            return ms_.eingabe(text, titel, vorgabe);
+        void zeigen(const Meldung& m) override { ms_.zeigen(m); }
+        Antwort fragen(const Meldung& m) override { return ms_.fragen(m); }
+        std::optional<std::string> eingeben(const Meldung& m, const std::string& vorgabe) override {
+            return ms_.eingeben(m, vorgabe);
         }
         bool oeffnen(Fenster f) override { return a_.fenster(f); }
         void hilfe(int kontext) override { ms_.hilfe(kontext); }

@@ -147,7 +147,7 @@ bool istTarvisMarke(const std::string& marke) {
 }
 
 LadeErgebnis lesefehler(MessageService& ms, const io::IoError& e) {
-    ms.meldung(Symbol::Kritisch, Text(394) + " " + std::to_string(e.nummer) + "\n" + e.beschreibung);
+    ms.meldung(Symbol::Kritisch, Nr(394) + " " + std::to_string(e.nummer) + "\n" + e.beschreibung);
     return LadeErgebnis::Lesefehler;
 }
 
@@ -164,14 +164,14 @@ LadeErgebnis lesen(Programm& p, MessageService& ms, const fs::path& datei, std::
     // 3. The version of the writing program.
     const std::string DateiVersion = r.text();
     if (!r.ok()) {
-        ms.meldung(Symbol::Kritisch, Text(86));
+        ms.meldung(Symbol::Kritisch, Nr(86));
         return LadeErgebnis::NichtLesbar;
     }
     const int v = VersionWert(DateiVersion);
     const std::string versionMax = z.VersionMax.empty() ? std::string(TARVIS_VERSION_TEXT).substr(0, 4) : z.VersionMax;
     if (v < VersionWert(z.VersionMin) || v > VersionWert(versionMax))
         ms.meldung(Symbol::Ausrufezeichen,
-                   "Projekt " + datei.filename().string() + " " + Text(58) + "\n" + Text(59));
+                   "Projekt " + datei.filename().string() + " " + Nr(58) + "\n" + Nr(59));
 
     // 4. Master data and the marker: "TARVIS" now, the alarm kind in older files.
     const std::string DateiProjektname = r.text();
@@ -247,7 +247,7 @@ LadeErgebnis lesen(Programm& p, MessageService& ms, const fs::path& datei, std::
     }
 
     // 10. What was read, and the recount of the loops.
-    if (unplausibel) ms.meldung(Symbol::Ausrufezeichen, Text(640) + "\n" + Text(641));
+    if (unplausibel) ms.meldung(Symbol::Ausrufezeichen, Nr(640) + "\n" + Nr(641));
     if (z.CodeModus != "S" && z.CodeModus != "V") z.CodeModus = "V";
     z.ProjektGeoeffnet = 1;
     KBNNachzaehlen(p, ms);
@@ -275,14 +275,14 @@ LadeErgebnis lesen(Programm& p, MessageService& ms, const fs::path& datei, std::
     const std::string weiter = "\n" + Text(62);
     if (z.ZentralenTyp == 1) {
         if (r.gltAnzahlWert() > 0) {
-            ms.meldung(Symbol::Ausrufezeichen, Text(168));
+            ms.meldung(Symbol::Ausrufezeichen, Nr(168));
             z.TypFehler = 1;
             return LadeErgebnis::Abgelehnt;
         }
         ms.meldung(Symbol::Information,
-                   Text(64) + " " + z.ZentralenName + " " + std::to_string(z.AnzMG) + " MG" + weiter);
+                   Nr(64) + " " + z.ZentralenName + " " + std::to_string(z.AnzMG) + " MG" + weiter);
     } else if ((z.ZentralenTyp >= 3 && z.ZentralenTyp <= 8) || z.ZentralenTyp == 0) {
-        ms.meldung(Symbol::Information, Text(64) + " " + z.ZentralenName + weiter);
+        ms.meldung(Symbol::Information, Nr(64) + " " + z.ZentralenName + weiter);
     } else if (z.ZentralenTyp == 2) {
         // Versions 00.0 to 02.3 knew code 2 as the KVT 1000 B; it now means the KVT 2000/1 fire D.
         const int jahrWert = v >= 1000 ? v - 1000 : v;
@@ -292,10 +292,10 @@ LadeErgebnis lesen(Programm& p, MessageService& ms, const fs::path& datei, std::
     }
 
     // 13., 14.
-    if (z.NichtLieferbar == 1) ms.meldung(Symbol::Ausrufezeichen, Text(642) + "\n" + Text(643));
+    if (z.NichtLieferbar == 1) ms.meldung(Symbol::Ausrufezeichen, Nr(642) + "\n" + Nr(643));
     if (!z.Bemerkung1.empty())
         ms.meldung(Symbol::Information,
-                   Text(53) + "\n" + z.Bemerkung1 + "\n" + z.Bemerkung2 + "\n" + z.Bemerkung3);
+                   Nr(53) + "\n" + z.Bemerkung1 + "\n" + z.Bemerkung2 + "\n" + z.Bemerkung3);
 
     // 15.
     if (DateiProjektname != z.Projektname) z.Projektname = DateiProjektname;
@@ -326,7 +326,7 @@ LadeErgebnis ProjektTextOeffnen(Programm& p, MessageService& ms, const fs::path&
 LadeErgebnis ProjektOeffnen(Programm& p, MessageService& ms, const fs::path& datei) {
     auto text = io::readText(datei);
     if (!text) {
-        ms.meldung(Symbol::Kritisch, Text(86));
+        ms.meldung(Symbol::Kritisch, Nr(86));
         return LadeErgebnis::NichtLesbar;
     }
     return ProjektTextOeffnen(p, ms, datei, std::move(*text));

@@ -24,7 +24,7 @@ bool Speichern(Programm& p, MessageService& ms, const std::function<void()>& sta
     // would not match it.
     if (z.ProjCodeModus == " ") ms.oeffnen(Fenster::Modus);
     if (z.CodeModus != z.ProjCodeModus) {
-        ms.meldung(Symbol::Ausrufezeichen, Text(178));
+        ms.meldung(Symbol::Ausrufezeichen, Nr(178));
         return false;
     }
 
@@ -38,7 +38,7 @@ bool Speichern(Programm& p, MessageService& ms, const std::function<void()>& sta
     // 3. The save-as window confirmed saves under its new name.
     std::error_code ec;
     if (fs::exists(z.ProjektDatei, ec) &&
-        ms.frage(Text(55), Schaltflaechen::JaNein, Symbol::Frage) != Antwort::Ja) {
+        ms.frage(Nr(55), Schaltflaechen::JaNein, Symbol::Frage) != Antwort::Ja) {
         startseite();
         ms.oeffnen(Fenster::Speichu);
         return z.SpeichAbbruch == 0;

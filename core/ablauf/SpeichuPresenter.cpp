@@ -61,16 +61,16 @@ bool SpeichuPresenter::tasteErlaubt(char32_t zeichen) {
 
 bool SpeichuPresenter::ok() {
     if (name_.empty()) {
-        ms_.meldung(Symbol::Ausrufezeichen, Text(84));
+        ms_.meldung(Symbol::Ausrufezeichen, Nr(84));
         return false;
     }
     if (NameUngueltig(name_) || !TextSpeicherbar(name_)) {
-        ms_.meldung(Symbol::Ausrufezeichen, Text(73));
+        ms_.meldung(Symbol::Ausrufezeichen, Nr(73));
         return false;
     }
     if (verzeichnis_.empty()) verzeichnis_ = p_.verzeichnis.string();
     if (name_.size() > LaengsterProjektname(verzeichnis_)) {
-        ms_.meldung(Symbol::Ausrufezeichen, Text(2020));
+        ms_.meldung(Symbol::Ausrufezeichen, Nr(2020));
         return false;
     }
     p_.z.Projektname = name_;

@@ -137,7 +137,7 @@ void Verknuepfung::dateiNrSetzen(int nr) {
 
 Verknuepfung::Ergebnis Verknuepfung::oeffnen(const std::optional<fs::path>& datei) {
     if (!datei) {
-        ms_.meldung(Symbol::Ausrufezeichen, Text(364));
+        ms_.meldung(Symbol::Ausrufezeichen, Nr(364));
         return Ergebnis::Ungueltig;
     }
     const std::string pfad = datei->string();
@@ -161,8 +161,8 @@ Verknuepfung::Ergebnis Verknuepfung::oeffnen(const std::optional<fs::path>& date
         // user can choose another.
         const io::IoError& f = gelesen.error();
         ms_.meldung(Symbol::Ausrufezeichen,
-                    f.nummer == 9 ? "In Datei " + name + " sind mehr als 100 Einträge enthalten!"
-                                  : Text(394) + " " + std::to_string(f.nummer) + "\n" + f.beschreibung);
+                    f.nummer == 9 ? Meldungstext("In Datei " + name + " sind mehr als 100 Einträge enthalten!")
+                                  : Nr(394) + " " + std::to_string(f.nummer) + "\n" + f.beschreibung);
         (erste ? lblD1_ : lblD2_) = name + kUngueltig;
         return Ergebnis::Ungueltig;
     }
@@ -174,11 +174,11 @@ Verknuepfung::Ergebnis Verknuepfung::pruefen1(const std::string& name) {
     dateiNr_ = 2;
     bool gueltig = true;
     if (!d1_.hat108) {
-        ms_.meldung(Symbol::Ausrufezeichen, "In Datei " + name + " ist keine gültige KVT 2000 Brand enthalten!");
+        ms_.meldung(Symbol::Ausrufezeichen, Meldungstext("In Datei " + name + " ist keine gültige KVT 2000 Brand enthalten!"));
         gueltig = false;
     }
     if (!d1_.hat158 || !d1_.hat156) {
-        ms_.meldung(Symbol::Ausrufezeichen, "In Datei " + name + " ist keine OLN-Vernetzung enthalten!");
+        ms_.meldung(Symbol::Ausrufezeichen, Meldungstext("In Datei " + name + " ist keine OLN-Vernetzung enthalten!"));
         gueltig = false;
     }
     if (gueltig) return Ergebnis::Gelesen;
@@ -189,11 +189,11 @@ Verknuepfung::Ergebnis Verknuepfung::pruefen1(const std::string& name) {
 
 Verknuepfung::Ergebnis Verknuepfung::pruefen2(const std::string& name) {
     if (!d2_.hat108) {
-        ms_.meldung(Symbol::Ausrufezeichen, "In Datei " + name + " ist keine gültige KVT 2000 Brand enthalten!");
+        ms_.meldung(Symbol::Ausrufezeichen, Meldungstext("In Datei " + name + " ist keine gültige KVT 2000 Brand enthalten!"));
         lblD2_ = name + kUngueltig;
     }
     if (!d2_.hat158 || !d2_.hat156) {
-        ms_.meldung(Symbol::Ausrufezeichen, "In Datei " + name + " ist keine OLN-Vernetzung enthalten!");
+        ms_.meldung(Symbol::Ausrufezeichen, Meldungstext("In Datei " + name + " ist keine OLN-Vernetzung enthalten!"));
         lblD2_ = name + kUngueltig;
     }
     const bool dkm = d1_.hat154 || d2_.hat154;
@@ -221,7 +221,7 @@ void Verknuepfung::zielSetzen(const std::string& text) {
 
 bool Verknuepfung::speichern(const Zeitstempel& t) {
     if (!beideGueltig_) return false;
-    if (ms_.frage("Datei " + ziel_ + " speichern?", Schaltflaechen::JaNein, Symbol::Frage) != Antwort::Ja) return false;
+    if (ms_.frage(Meldungstext("Datei " + ziel_ + " speichern?"), Schaltflaechen::JaNein, Symbol::Frage) != Antwort::Ja) return false;
     const std::string liste = PfadMitEndung(ziel_, 3, "TXT");
     Verknuepfungsdateien inhalt = VerknuepfungInhalt(p_, d1_, d2_, ziel_, t);
     for (const auto& [datei, text] : {std::pair{ziel_, inhalt.epo}, std::pair{liste, inhalt.txt}}) {
@@ -231,7 +231,7 @@ bool Verknuepfung::speichern(const Zeitstempel& t) {
             return false;
         }
     }
-    ms_.meldung(Symbol::Keins, ziel_ + " gespeichert");
+    ms_.meldung(Symbol::Keins, Meldungstext(ziel_ + " gespeichert"));
     p_.z.Verknuepft = 1;
     p_.z.WeiterOK = 1;
     return true;

@@ -105,13 +105,12 @@ void ArtikelsucheAblauf(Programm& p, MessageService& ms) {
     std::string vorgabe;
     for (;;) {
         const bool sachnummern = sachnummernModus(z.CodeModus.str());
-        std::string frage =
-            Text(466) + "\n(" + Text(467) + "\n" + Text(sachnummern ? 468 : 471) + ")";
+        const Meldungstext frage = Nr(466) + "\n(" + Nr(467) + "\n" + Nr(sachnummern ? 468 : 471) + ")";
         auto eingabe = ms.eingabe(frage, {}, vorgabe);
         vorgabe.clear();
         if (!eingabe || eingabe->empty()) return;
         if (!SuchformatGueltig(*eingabe, z.CodeModus.str())) {
-            ms.meldung(Symbol::Ausrufezeichen, Text(470));
+            ms.meldung(Symbol::Ausrufezeichen, Nr(470));
             vorgabe = *eingabe;
             continue;
         }
@@ -124,9 +123,9 @@ void ArtikelsucheAblauf(Programm& p, MessageService& ms) {
             z.SuchBezeichnung.push_back(t.bezeichnung);
             z.SuchCode.push_back(t.code);
         }
-        if (treffer.empty()) ms.meldung(Symbol::Kritisch, Text(44));
+        if (treffer.empty()) ms.meldung(Symbol::Kritisch, Nr(44));
         else ms.oeffnen(Fenster::Sucherg);
-        if (ms.frage(Text(43), Schaltflaechen::JaNein, Symbol::Frage) != Antwort::Ja) return;
+        if (ms.frage(Nr(43), Schaltflaechen::JaNein, Symbol::Frage) != Antwort::Ja) return;
     }
 }
 
@@ -181,7 +180,7 @@ Druckauftrag ArtikellisteSeiten(const Programm& p) {
 
 std::optional<Druckauftrag> ArtikellisteDrucken(Programm& p, MessageService& ms) {
     if (!sachnummernModus(p.z.CodeModus.str())) ms.oeffnen(Fenster::BranotWahl);
-    if (ms.frage(Text(286), Schaltflaechen::JaNein, Symbol::Frage) != Antwort::Ja) return std::nullopt;
+    if (ms.frage(Nr(286), Schaltflaechen::JaNein, Symbol::Frage) != Antwort::Ja) return std::nullopt;
     return ArtikellisteSeiten(p);
 }
 

@@ -58,7 +58,7 @@ AuswertenHalt ablauf(Programm& p, MessageService& ms) {
 
     // Without a panel type there are no supply limits to size against.
     if (z.ZentralenTyp < 1 || z.ZentralenTyp > 8) {
-        ms.meldung(Symbol::Ausrufezeichen, Text(292));
+        ms.meldung(Symbol::Ausrufezeichen, Nr(292));
         return AuswertenHalt::Zentralentyp;
     }
 
@@ -100,7 +100,7 @@ AuswertenHalt AuswertenAblauf(Programm& p, MessageService& ms) {
     try {
         return ablauf(p, ms);
     } catch (const calc::Laufzeitfehler& f) {
-        ms.meldung(Symbol::Kritisch, Text(394) + " " + std::to_string(f.nummer) + "\n" + f.beschreibung);
+        ms.meldung(Symbol::Kritisch, Nr(394) + " " + std::to_string(f.nummer) + "\n" + f.beschreibung);
         return AuswertenHalt::Laufzeitfehler;
     }
 }

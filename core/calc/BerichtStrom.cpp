@@ -255,7 +255,7 @@ void Strombericht(Programm& p, MessageService& ms, Zeilen& zeilen) {
     }
 
     // 51
-    if (z.EPOKennz == "N") ms.meldung(Symbol::Ausrufezeichen, Text(605));
+    if (z.EPOKennz == "N") ms.meldung(Symbol::Ausrufezeichen, Nr(605));
 
     zeilen.punkt();  // 52
     if (typ >= 2 && typ <= 4 && z.OLNJa == 1 &&

@@ -87,10 +87,10 @@ Druckauftrag ErgebnislisteSeiten(const Programm& p, const Zeitstempel& t) {
 
 std::optional<Druckauftrag> ErgebnislisteDrucken(Programm& p, MessageService& ms, const Zeitstempel& t) {
     if (p.z.CodeModus != p.z.ProjCodeModus) {
-        ms.meldung(Symbol::Ausrufezeichen, Text(178));
+        ms.meldung(Symbol::Ausrufezeichen, Nr(178));
         return std::nullopt;
     }
-    if (ms.frage(Text(60), Schaltflaechen::JaNein, Symbol::Frage) != Antwort::Ja) return std::nullopt;
+    if (ms.frage(Nr(60), Schaltflaechen::JaNein, Symbol::Frage) != Antwort::Ja) return std::nullopt;
     return ErgebnislisteSeiten(p, t);
 }
 

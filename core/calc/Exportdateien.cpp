@@ -12,7 +12,7 @@ std::string PfadMitEndung(const std::string& pfad, std::size_t n, const std::str
 
 void SchreibfehlerMelden(MessageService& ms, const io::IoError& fehler, const std::string& datei) {
     ms.meldung(Symbol::Ausrufezeichen,
-               Text(394) + " " + std::to_string(fehler.nummer) + "\n" + fehler.beschreibung + "\n" + datei);
+               Nr(394) + " " + std::to_string(fehler.nummer) + "\n" + fehler.beschreibung + "\n" + datei);
 }
 
 }  // namespace tarvis

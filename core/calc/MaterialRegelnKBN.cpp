@@ -35,7 +35,7 @@ void KBNElemente(const Programm& p, Zustand& z, MessageService& ms) {
         if (z.Menge[ui] > 0) geloescht = true;
         z.Menge[ui] = 0;
     }
-    if (geloescht) ms.meldung(Symbol::Ausrufezeichen, Text(162));
+    if (geloescht) ms.meldung(Symbol::Ausrufezeichen, Nr(162));
 }
 
 }  // namespace tarvis::calc

@@ -15,7 +15,7 @@ bool schleifeBelegt(const Zustand& z, int a, int b) {
     return false;
 }
 
-void meldung(MessageService& ms, int nummer) { ms.meldung(Symbol::Ausrufezeichen, Text(nummer)); }
+void meldung(MessageService& ms, int nummer) { ms.meldung(Symbol::Ausrufezeichen, Nr(nummer)); }
 
 // RW 500: the TOBA card carries the second loop; the panel cannot run loop 2
 // without it, even when loop 1 is empty.

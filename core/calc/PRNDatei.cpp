@@ -125,7 +125,7 @@ bool PRNDatei(Programm& p, MessageService& ms, PRNModus modus, const std::functi
         SchreibfehlerMelden(ms, ok.error(), datei);
         return false;
     }
-    ms.meldung(Symbol::Keins, datei + " gespeichert");
+    ms.meldung(Symbol::Keins, Meldungstext(datei + " gespeichert"));
     return true;
 }
 

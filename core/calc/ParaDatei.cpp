@@ -83,7 +83,7 @@ bool ParaSpeich(Programm& p, MessageService& ms, const std::string& pfad, const 
                 const Zeitstempel& t) {
     Zustand& z = p.z;
     if (z.ProjektGeladen == 0 && z.Berechnet == 0) {
-        ms.meldung(Symbol::Ausrufezeichen, Text(475));
+        ms.meldung(Symbol::Ausrufezeichen, Nr(475));
         return false;
     }
     // Without a file name of its own (at least a letter before ".PLM") there

@@ -75,7 +75,7 @@ void ModusPresenter::hilfe() { ms_.hilfe(130); }
 bool ModusPresenter::ok() {
     Zustand& z = p_.z;
     if (z.CodeModus == "S" && z.Sprache == 0) {
-        ms_.meldung(Symbol::Ausrufezeichen, Text(765));
+        ms_.meldung(Symbol::Ausrufezeichen, Nr(765));
         return false;
     }
     z.ModusOK = 1;

@@ -84,7 +84,7 @@ bool SBWahlPresenter::ok() {
     uebernehmen();
     if (gewaehlt_ < 0) {
         // Yes starts with the settings already read; No lets the user choose.
-        return ms_.frage(Text(13) + "\n" + "OK?", Schaltflaechen::JaNein, Symbol::Frage) == Antwort::Ja;
+        return ms_.frage(Nr(13) + "\n" + "OK?", Schaltflaechen::JaNein, Symbol::Frage) == Antwort::Ja;
     }
     KonfigLesen(p_, ms_);
     return true;

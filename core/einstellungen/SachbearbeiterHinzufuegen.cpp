@@ -20,7 +20,7 @@ bool nurLeerzeichen(const std::string& s) { return s.find_first_not_of(' ') == s
 std::optional<std::string> nameErfragen(MessageService& ms) {
     std::string vorgabe;
     for (;;) {
-        auto antwort = ms.eingabe(Text(308), {}, vorgabe);
+        auto antwort = ms.eingabe(Nr(308), {}, vorgabe);
         if (!antwort || nurLeerzeichen(*antwort)) return std::nullopt;
         if (!TextSpeicherbar(*antwort)) {
             // The name is written in quotes into the settings files.
@@ -31,7 +31,7 @@ std::optional<std::string> nameErfragen(MessageService& ms) {
         // "." and ".." would make the program directory or the one above it
         // the clerk's directory.
         if (NameUngueltig(*antwort) || *antwort == "." || *antwort == "..") {
-            ms.meldung(Symbol::Ausrufezeichen, Text(311));
+            ms.meldung(Symbol::Ausrufezeichen, Nr(311));
             vorgabe = *antwort;
             continue;
         }
@@ -54,24 +54,24 @@ bool SachbearbeiterHinzufuegen(Programm& p, MessageService& ms) {
     z.Arbeitsplatz = 2;
 
     std::string projPfad = z.ProjPfad;
-    if (ms.frage(Text(312) + " " + verzeichnis.string(), Schaltflaechen::JaNein, Symbol::Frage) == Antwort::Ja) {
+    if (ms.frage(Nr(312) + " " + verzeichnis.string(), Schaltflaechen::JaNein, Symbol::Frage) == Antwort::Ja) {
         std::error_code ec;
         if (fs::is_directory(verzeichnis, ec)) {
-            ms.meldung(Symbol::Ausrufezeichen, Text(313));
+            ms.meldung(Symbol::Ausrufezeichen, Nr(313));
             projPfad = verzeichnis.string();
         } else if (fs::create_directory(verzeichnis, ec)) {
-            ms.meldung(Symbol::Information, Text(310));
+            ms.meldung(Symbol::Information, Nr(310));
             projPfad = verzeichnis.string();
         } else {
             // Not creatable (a file of that name, no permission): the clerk
             // keeps the current project directory.
-            ms.meldung(Symbol::Ausrufezeichen, Text(76));
+            ms.meldung(Symbol::Ausrufezeichen, Nr(76));
         }
     }
 
     auto geschrieben = KonfigDateiSchreiben(konfig, z, KonfigWerte{z.NeuSachbe, projPfad, true});
     if (!geschrieben) {
-        ms.meldung(Symbol::Kritisch, Text(394) + " " + std::to_string(geschrieben.error().nummer) + "\n" +
+        ms.meldung(Symbol::Kritisch, Nr(394) + " " + std::to_string(geschrieben.error().nummer) + "\n" +
                                          geschrieben.error().beschreibung);
         return false;
     }

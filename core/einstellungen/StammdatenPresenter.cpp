@@ -58,17 +58,17 @@ bool StammdatenPresenter::taste(int feld, char32_t zeichen) {
 bool StammdatenPresenter::ok() {
     Zustand& z = p_.z;
     if (z.Projektname.empty()) {
-        ms_.meldung(Symbol::Ausrufezeichen, Text(84));
+        ms_.meldung(Symbol::Ausrufezeichen, Nr(84));
         fokus_ = 1;
         return false;
     }
     if (z.Sachbearbeiter.empty()) {
-        ms_.meldung(Symbol::Ausrufezeichen, Text(85));
+        ms_.meldung(Symbol::Ausrufezeichen, Nr(85));
         fokus_ = 6;
         return false;
     }
     if (NameUngueltig(z.Projektname)) {
-        ms_.meldung(Symbol::Ausrufezeichen, Text(73));
+        ms_.meldung(Symbol::Ausrufezeichen, Nr(73));
         fokus_ = 1;
         return false;
     }

@@ -57,22 +57,22 @@ bool DXA1000Presenter::weiter() {
         alarm += *s[static_cast<std::size_t>(i + 4)];
     }
     const bool einbruch = z.Alarmart == "N";
-    auto ja = [this](const std::string& frage) {
+    auto ja = [this](const Meldungstext& frage) {
         return ms_.frage(frage, Schaltflaechen::JaNein, Symbol::Frage) == Antwort::Ja;
     };
 
     // Currents need a standby time and a standby time needs currents.
     const bool vollstaendig = (ruhe + alarm == 0 && z.UeZeit == 0) || (ruhe + alarm != 0 && z.UeZeit >= 1);
     if (!vollstaendig) {
-        ms_.meldung(Symbol::Ausrufezeichen, Text(174));
+        ms_.meldung(Symbol::Ausrufezeichen, Nr(174));
         return false;
     }
     if (einbruch) {
         bool kleiner = false;
         for (int i = 0; i < 4; ++i) kleiner = kleiner || *s[static_cast<std::size_t>(i + 4)] < *s[static_cast<std::size_t>(i)];
-        if (kleiner && !ja(Text(161) + "\nrichtig?")) return false;
+        if (kleiner && !ja(Nr(161) + "\nrichtig?")) return false;
     }
-    if (alarm > 0 && ruhe <= 0 && !ja(Text(473) + (einbruch ? "\n" + Text(472) : std::string()))) return false;
+    if (alarm > 0 && ruhe <= 0 && !ja(Nr(473) + (einbruch ? "\n" + Nr(472) : Meldungstext()))) return false;
     z.StammdatenOK = 1;
     ms_.oeffnen(Fenster::DXAErg);
     return true;

@@ -19,7 +19,7 @@ int DXAGehPruefen(int anzDXA, int anzZOLW) {
 bool DXAGehWeiter(Zustand& z, MessageService& ms) {
     const int nummer = DXAGehPruefen(z.AnzDXA, z.AnzZOLW);
     if (nummer != 0) {
-        ms.meldung(Symbol::Ausrufezeichen, Text(nummer));
+        ms.meldung(Symbol::Ausrufezeichen, Nr(nummer));
         return false;
     }
     z.WeiterOK = 1;

@@ -120,28 +120,28 @@ bool ExtPresenter::ok() {
     Netzgrenzwerte(z);
     const bool tl300 = z.ZentralenTyp == 6;
     const double ruhe = s.ruhe, alarm = s.alarm;
-    auto stopp = [this](const std::string& text) {
+    auto stopp = [this](const Meldungstext& text) {
         ms_.meldung(Symbol::Ausrufezeichen, text);
         return false;
     };
 
     if (v12()) {
         if (tl300 && z.PSMParallel < 2 && z.AnzPSM == 0 && (ruhe > 300 || alarm > 300))
-            return stopp(Text(179) + "\n" + Text(742));
-        if (tl300 && (ruhe > z.NetzMax12 || alarm > z.NetzMax12)) return stopp(Text(748));
+            return stopp(Nr(179) + "\n" + Nr(742));
+        if (tl300 && (ruhe > z.NetzMax12 || alarm > z.NetzMax12)) return stopp(Nr(748));
     } else {
         const double trafo = z.Trafo28Max, mitZusatz = static_cast<double>(z.Trafo28Max) + z.Trafo28Zus;
         bool genug = true;
         if (tl300 && z.PSMParallel < 2) genug = (ruhe <= trafo && alarm <= trafo) || z.AnzPSM > 0;
         if (genug || z.Wandler28 != 0) {
             if (tl300 && (ruhe > mitZusatz || alarm > mitZusatz))
-                return stopp(Text(747) + " " + ZahlText(mitZusatz) + " mA!");
+                return stopp(Nr(747) + " " + ZahlText(mitZusatz) + " mA!");
         } else {
             // A warning only: the window closes all the same.
-            ms_.meldung(Symbol::Ausrufezeichen, Text(745) + " " + ZahlText(trafo) + " mA!\n" + Text(746));
+            ms_.meldung(Symbol::Ausrufezeichen, Nr(745) + " " + ZahlText(trafo) + " mA!\n" + Nr(746));
         }
     }
-    if (istEinbruchzentrale(z.ZentralenTyp) && alarm < ruhe) return stopp(Text(161));
+    if (istEinbruchzentrale(z.ZentralenTyp) && alarm < ruhe) return stopp(Nr(161));
     return true;
 }
 

@@ -24,7 +24,7 @@ JUBLSpeisAnsicht JUBLSpeisPresenter::ansicht() const {
 
 bool JUBLSpeisPresenter::ok() {
     if (p_.z.AnzJUBL <= anzahl()) return true;
-    ms_.frage(Text(122) + "?", Schaltflaechen::Ok, Symbol::Frage);
+    ms_.frage(Nr(122) + "?", Schaltflaechen::Ok, Symbol::Frage);
     return false;
 }
 

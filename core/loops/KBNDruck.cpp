@@ -62,7 +62,7 @@ Druckauftrag KBNDruckSeiten(Programm& p, bool vollstaendig, const Zeitstempel& t
 }
 
 std::optional<Druckauftrag> KBNDrucken(Programm& p, MessageService& ms, const Zeitstempel& t) {
-    Antwort antwort = ms.frage(Text(361) + "\n" + Text(362), Schaltflaechen::JaNeinAbbrechen, Symbol::Frage, Text(363),
+    Antwort antwort = ms.frage(Nr(361) + "\n" + Nr(362), Schaltflaechen::JaNeinAbbrechen, Symbol::Frage, Nr(363),
                                Antwort::Nein);
     if (antwort != Antwort::Ja && antwort != Antwort::Nein) return std::nullopt;
     // The sums printed are those of the loop entry's sum routine, limit check

@@ -109,7 +109,7 @@ void KBNEINPresenter::zaehlText(int f, const std::string& text) {
 }
 
 void KBNEINPresenter::allesLoeschen() {
-    if (ms_.frage(Text(378), Schaltflaechen::JaNein, Symbol::Frage) != Antwort::Ja) return;
+    if (ms_.frage(Nr(378), Schaltflaechen::JaNein, Symbol::Frage) != Antwort::Ja) return;
     Zustand& z = p_.z;
     for (int k = 1; k <= 4; ++k) z.KBNMenge(k).fill(0);
     aktivieren();
@@ -119,7 +119,7 @@ bool KBNEINPresenter::weiter() {
     Zustand& z = p_.z;
     const int typ = z.ZentralenTyp;
     auto m = [&z](int i) { return static_cast<int>(z.Menge[static_cast<std::size_t>(i)]); };
-    auto ja = [this](const std::string& frage) {
+    auto ja = [this](const Meldungstext& frage) {
         return ms_.frage(frage, Schaltflaechen::JaNein, Symbol::Frage) == Antwort::Ja;
     };
 
@@ -133,7 +133,7 @@ bool KBNEINPresenter::weiter() {
         for (int k = 1; k <= 4; ++k) q += z.KBNMenge(k)[static_cast<std::size_t>(i)];
         if (q > 0) ++eingetragen;
     }
-    if (eingetragen == 0 && !ja(Text(155))) return false;
+    if (eingetragen == 0 && !ja(Nr(155))) return false;
 
     // 3..5. Article quantities, module counts (with the PSM 300 question), BE 300.
     KBNMengenUebernehmen(z);
@@ -142,25 +142,25 @@ bool KBNEINPresenter::weiter() {
 
     // 6. Relay couplers are unusual on a fire panel.
     if (istBrandzentrale(typ)) {
-        if (z.AnzPQK > 0 && !ja(Text(158))) return false;
-        if (z.AnzPQV > 0 && !ja(Text(159))) return false;
+        if (z.AnzPQK > 0 && !ja(Nr(158))) return false;
+        if (z.AnzPQV > 0 && !ja(Nr(159))) return false;
     }
 
     // 7. An intrusion panel is normally set and unset somewhere; asked once
     // per project.
     if (istEinbruchzentrale(typ) && m(677) + m(678) == 0 && z.AnzPQV == 0 && z.BedienFrageGestellt == 0) {
         z.BedienFrageGestellt = 1;
-        if (!ja(Text(160))) return false;
+        if (!ja(Nr(160))) return false;
     }
 
     // 8. What a RW 500 cannot take.
     if (typ == 5) {
         if (z.AnzPQS >= 17) {
-            ms_.meldung(Symbol::Ausrufezeichen, Text(274));
+            ms_.meldung(Symbol::Ausrufezeichen, Nr(274));
             return false;
         }
         if (m(519) + m(520) >= 1) {
-            ms_.meldung(Symbol::Ausrufezeichen, Text(697));
+            ms_.meldung(Symbol::Ausrufezeichen, Nr(697));
             return false;
         }
     }
@@ -221,7 +221,7 @@ bool KBNEINPresenter::nachSchliessen() {
     default: break;
     }
     if (zaehler >= 2) {
-        ms_.meldung(Symbol::Ausrufezeichen, Text(389));
+        ms_.meldung(Symbol::Ausrufezeichen, Nr(389));
         return false;
     }
     if (typ == 6 && m(620) >= 6) {
@@ -230,7 +230,7 @@ bool KBNEINPresenter::nachSchliessen() {
     }
     // 12.
     if (m(620) >= 1 && typ != 6) {
-        ms_.meldung(Symbol::Ausrufezeichen, Text(522));
+        ms_.meldung(Symbol::Ausrufezeichen, Nr(522));
         return false;
     }
     // 13.

@@ -1,18 +1,19 @@
 #include "loops/KBNGrenzen.h"
 
+#include "projekt/Meldungstext.h"
 #include "projekt/Texte.h"
 
 namespace tarvis {
 
 namespace {
 
-std::string meldung(int text, int grenze, const std::string& einheit = {}) {
-    return Text(text) + std::to_string(grenze) + einheit + Text(154);
+Meldungstext meldung(int text, int grenze, const std::string& einheit = {}) {
+    return Nr(text) + std::to_string(grenze) + einheit + Nr(154);
 }
 
 }  // namespace
 
-std::optional<std::string> KBNGrenzmeldung(const KBNSummen& s, int zentralenTyp) {
+std::optional<Meldungstext> KBNGrenzmeldung(const KBNSummen& s, int zentralenTyp) {
     const bool tl300 = zentralenTyp == 6;
     for (int k = 1; k <= 4; ++k)
         if (s.elemente[static_cast<std::size_t>(k)] > kMaxElementeJeLoop) return meldung(153, kMaxElementeJeLoop);

@@ -24,7 +24,7 @@ constexpr int kMaxRAMLoop24 = 16383;
 
 // The message of the first limit the sums exceed, or nothing when every
 // limit is kept.
-std::optional<std::string> KBNGrenzmeldung(const KBNSummen& s, int zentralenTyp);
+std::optional<Meldungstext> KBNGrenzmeldung(const KBNSummen& s, int zentralenTyp);
 
 // The limit check of the loop entry: the first exceeded limit shows its
 // message (exclamation icon) and the check fails. When every limit is kept,

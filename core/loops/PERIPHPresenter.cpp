@@ -33,14 +33,14 @@ bool PERIPHPresenter::ok() {
     const int ue = Uebertragungsgeraete(z);
     z.AnzUE = static_cast<Integer>(std::min(ue, 32767));
     if (z.Menge[400] > 0) {
-        Antwort a = ms_.frage(Text(360), Schaltflaechen::JaNein, Symbol::Frage);
+        Antwort a = ms_.frage(Nr(360), Schaltflaechen::JaNein, Symbol::Frage);
         z.PeriEingabe = a == Antwort::Ja ? "J" : "N";
     }
     // The larger panels take two transmission devices, RW 500 and TL 300 one.
     const int typ = z.ZentralenTyp;
     const int erlaubt = typ >= 1 && typ <= 4 ? 2 : 1;
     if (ue > erlaubt) {
-        ms_.meldung(Symbol::Ausrufezeichen, Text(390));
+        ms_.meldung(Symbol::Ausrufezeichen, Nr(390));
         return false;
     }
     return true;

@@ -41,7 +41,7 @@ PQKSpeisungAnsicht PQKSpeisungPresenter::ansicht() const {
 bool PQKSpeisungPresenter::weiter() {
     const Zustand& z = p_.z;
     if (z.PQK12 + z.PQK28 == z.AnzPQK) return true;
-    return ms_.frage(Text(416) + "\n" + Text(418), Schaltflaechen::JaNein, Symbol::Ausrufezeichen) == Antwort::Ja;
+    return ms_.frage(Nr(416) + "\n" + Nr(418), Schaltflaechen::JaNein, Symbol::Ausrufezeichen) == Antwort::Ja;
 }
 
 }  // namespace tarvis

@@ -35,11 +35,11 @@ PSM300Ansicht PSM300Presenter::ansicht() const {
 bool PSM300Presenter::weiter() {
     const Zustand& z = p_.z;
     if (z.PSMVRX > 2 * z.AnzPSM) {
-        ms_.meldung(Symbol::Ausrufezeichen, Text(730));
+        ms_.meldung(Symbol::Ausrufezeichen, Nr(730));
         return false;
     }
     if (z.Wandler28 > z.AnzPSM) {
-        ms_.meldung(Symbol::Ausrufezeichen, Text(731));
+        ms_.meldung(Symbol::Ausrufezeichen, Nr(731));
         return false;
     }
     return true;

@@ -85,14 +85,14 @@ PeriStromSummen PeriStromPresenter::summen() const {
 
 bool PeriStromPresenter::ok() {
     const PeriStromSummen s = summen();
-    auto zeile = [](int text, double wert) { return Text(text) + " " + Format(wert, "#####00000") + " mA"; };
-    const std::string text = zeile(496, s.ruhe12) + "\n" + zeile(497, s.alarm12) + "\n" + zeile(498, s.ruhe28) + "\n" +
-                             zeile(499, s.alarm28) + "\n     " + Text(280);
+    auto zeile = [](int text, double wert) { return Nr(text) + " " + Format(wert, "#####00000") + " mA"; };
+    const Meldungstext text = zeile(496, s.ruhe12) + "\n" + zeile(497, s.alarm12) + "\n" + zeile(498, s.ruhe28) +
+                              "\n" + zeile(499, s.alarm28) + "\n     " + Nr(280);
     return ms_.frage(text, Schaltflaechen::JaNein, Symbol::Frage) != Antwort::Ja;
 }
 
 void PeriStromPresenter::loeschen() {
-    if (ms_.frage(Text(149), Schaltflaechen::JaNein, Symbol::Frage) != Antwort::Ja) return;
+    if (ms_.frage(Nr(149), Schaltflaechen::JaNein, Symbol::Frage) != Antwort::Ja) return;
     daten_.PeriMenge.fill(0);
     daten_.Koppler = 0;
     aktivieren();

@@ -29,7 +29,7 @@ fs::path DialogStartverzeichnis(const Programm& p, MessageService& ms) {
     if (pfad.empty()) return p.verzeichnis;
     std::error_code ec;
     if (fs::is_directory(pfad, ec)) return fs::path(pfad);
-    ms.meldung(Symbol::Ausrufezeichen, Text(370));
+    ms.meldung(Symbol::Ausrufezeichen, Nr(370));
     return p.verzeichnis;
 }
 

@@ -30,7 +30,7 @@ ExtSummen ExtSummenBilden(Zustand& z, ExtSpannung spannung, MessageService& ms) 
         const long long alarm = static_cast<long long>(menge[i]) * alarmI[i];
         auto zuGross = [](long long x) { return x > 32767 || x < -32768; };
         if (zuGross(ruhe) || zuGross(alarm)) {
-            ms.meldung(Symbol::Ausrufezeichen, Text(147));
+            ms.meldung(Symbol::Ausrufezeichen, Nr(147));
             s.zuGrosseZeile = static_cast<int>(i);
             return s;
         }

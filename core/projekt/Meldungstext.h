@@ -13,6 +13,8 @@ public:
     Meldungstext() = default;
     // A part that is no entry of the table (a file name, a number).
     explicit Meldungstext(std::string teil) { anhaengen(0, std::move(teil)); }
+    // A fixed text of the program's that is no entry of the table.
+    Meldungstext(const char* teil) { anhaengen(0, teil); }
 
     // Entry n of the string table.
     static Meldungstext nr(int n) {

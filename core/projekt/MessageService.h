@@ -2,6 +2,8 @@
 #include <optional>
 #include <string>
 
+#include "projekt/Meldungstext.h"
+
 namespace tarvis {
 
 enum class Symbol { Keins, Information, Ausrufezeichen, Frage, Kritisch };
@@ -19,21 +21,44 @@ enum class Fenster {
     Druckereinrichtung,
 };
 
+// A message or a question as a value: its text (string numbers and parts),
+// icon, title, buttons and default answer. It becomes text in one place,
+// Meldungstext::text(), when it is shown.
+struct Meldung {
+    Meldungstext text;
+    Symbol symbol = Symbol::Keins;
+    Meldungstext titel;
+    Schaltflaechen knoepfe = Schaltflaechen::Ok;
+    Antwort standard = Antwort::Keine;
+};
+
 // Everything a presenter says to the user or asks of the user goes through
-// this interface: the program shows message boxes and windows, the tests
-// answer from a script.
+// this interface: the program shows message boxes and windows, the batch tool
+// prints the numbers, the tests answer from a script.
 class MessageService {
 public:
     virtual ~MessageService() = default;
 
     // A message with OK.
-    virtual void meldung(Symbol symbol, const std::string& text, const std::string& titel = {}) = 0;
+    void meldung(Symbol symbol, Meldungstext text, Meldungstext titel = {}) {
+        zeigen(Meldung{std::move(text), symbol, std::move(titel), Schaltflaechen::Ok, Antwort::Keine});
+    }
     // A question; returns the button pressed.
-    virtual Antwort frage(const std::string& text, Schaltflaechen knoepfe, Symbol symbol = Symbol::Frage,
-                          const std::string& titel = {}, Antwort standard = Antwort::Keine) = 0;
+    Antwort frage(Meldungstext text, Schaltflaechen knoepfe, Symbol symbol = Symbol::Frage, Meldungstext titel = {},
+                  Antwort standard = Antwort::Keine) {
+        return fragen(Meldung{std::move(text), symbol, std::move(titel), knoepfe, standard});
+    }
     // An input box; nullopt when cancelled.
-    virtual std::optional<std::string> eingabe(const std::string& text, const std::string& titel = {},
-                                               const std::string& vorgabe = {}) = 0;
+    std::optional<std::string> eingabe(Meldungstext text, Meldungstext titel = {}, const std::string& vorgabe = {}) {
+        return eingeben(Meldung{std::move(text), Symbol::Keins, std::move(titel), Schaltflaechen::OkAbbrechen,
+                                Antwort::Keine},
+                        vorgabe);
+    }
+
+    // What each kind of service does with them.
+    virtual void zeigen(const Meldung& m) = 0;
+    virtual Antwort fragen(const Meldung& m) = 0;
+    virtual std::optional<std::string> eingeben(const Meldung& m, const std::string& vorgabe) = 0;
     // Opens a window modally; true when it was confirmed (forward or OK).
     virtual bool oeffnen(Fenster fenster) = 0;
     // Shows the help page of a context number.

@@ -17,21 +17,21 @@ bool enthaelt(const std::string& s, const char* zeichen) { return s.find_first_o
 
 void ProjektverzeichnisErstellen(Programm& p, MessageService& ms) {
     Zustand& z = p.z;
-    const std::string frage = Text(71) + "\n" + Text(72) + "\n" + "an: " + p.verzeichnis.string();
+    const Meldungstext frage = Nr(71) + "\n" + Nr(72) + "\n" + "an: " + p.verzeichnis.string();
     std::string name;
     for (;;) {
-        auto antwort = ms.eingabe(frage, Text(70), z.PVerzAntwort);
+        auto antwort = ms.eingabe(frage, Nr(70), z.PVerzAntwort);
         if (!antwort || antwort->empty()) return;
         z.PVerzAntwort = *antwort;
         // One level below the program directory only: no separators, no
         // drive, and nothing that climbs out of it.
         if (enthaelt(*antwort, "/\\:") || *antwort == "." || *antwort == "..") {
-            ms.meldung(Symbol::Ausrufezeichen, Text(397));
+            ms.meldung(Symbol::Ausrufezeichen, Nr(397));
             continue;
         }
         // A double quote would also break the settings file that keeps the path.
         if (enthaelt(*antwort, "?:<>\"")) {
-            ms.meldung(Symbol::Ausrufezeichen, Text(73));
+            ms.meldung(Symbol::Ausrufezeichen, Nr(73));
             continue;
         }
         name = Grossbuchstaben(*antwort);
@@ -44,11 +44,11 @@ void ProjektverzeichnisErstellen(Programm& p, MessageService& ms) {
     z.ProjPfad = ziel.string();
     std::error_code ec;
     if (fs::create_directory(ziel, ec)) {
-        ms.meldung(Symbol::Information, Text(74));
+        ms.meldung(Symbol::Information, Nr(74));
     } else if (!ec && fs::is_directory(ziel, ec)) {
-        ms.meldung(Symbol::Ausrufezeichen, Text(75));
+        ms.meldung(Symbol::Ausrufezeichen, Nr(75));
     } else {
-        ms.meldung(Symbol::Ausrufezeichen, Text(76));
+        ms.meldung(Symbol::Ausrufezeichen, Nr(76));
     }
 }
 

@@ -24,7 +24,7 @@ SchnittstellenPruefung SchnittstellenPruefen(Zustand& z, MessageService& ms) {
     const int n = SchnittstellenAnzahl(z);
     e.anzahl = n;
     auto ablehnen = [&](int nummer) {
-        ms.meldung(Symbol::Ausrufezeichen, Text(nummer));
+        ms.meldung(Symbol::Ausrufezeichen, Nr(nummer));
         z.ZusAbbruch = 1;
         e.abbruch = true;
     };

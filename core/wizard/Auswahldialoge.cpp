@@ -104,24 +104,24 @@ bool GMAwechselPresenter::ok() {
     Zustand& z = p_.z;
     switch (wahl_) {
     case 1:
-        if (ms_.frage(Text(289), Schaltflaechen::JaNein) != Antwort::Ja) return false;
+        if (ms_.frage(Nr(289), Schaltflaechen::JaNein) != Antwort::Ja) return false;
         zuruecksetzen(false);
         z.ZentralenTyp = z.ZentralenTypAlt;  // same panel, new project
         z.ZentralenName = ZentralenNameFuer(z.ZentralenTyp);  // for the captions of the input windows
-        ms_.meldung(Symbol::Keins, Text(290));
+        ms_.meldung(Symbol::Keins, Nr(290));
         return true;
     case 2:
-        if (ms_.frage(Text(289), Schaltflaechen::JaNein) != Antwort::Ja) return false;
+        if (ms_.frage(Nr(289), Schaltflaechen::JaNein) != Antwort::Ja) return false;
         zuruecksetzen(false);
-        ms_.meldung(Symbol::Keins, Text(290));
+        ms_.meldung(Symbol::Keins, Nr(290));
         break;
     case 3: {
-        if (ms_.frage(Text(685), Schaltflaechen::JaNein) != Antwort::Ja) return false;
+        if (ms_.frage(Nr(685), Schaltflaechen::JaNein) != Antwort::Ja) return false;
         // The loop elements and the standby time survive this change.
         Integer ueZeit = z.UeZeit;
         zuruecksetzen(true);
         z.UeZeit = ueZeit;
-        ms_.meldung(Symbol::Keins, Text(349));
+        ms_.meldung(Symbol::Keins, Nr(349));
         break;
     }
     default:

@@ -46,16 +46,16 @@ bool HY100Presenter::weiter() {
     const Zustand& z = p_.z;
     const int sPQK = z.PQKnorm28 + z.PQKinv28 + z.PQKnorm12 + z.PQKinv12;
     const int sPQV = z.PQVnorm28 + z.PQVinv28 + z.PQVnorm12 + z.PQVinv12;
-    auto ok = [this](const std::string& text, Symbol s) {
+    auto ok = [this](const Meldungstext& text, Symbol s) {
         return ms_.frage(text, Schaltflaechen::JaNein, s) == Antwort::Ja;
     };
     // A module drives at most four relays.
-    if (sPQK > 4 * z.AnzPQK && !ok(Text(391) + " " + std::to_string(z.AnzPQK) + " PQK! OK?", Symbol::Ausrufezeichen))
+    if (sPQK > 4 * z.AnzPQK && !ok(Nr(391) + " " + std::to_string(z.AnzPQK) + " PQK! OK?", Symbol::Ausrufezeichen))
         return false;
-    if (sPQV > 4 * z.AnzPQV && !ok(Text(391) + " " + std::to_string(z.AnzPQV) + " PQV! OK?", Symbol::Ausrufezeichen))
+    if (sPQV > 4 * z.AnzPQV && !ok(Nr(391) + " " + std::to_string(z.AnzPQV) + " PQV! OK?", Symbol::Ausrufezeichen))
         return false;
     // Each HY 100 card carries two relays.
-    if (sPQK + sPQV != 2 * z.AnzHY && !ok(Text(300), Symbol::Frage)) return false;
+    if (sPQK + sPQV != 2 * z.AnzHY && !ok(Nr(300), Symbol::Frage)) return false;
     return true;
 }
 

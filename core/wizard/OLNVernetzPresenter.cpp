@@ -93,15 +93,15 @@ bool OLNVernetzPresenter::weiter() {
             for (Byte* f : seite(z, s)) *f = 0;
     int n1 = anzahl(z, 1), n2 = anzahl(z, 2);
     if (n1 > 2 || n2 > 2) {
-        ms_.meldung(Symbol::Ausrufezeichen, Text(510));
+        ms_.meldung(Symbol::Ausrufezeichen, Nr(510));
         return false;
     }
     if (z.OLNJa == 1 && n1 == 0 && n2 == 0) {
-        ms_.meldung(Symbol::Ausrufezeichen, Text(517));
+        ms_.meldung(Symbol::Ausrufezeichen, Nr(517));
         return false;
     }
     if (z.OLNJa == 1 && (n1 == 0) != (n2 == 0)) {
-        ms_.meldung(Symbol::Ausrufezeichen, Text(509));
+        ms_.meldung(Symbol::Ausrufezeichen, Nr(509));
         return false;
     }
     z.OLNMenueAktiv = 1;

@@ -70,11 +70,11 @@ bool PQSloeschenPresenter::weiter() {
     const Zustand& z = p_.z;
     // One switching output per coupler.
     if (z.SchaltenNorm + z.SchaltenInv > z.AnzPQS) {
-        ms_.meldung(Symbol::Ausrufezeichen, Text(272));
+        ms_.meldung(Symbol::Ausrufezeichen, Nr(272));
         return false;
     }
     if (z.VOGanz > z.AnzPQS || z.VOGanz > vogGrenze(z.ZentralenTyp)) {
-        ms_.meldung(Symbol::Ausrufezeichen, Text(273));
+        ms_.meldung(Symbol::Ausrufezeichen, Nr(273));
         return false;
     }
     return true;

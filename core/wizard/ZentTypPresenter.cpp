@@ -79,7 +79,7 @@ void ZentTypPresenter::klick(int code) {
 bool ZentTypPresenter::weiter() {
     Zustand& z = p_.z;
     if (z.ZentralenTyp == 0) {
-        ms_.meldung(Symbol::Ausrufezeichen, Text(292));
+        ms_.meldung(Symbol::Ausrufezeichen, Nr(292));
         return false;
     }
     z.ZentralenTypBest = z.ZentralenTyp;

@@ -261,7 +261,7 @@ void ZusaetzePresenter::textAenderung(ZFeld f, const std::string& text) {
     case ZFeld::Vzeit: {
         int w = b.textAendern(text, kKeineGrenze);
         if (w > 60) {
-            ms_.meldung(Symbol::Ausrufezeichen, Text(150));
+            ms_.meldung(Symbol::Ausrufezeichen, Nr(150));
             w = 60;
             b.zeigen(60);
         }
@@ -348,7 +348,7 @@ void ZusaetzePresenter::verzoegerung(bool ja) {
 }
 
 void ZusaetzePresenter::ext12Loeschen() {
-    if (ms_.frage(Text(151), Schaltflaechen::JaNein, Symbol::Frage, {}, Antwort::Nein) != Antwort::Ja) return;
+    if (ms_.frage(Nr(151), Schaltflaechen::JaNein, Symbol::Frage, {}, Antwort::Nein) != Antwort::Ja) return;
     Zustand& z = p_.z;
     z.Ext12Name.fill("");
     z.Ext12RuheI.fill(0);
@@ -358,7 +358,7 @@ void ZusaetzePresenter::ext12Loeschen() {
 }
 
 void ZusaetzePresenter::ext28Loeschen() {
-    if (ms_.frage(Text(152), Schaltflaechen::JaNein, Symbol::Frage, {}, Antwort::Nein) != Antwort::Ja) return;
+    if (ms_.frage(Nr(152), Schaltflaechen::JaNein, Symbol::Frage, {}, Antwort::Nein) != Antwort::Ja) return;
     Zustand& z = p_.z;
     z.Ext28Name.fill("");
     z.Ext28RuheI.fill(0);
@@ -408,7 +408,7 @@ void ZusaetzePresenter::schnitt2(int wahl) {
 }
 
 void ZusaetzePresenter::peripherieLoeschen() {
-    if (ms_.frage(Text(149), Schaltflaechen::JaNein) != Antwort::Ja) return;
+    if (ms_.frage(Nr(149), Schaltflaechen::JaNein) != Antwort::Ja) return;
     for (int i = 320; i <= 499; ++i) p_.z.Menge[static_cast<std::size_t>(i)] = 0;
 }
 

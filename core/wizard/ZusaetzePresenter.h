@@ -184,7 +184,7 @@ private:
     bool fensterDa(Fenster f) const { return fenster_.count(f) != 0; }
     bool weiterPruefen();
     bool verweigern(int text, int reiter);
-    bool verweigern(const std::string& text, int reiter);
+    bool verweigern(const Meldungstext& text, int reiter);
 
     Programm& p_;
     MessageService& ms_;

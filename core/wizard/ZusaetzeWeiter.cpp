@@ -26,7 +26,7 @@ Kapazitaet kapazitaet(int typ) {
 int aufVier(int n) { return (n + 3) / 4; }
 int aufZwei(int n) { return (n + 1) / 2; }
 
-std::string maximal(int grenze, int text) { return Text(380) + " " + std::to_string(grenze) + " " + Text(text); }
+Meldungstext maximal(int grenze, int text) { return Nr(380) + " " + std::to_string(grenze) + " " + Nr(text); }
 
 // Sounder article kinds among the peripheral elements.
 int signalgeberArten(const Zustand& z) {
@@ -38,13 +38,13 @@ int signalgeberArten(const Zustand& z) {
 
 }  // namespace
 
-bool ZusaetzePresenter::verweigern(const std::string& text, int reiter) {
+bool ZusaetzePresenter::verweigern(const Meldungstext& text, int reiter) {
     ms_.meldung(Symbol::Ausrufezeichen, text);
     reiter_ = reiter;
     return false;
 }
 
-bool ZusaetzePresenter::verweigern(int text, int reiter) { return verweigern(Text(text), reiter); }
+bool ZusaetzePresenter::verweigern(int text, int reiter) { return verweigern(Nr(text), reiter); }
 
 bool ZusaetzePresenter::weiter() {
     if (!weiterPruefen()) return false;
@@ -56,7 +56,7 @@ bool ZusaetzePresenter::weiterPruefen() {
     Zustand& z = p_.z;
     const int typ = z.ZentralenTyp;
     const Kapazitaet k = kapazitaet(typ);
-    auto frage = [&](const std::string& text) { return ms_.frage(text, Schaltflaechen::JaNein) == Antwort::Ja; };
+    auto frage = [&](const Meldungstext& text) { return ms_.frage(text, Schaltflaechen::JaNein) == Antwort::Ja; };
     auto schleifenEingabe = [&] {
         ms_.oeffnen(Fenster::KBNEIN);
         aktivieren();  // this window is active again
@@ -65,7 +65,7 @@ bool ZusaetzePresenter::weiterPruefen() {
     // 1. Standby time. Its box is on the first tab, which comes to the front
     // so that the focus can go there.
     if (z.UeZeit == 0) {
-        ms_.meldung(Symbol::Ausrufezeichen, Text(148));
+        ms_.meldung(Symbol::Ausrufezeichen, Nr(148));
         reiter_ = kReiterEnergie;
         fokus_ = ZFeld::Uezeit;
         return false;
@@ -75,13 +75,13 @@ bool ZusaetzePresenter::weiterPruefen() {
     if (typ == 5 && z.AnzBE > 3) return verweigern(205, kReiterBedien);
     if (typ != 5 && z.AnzBE > 4) return verweigern(206, kReiterBedien);
     if (z.AnzBE2 > z.AnzBE) return verweigern(207, kReiterBedien);
-    if (z.AnzBE >= 1 && z.AnzBE2 != z.AnzBE && !frage(Text(216) + "\n" + Text(254))) {
+    if (z.AnzBE >= 1 && z.AnzBE2 != z.AnzBE && !frage(Nr(216) + "\n" + Nr(254))) {
         reiter_ = kReiterBedien;
         return false;
     }
 
     // 4. Teleservice needs a YA 2000 (or the user says so).
-    if (z.Tele != 1 && z.YAwahl == 1 && typ != 6 && !frage(Text(704) + "\n" + Text(254))) {
+    if (z.Tele != 1 && z.YAwahl == 1 && typ != 6 && !frage(Nr(704) + "\n" + Nr(254))) {
         reiter_ = kReiterYaTele;
         return false;
     }
@@ -94,7 +94,7 @@ bool ZusaetzePresenter::weiterPruefen() {
     if (k.stecker > 0 && stecker > k.stecker) return verweigern(maximal(k.stecker, 383), kReiterTableau);
 
     // 9. A TL 300 is operated from a BE 300 KBN on the loop.
-    if (typ == 6 && z.AnzBETL == 0 && !frage(Text(204))) schleifenEingabe();
+    if (typ == 6 && z.AnzBETL == 0 && !frage(Nr(204))) schleifenEingabe();
 
     // 10.-13. Mimic-panel points (C outputs) and their current.
     const int cPunkte = z.TabloNorm + z.TabloInv;
@@ -116,17 +116,17 @@ bool ZusaetzePresenter::weiterPruefen() {
     // 15. Transmission redundancy of a networked fire panel, asked once.
     if (z.PQBFrageGestellt == 0 && z.OLNJa == 1 && z.AnzPQB == 0 && (typ == 2 || typ == 4)) {
         z.PQBFrageGestellt = 1;
-        if (!frage(Text(526))) schleifenEingabe();
+        if (!frage(Nr(526))) schleifenEingabe();
     }
 
     // 16. Sounders need a PQS coupler (or a TIR card), asked once.
     if (z.PQSFrageGestellt == 0 && typ != 1 && typ != 3 && typ != 6 && signalgeberArten(z) >= 1) {
         if (z.AnzPQS > 0) {
-            if (!frage(Text(531))) {
+            if (!frage(Nr(531))) {
                 schleifenEingabe();
                 z.PQSFrageGestellt = 1;
             }
-        } else if (frage(Text(532) + "\n" + Text(533))) {
+        } else if (frage(Nr(532) + "\n" + Nr(533))) {
             schleifenEingabe();
             z.PQSFrageGestellt = 1;
         }

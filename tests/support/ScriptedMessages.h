@@ -22,6 +22,8 @@ public:
         std::string titel;
         tarvis::Fenster fenster{};
         int kontext = 0;
+        // The message as the service got it: string numbers, buttons, default.
+        tarvis::Meldung meldung{};
     };
 
     std::vector<Eintrag> protokoll;
@@ -30,20 +32,16 @@ public:
     // What opening a window does (e.g. sets state) and whether it is confirmed.
     std::map<tarvis::Fenster, std::function<bool()>> fensterSkript;
 
-    void meldung(Symbol symbol, const std::string& text, const std::string& titel) override {
-        protokoll.push_back({Eintrag::Meldung, text, symbol, titel});
-    }
-    Antwort frage(const std::string& text, Schaltflaechen, Symbol symbol, const std::string& titel,
-                  Antwort standard) override {
-        protokoll.push_back({Eintrag::Frage, text, symbol, titel});
-        if (antworten.empty()) return standard == Antwort::Keine ? Antwort::Nein : standard;
+    void zeigen(const tarvis::Meldung& m) override { protokollieren(Eintrag::Meldung, m); }
+    Antwort fragen(const tarvis::Meldung& m) override {
+        protokollieren(Eintrag::Frage, m);
+        if (antworten.empty()) return m.standard == Antwort::Keine ? Antwort::Nein : m.standard;
         Antwort a = antworten.front();
         antworten.pop_front();
         return a;
     }
-    std::optional<std::string> eingabe(const std::string& text, const std::string& titel,
-                                       const std::string&) override {
-        protokoll.push_back({Eintrag::Eingabe, text, Symbol::Keins, titel});
+    std::optional<std::string> eingeben(const tarvis::Meldung& m, const std::string&) override {
+        protokollieren(Eintrag::Eingabe, m);
         if (eingaben.empty()) return std::nullopt;
         auto e = eingaben.front();
         eingaben.pop_front();
@@ -63,6 +61,20 @@ public:
     }
     void piepen() override { protokoll.push_back({Eintrag::Piep, {}, Symbol::Keins, {}}); }
 
+    // The messages and questions as values, in order.
+    std::vector<tarvis::Meldung> meldungen() const {
+        std::vector<tarvis::Meldung> m;
+        for (const auto& e : protokoll)
+            if (e.art == Eintrag::Meldung || e.art == Eintrag::Frage || e.art == Eintrag::Eingabe) m.push_back(e.meldung);
+        return m;
+    }
+    // The first string number of each message and question, in order.
+    std::vector<int> nummern() const {
+        std::vector<int> n;
+        for (const auto& m : meldungen()) n.push_back(m.text.nummer());
+        return n;
+    }
+
     // The texts of all messages and questions, in order.
     std::vector<std::string> texte() const {
         std::vector<std::string> t;
@@ -81,6 +93,13 @@ public:
         for (const auto& e : protokoll)
             if (e.art == Eintrag::Hilfe) k.push_back(e.kontext);
         return k;
+    }
+
+private:
+    void protokollieren(Eintrag::Art art, const tarvis::Meldung& m) {
+        Eintrag e{art, m.text.text(), m.symbol, m.titel.text()};
+        e.meldung = m;
+        protokoll.push_back(e);
     }
 };
 

@@ -234,7 +234,7 @@ void DruckauftragAusgeben(Anwendung& a, const Druckauftrag& auftrag) {
     }
     // The printer's own error number for a failed print job.
     if (!ok)
-        a.meldungen().meldung(Symbol::Ausrufezeichen, Text(394) + " 482\nPrinter error\n" + ss(ziel), {});
+        a.meldungen().meldung(Symbol::Ausrufezeichen, Nr(394) + " 482\nPrinter error\n" + ss(ziel), {});
 }
 
 }  // namespace tarvis::ui

@@ -65,7 +65,9 @@ QWidget* QtMessageService::elternfenster() const {
     return eltern_.data();
 }
 
-void QtMessageService::meldung(Symbol symbol, const std::string& text, const std::string& titel) {
+void QtMessageService::zeigen(const Meldung& m) {
+    const Symbol symbol = m.symbol;
+    const std::string text = m.text.text(), titel = m.titel.text();
     QPointer<QWidget> zurueck = elternfenster();
     {
         QMessageBox box(icon(symbol), titelOder(titel), qs(text), QMessageBox::Ok, zurueck);
@@ -75,8 +77,11 @@ void QtMessageService::meldung(Symbol symbol, const std::string& text, const std
     tastaturZurueck(zurueck);
 }
 
-Antwort QtMessageService::frage(const std::string& text, Schaltflaechen knoepfe, Symbol symbol,
-                                const std::string& titel, Antwort standard) {
+Antwort QtMessageService::fragen(const Meldung& m) {
+    const Symbol symbol = m.symbol;
+    const Schaltflaechen knoepfe = m.knoepfe;
+    const Antwort standard = m.standard;
+    const std::string text = m.text.text(), titel = m.titel.text();
     QMessageBox::StandardButtons buttons;
     switch (knoepfe) {
     case Schaltflaechen::Ok: buttons = QMessageBox::Ok; break;
@@ -101,8 +106,8 @@ Antwort QtMessageService::frage(const std::string& text, Schaltflaechen knoepfe,
     }
 }
 
-std::optional<std::string> QtMessageService::eingabe(const std::string& text, const std::string& titel,
-                                                     const std::string& vorgabe) {
+std::optional<std::string> QtMessageService::eingeben(const Meldung& m, const std::string& vorgabe) {
+    const std::string text = m.text.text(), titel = m.titel.text();
     QPointer<QWidget> zurueck = elternfenster();
     std::optional<std::string> antwort;
     {

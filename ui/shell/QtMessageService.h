@@ -24,11 +24,9 @@ public:
     // window, else the main window.
     QWidget* elternfenster() const;
 
-    void meldung(Symbol symbol, const std::string& text, const std::string& titel) override;
-    Antwort frage(const std::string& text, Schaltflaechen knoepfe, Symbol symbol, const std::string& titel,
-                  Antwort standard) override;
-    std::optional<std::string> eingabe(const std::string& text, const std::string& titel,
-                                       const std::string& vorgabe) override;
+    void zeigen(const Meldung& m) override;
+    Antwort fragen(const Meldung& m) override;
+    std::optional<std::string> eingeben(const Meldung& m, const std::string& vorgabe) override;
     bool oeffnen(Fenster fenster) override;
     void hilfe(int kontext) override;
     void piepen() override;

@@ -8,6 +8,7 @@
 #include "ablauf/SpeichuPresenter.h"
 #include "core/calc/CalcHilfe.h"
 #include "support/ScriptedAnsichten.h"
+#include "support/TempDir.h"
 
 using namespace tarvis;
 using namespace tarvis::test;
@@ -35,8 +36,15 @@ struct Ansichten : ScriptedAnsichten {
     }
 };
 
+// Whatever a command writes goes into a folder of the test's own.
 struct AblaufTest : ::testing::Test {
-    Programm p = musterProgramm();
+    TempDir dir;
+    Programm p = [this] {
+        Programm q = musterProgramm();
+        q.verzeichnis = dir.path();
+        q.z.ProjPfad = dir.path().string();
+        return q;
+    }();
     ScriptedMessages ms;
     Ansichten v;
     Programmablauf a{p, ms, v};
@@ -107,6 +115,29 @@ TEST_F(AblaufTest, TheLoopEntryComesBackWhileACheckAfterItRefuses) {
     // Cancelled, it stays closed.
     v.skript[Fenster::KBNEIN] = [] { return false; };
     EXPECT_FALSE(a.fenster(Fenster::KBNEIN));
+}
+
+TEST(Meldungen, AQuestionCarriesItsNumbersButtonsAndDefaultUntilItIsShown) {
+    Programm p = musterProgramm();
+    ScriptedMessages ms;
+    ScriptedAnsichten v;
+    Programmablauf a{p, ms, v};
+    // Open with unsaved input, cancelled: nothing else happens.
+    p.z.Bearbeitet = 1;
+    ms.antworten = {Antwort::Abbrechen};
+    a.menue().ausfuehren(Befehl::Oeffnen);
+    EXPECT_TRUE(v.gezeigt.empty());
+    ASSERT_EQ(ms.meldungen().size(), 1u);
+    const Meldung m = ms.meldungen()[0];
+    EXPECT_EQ(m.text.nummern(), std::vector<int>{67});
+    EXPECT_EQ(m.titel.nummer(), 66);
+    EXPECT_EQ(m.knoepfe, Schaltflaechen::JaNeinAbbrechen);
+    EXPECT_EQ(m.text.text(), Text(67));
+
+    // Parts put in between stay parts: the batch tool prints the first number.
+    const Meldungstext t = Nr(394) + " 75\n" + "Path/File access error";
+    EXPECT_EQ(t.nummern(), std::vector<int>{394});
+    EXPECT_EQ(t.text(), Text(394) + " 75\nPath/File access error");
 }
 
 }  // namespace

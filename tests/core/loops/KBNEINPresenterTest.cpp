@@ -15,9 +15,9 @@ namespace {
 // Messages that can look at the window while a message is up.
 struct Meldungen : ScriptedMessages {
     std::function<void()> beiMeldung;
-    void meldung(Symbol symbol, const std::string& text, const std::string& titel) override {
+    void zeigen(const Meldung& m) override {
         if (beiMeldung) beiMeldung();
-        ScriptedMessages::meldung(symbol, text, titel);
+        ScriptedMessages::zeigen(m);
     }
 };
 

@@ -49,7 +49,10 @@ protected:
     }
 
     KBNSummen summen() { return KBNSummenBilden(p.z, p.katalog); }
-    std::optional<std::string> meldung() { return KBNGrenzmeldung(summen(), p.z.ZentralenTyp); }
+    std::optional<std::string> meldung() {
+        auto m = KBNGrenzmeldung(summen(), p.z.ZentralenTyp);
+        return m ? std::optional<std::string>(m->text()) : std::nullopt;
+    }
 
     Programm p;
     ScriptedMessages ms;

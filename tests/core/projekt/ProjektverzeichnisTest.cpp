@@ -16,10 +16,9 @@ namespace {
 // Also keeps the default answer each input box offered.
 struct MitVorgaben : ScriptedMessages {
     std::vector<std::string> vorgaben;
-    std::optional<std::string> eingabe(const std::string& text, const std::string& titel,
-                                       const std::string& vorgabe) override {
+    std::optional<std::string> eingeben(const Meldung& m, const std::string& vorgabe) override {
         vorgaben.push_back(vorgabe);
-        return ScriptedMessages::eingabe(text, titel, vorgabe);
+        return ScriptedMessages::eingeben(m, vorgabe);
     }
 };
 

@@ -129,10 +129,10 @@ private slots:
         // The windows, then messages and an input box with long captions.
         MessageService& ms = a.meldungen();
         const std::function<void()> meldungen[] = {
-            [&] { ms.frage(Text(67), Schaltflaechen::JaNeinAbbrechen, Symbol::Frage, Text(66)); },
-            [&] { ms.frage(Text(735), Schaltflaechen::JaNein, Symbol::Frage, "TL 300 + PSM 300"); },
-            [&] { ms.meldung(Symbol::Ausrufezeichen, Text(364), Text(314)); },
-            [&] { ms.eingabe(Text(308), Text(314)); },
+            [&] { ms.frage(Nr(67), Schaltflaechen::JaNeinAbbrechen, Symbol::Frage, Nr(66)); },
+            [&] { ms.frage(Nr(735), Schaltflaechen::JaNein, Symbol::Frage, "TL 300 + PSM 300"); },
+            [&] { ms.meldung(Symbol::Ausrufezeichen, Nr(364), Nr(314)); },
+            [&] { ms.eingabe(Nr(308), Nr(314)); },
         };
         const int fensterzahl = static_cast<int>(Fenster::Sucherg) + 1;
         for (int fi = 0; fi < fensterzahl + static_cast<int>(std::size(meldungen)); ++fi) {
