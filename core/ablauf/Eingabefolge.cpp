@@ -55,11 +55,11 @@ bool Eingabefolge::stammdatenSicherstellen() {
 void Eingabefolge::projekteingabe() {
     Zustand& z = p_.z;
     if (!zentralenTypSicherstellen()) return;
-    if (z.ZentralenTyp == 7) {
+    if (istDXA1000(z.ZentralenTyp)) {
         ms_.oeffnen(Fenster::DXA1000);
         return;
     }
-    if (z.ZentralenTyp == 8) {
+    if (istPeriStrom(z.ZentralenTyp)) {
         ms_.oeffnen(Fenster::PeriStrom);
         return;
     }
@@ -121,7 +121,7 @@ void Eingabefolge::zusatzfunktionen() {
 
 void Eingabefolge::olnVernetzung() {
     int typ = p_.z.ZentralenTyp;
-    if (typ < 2 || typ > 4) return;
+    if (!istKVT2000(typ)) return;
     p_.z.WeiterOK = 0;
     ms_.oeffnen(Fenster::OLNVernetz);
 }

@@ -153,17 +153,17 @@ bool Menue1Presenter::aktiv(Befehl b) const {
     // OLN networking: only the KVT 2000 types have it; a confirmed networking
     // window enables it before the project commands are.
     if (b == Befehl::Bearb8)
-        return p_.z.ZentralenTyp >= 2 && p_.z.ZentralenTyp <= 4 &&
+        return istKVT2000(p_.z.ZentralenTyp) &&
                (p_.z.ProjektBefehleAktiv != 0 || p_.z.OLNMenueAktiv != 0);
     // The loop entry items: a confirmed loop entry enables them before the
     // project commands are; the standalone parts have no loop entry and no
     // additional functions.
-    const bool autark = p_.z.ZentralenTyp == 7 || p_.z.ZentralenTyp == 8;
+    const bool autark = istAutark(p_.z.ZentralenTyp);
     if (b == Befehl::Bearb4 || b == Befehl::Bearb5)
         return !autark && (p_.z.ProjektBefehleAktiv != 0 || p_.z.KBNMenueAktiv != 0);
     if (b == Befehl::Bearb7) return !autark;
     if (brauchtProjekt(b) && p_.z.ProjektBefehleAktiv == 0) return false;
-    if (b == Befehl::Bearb9 && p_.z.ZentralenTyp != 1) return false;
+    if (b == Befehl::Bearb9 && !istKVT1000(p_.z.ZentralenTyp)) return false;
     return true;
 }
 
@@ -320,11 +320,11 @@ void Menue1Presenter::neu() {
         if (z.ZentralenTyp == 0) return;
     }
     z.Bearbeitet = 1;
-    if (z.ZentralenTyp == 7) {
+    if (istDXA1000(z.ZentralenTyp)) {
         ms_.oeffnen(Fenster::DXA1000);
         return;
     }
-    if (z.ZentralenTyp == 8) {
+    if (istPeriStrom(z.ZentralenTyp)) {
         ms_.oeffnen(Fenster::PeriStrom);
         return;
     }

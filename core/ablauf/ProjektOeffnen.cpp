@@ -106,7 +106,7 @@ public:
     }
     void bedienteileZuordnen(Zustand& z) {
         if (!ok()) return;
-        if (z.ZentralenTyp == 6) z.AnzBETL = bedien_;
+        if (istTL300(z.ZentralenTyp)) z.AnzBETL = bedien_;
         else z.AnzBE = bedien_;
     }
     void zeilenende() {}
@@ -261,19 +261,19 @@ LadeErgebnis lesen(Programm& p, MessageService& ms, const fs::path& datei, std::
     // 11. The panel type. A file of the current format carries no alarm
     // kind; it follows from the panel, so that the parameter file does not
     // carry that of the previous project.
-    if (z.ZentralenTyp < 1 || z.ZentralenTyp > 6) {
+    if (!istZentrale(z.ZentralenTyp)) {
         z.TypUngueltig = 1;
         z.AusDatei = 1;
     }
     if (!altesFormat) {
         if (istBrandzentrale(z.ZentralenTyp)) z.Alarmart = "B";
-        else if (z.ZentralenTyp == 1 || z.ZentralenTyp == 3 || z.ZentralenTyp == 6) z.Alarmart = "N";
+        else if (istEinbruchzentrale(z.ZentralenTyp)) z.Alarmart = "N";
     }
     ZentralenNameSetzen(z, z.ZentralenTyp);
 
     // 12. What was read, by panel type.
     const std::string weiter = "\n" + Text(62);
-    if (z.ZentralenTyp == 1) {
+    if (istKVT1000(z.ZentralenTyp)) {
         if (r.gltAnzahlWert() > 0) {
             ms.meldung(Symbol::Ausrufezeichen, Nr(168));
             z.TypFehler = 1;
@@ -283,7 +283,7 @@ LadeErgebnis lesen(Programm& p, MessageService& ms, const fs::path& datei, std::
                    Nr(64) + " " + z.ZentralenName + " " + std::to_string(z.AnzMG) + " MG" + weiter);
     } else if ((z.ZentralenTyp >= 3 && z.ZentralenTyp <= 8) || z.ZentralenTyp == 0) {
         ms.meldung(Symbol::Information, Nr(64) + " " + z.ZentralenName + weiter);
-    } else if (z.ZentralenTyp == 2) {
+    } else if (istKVT2000_1(z.ZentralenTyp)) {
         // Versions 00.0 to 02.3 knew code 2 as the KVT 1000 B; it now means the KVT 2000/1 fire D.
         const int jahrWert = v >= 1000 ? v - 1000 : v;
         if (jahrWert + 2000 < 2024)

@@ -7,7 +7,7 @@ namespace tarvis {
 const std::string& AusgabeCode(const KatSatz& s, const Zustand& z) {
     if (z.CodeModus == "S") return s.Sachnummer.str();
     const int typ = z.ZentralenTyp;
-    return typ == 1 || typ == 3 || typ == 6 ? s.LIBEXIntr.str() : s.LIBEXBrand.str();
+    return istEinbruchzentrale(typ) ? s.LIBEXIntr.str() : s.LIBEXBrand.str();
 }
 
 void AusgabePresenter::aktivieren() {

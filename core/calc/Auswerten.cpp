@@ -35,21 +35,21 @@ void summenLoeschen(Zustand& z) {
 void versorgungEintragen(Zustand& z) {
     const int typ = z.ZentralenTyp;
     SatzArray<Integer>& m = z.Menge;
-    if (typ == 1) { m[275] = z.AnzDXA; m[276] = z.AnzZOLW; }
-    if (typ >= 2 && typ <= 4) { m[280] = z.AnzDXA; m[282] = z.AnzZOLW; }
-    if (typ == 5) { m[281] = z.AnzDXA; m[283] = z.AnzZOLW; }
+    if (istKVT1000(typ)) { m[275] = z.AnzDXA; m[276] = z.AnzZOLW; }
+    if (istKVT2000(typ)) { m[280] = z.AnzDXA; m[282] = z.AnzZOLW; }
+    if (istRW500(typ)) { m[281] = z.AnzDXA; m[283] = z.AnzZOLW; }
     if (z.AnzDXA < z.DXAVorschlag || z.AnzZOLW < z.ZOLWVorschlag) z.EPOKennz = "N";
 }
 
 void abschluss(Zustand& z) {
     const int typ = z.ZentralenTyp;
     const double t28 = static_cast<double>(z.I28) + z.Ext28Ruhe + z.Ext28Alarm + z.I28Alarm;
-    if (t28 > 0 && typ == 6) z.Menge[150] = 1;  // the TL 300's 28 V transformer
+    if (t28 > 0 && istTL300(typ)) z.Menge[150] = 1;  // the TL 300's 28 V transformer
     z.Menge[284] = z.Wandler28;
     z.Menge[248] = calc::alsInteger(static_cast<double>(z.Menge[248]) + z.PSMVRX);
     z.Berechnet = 1;
     z.ProjCodeModus = z.CodeModus;
-    if (typ == 6 && static_cast<double>(z.Ladestrom) + z.IRuhe > z.NetzMax12) z.EPOKennz = "N";
+    if (istTL300(typ) && static_cast<double>(z.Ladestrom) + z.IRuhe > z.NetzMax12) z.EPOKennz = "N";
     z.ProjektBefehleAktiv = 1;
 }
 

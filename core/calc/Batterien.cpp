@@ -63,10 +63,10 @@ void Batterien(Zustand& z) {
     }
 
     const double kap = z.BatKapazitaet;
-    if (typ == 1) kvt1000(z, kap);
-    if (typ >= 2 && typ <= 4) batterien40(z, kap, 278);
-    if (typ == 5) batterien40(z, kap, 279);
-    if (typ == 6) tl300(z, kap);
+    if (istKVT1000(typ)) kvt1000(z, kap);
+    if (istKVT2000(typ)) batterien40(z, kap, 278);
+    if (istRW500(typ)) batterien40(z, kap, 279);
+    if (istTL300(typ)) tl300(z, kap);
 
     const SatzArray<Integer>& m = z.Menge;
     z.AnzBat24 = m[272];
@@ -79,10 +79,10 @@ void Batterien(Zustand& z) {
     // The 28 V total against the TL 300's transformer (and the PSM 300 KBN
     // in parallel); the RW 500 takes its 28 V from the IMRA 10.
     const double t28 = static_cast<double>(z.I28) + z.Ext28Ruhe + z.Ext28Alarm + z.I28Alarm;
-    if (typ == 5 && t28 > 0) z.Menge[147] = 1;
+    if (istRW500(typ) && t28 > 0) z.Menge[147] = 1;
     // The flag tells about this run only (the report reads it).
     z.Trafo28Ueber = 0;
-    if (typ == 6) {
+    if (istTL300(typ)) {
         if (t28 > z.Trafo28Max) z.Trafo28Ueber = 1;
         if (t28 > z.Trafo28Max && !(z.PSMParallel >= 2 && z.AnzPSM != 0)) z.EPOKennz = "N";
         if (static_cast<double>(z.Trafo28Zus) + z.Trafo28Max < t28) z.EPOKennz = "N";

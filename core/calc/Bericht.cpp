@@ -131,12 +131,12 @@ void Hinweise(Programm& p, Zeilen& zeilen) {
         zeilen.zeile(Text(551));
         if (z.AnzJUBL == 0) {
             zeilen.zeile(Text(552));
-            if (typ == 5) zeilen.zeile(Text(553));
+            if (istRW500(typ)) zeilen.zeile(Text(553));
         }
     }
 
     zeilen.punkt();  // 7
-    if (typ == 5 && z.AnzBE >= 1 && z.AnzBE > z.AnzBE2) texte({554, 555});
+    if (istRW500(typ) && z.AnzBE >= 1 && z.AnzBE > z.AnzBE2) texte({554, 555});
 
     zeilen.punkt();  // 8
     if (M(z, 648) + M(z, 649) > 0) {
@@ -151,11 +151,11 @@ void Hinweise(Programm& p, Zeilen& zeilen) {
     }
 
     zeilen.punkt();  // 9
-    if (typ == 6 && M(z, 607) + M(z, 609) + M(z, 610) >= 1) texte({666, 667, 668});
+    if (istTL300(typ) && M(z, 607) + M(z, 609) + M(z, 610) >= 1) texte({666, 667, 668});
 
     const double t28 = static_cast<double>(z.Ext28Ruhe) + z.I28 + z.Ext28Alarm + z.I28Alarm;
     zeilen.punkt();  // 10
-    if (typ == 6 && z.Trafo28Ueber == 1 && z.Wandler28 == 0 && t28 > z.Trafo28Max) {
+    if (istTL300(typ) && z.Trafo28Ueber == 1 && z.Wandler28 == 0 && t28 > z.Trafo28Max) {
         zeilen.zeile(reihe('!', 53));
         texte({682, 683, 734});
         zeilen.zeile(reihe('!', 53));
@@ -165,10 +165,10 @@ void Hinweise(Programm& p, Zeilen& zeilen) {
     if (z.AnzDXA > z.DXAVorschlag) zeilen.zeile(Text(684));
 
     zeilen.punkt();  // 12
-    if (z.AnzDXA >= 1 && z.AnzDXA + 1 > z.AnzBatterien && typ != 6) texte({559, 560});
+    if (z.AnzDXA >= 1 && z.AnzDXA + 1 > z.AnzBatterien && !istTL300(typ)) texte({559, 560});
 
     zeilen.punkt();  // 13
-    if (typ == 5 && z.YAwahl >= 1 && z.Schnitt1 == 2) zeilen.zeile(Text(562));
+    if (istRW500(typ) && z.YAwahl >= 1 && z.Schnitt1 == 2) zeilen.zeile(Text(562));
 
     zeilen.punkt();  // 14
     if (z.Tele == 0 || z.Tele == 2) zeilen.zeile(Text(705));
@@ -180,7 +180,7 @@ void Hinweise(Programm& p, Zeilen& zeilen) {
     if (z.OLNJa == 1 && (z.OLN1b == 1 || z.OLN2b == 1)) texte({758, 759, 760});
     if (z.OLNJa == 1) {
         texte({566, 567, 568, 569, 570});
-        if (typ == 3) zeilen.zeile(Text(681));
+        if (istKVT2000N(typ)) zeilen.zeile(Text(681));
     }
 
     zeilen.punkt();  // 17
@@ -189,7 +189,7 @@ void Hinweise(Programm& p, Zeilen& zeilen) {
     zeilen.punkt();  // 18
     if (z.SDwahl != 0) {
         zeilen.zeile(Text(572));
-        if (z.SDwahl < 5 && typ != 5) zeilen.zeile(Text(754));
+        if (z.SDwahl < 5 && !istRW500(typ)) zeilen.zeile(Text(754));
     }
 
     zeilen.punkt();  // 19
@@ -208,7 +208,7 @@ void Hinweise(Programm& p, Zeilen& zeilen) {
     if ((z.Ext28Ruhe > 0 && f) || (z.Ext12Ruhe > 0 && h28)) zeilen.zeile(Text(576));
 
     zeilen.punkt();  // 23
-    if (M(z, 147) >= 1 && typ == 5) texte({579, 580, 581});
+    if (M(z, 147) >= 1 && istRW500(typ)) texte({579, 580, 581});
 }
 
 }  // namespace bericht

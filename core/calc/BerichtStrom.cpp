@@ -59,7 +59,7 @@ void Lasttabelle(Zeilen& zeilen, const Lasten& l, bool brand) {
 // Item 60: mains current, power and heat loss, without and with the charge
 // of the batteries.
 void Leistung(const Zustand& z, Zeilen& zeilen) {
-    const double eta = z.ZentralenTyp == 1 ? 0.7 : 0.85;
+    const double eta = istKVT1000(z.ZentralenTyp) ? 0.7 : 0.85;
     const double ruhe = z.IRuhe;
     const double a = ruhe / 1000 + static_cast<double>(z.BatAhGesamt) / 24;
     const double i1 = 13.8 / 230 * ruhe / (eta * 1000), i2 = 13.8 / 230 * a / eta;
@@ -121,7 +121,7 @@ void Strombericht(Programm& p, MessageService& ms, Zeilen& zeilen) {
     zeilen.zeile(ma(Text(586), z.IKBN35, "####0"));
 
     zeilen.punkt();  // 29
-    if (!(typ == 6 && z.I28 <= 0)) zeilen.zeile(ma(Text(587), z.I28, "####0"));
+    if (!(istTL300(typ) && z.I28 <= 0)) zeilen.zeile(ma(Text(587), z.I28, "####0"));
 
     zeilen.punkt();  // 30
     for (int i = 382; i <= 410; ++i)
@@ -131,13 +131,13 @@ void Strombericht(Programm& p, MessageService& ms, Zeilen& zeilen) {
         }
 
     zeilen.punkt();  // 31
-    zeilen.zeile(mit(Text(typ == 6 ? 660 : 428), z.ZentralenName) + ":");
+    zeilen.zeile(mit(Text(istTL300(typ) ? 660 : 428), z.ZentralenName) + ":");
 
     zeilen.punkt();  // 32
-    if (typ != 6) zeilen.zeile(Text(z.DXAVorschlag == 0 && z.ZOLWVorschlag < 1 ? 448 : 438));
+    if (!istTL300(typ)) zeilen.zeile(Text(z.DXAVorschlag == 0 && z.ZOLWVorschlag < 1 ? 448 : 438));
 
     zeilen.punkt();  // 33: the TL 300's own supply
-    if (typ == 6) {
+    if (istTL300(typ)) {
         if (t28 > z.Trafo28Max && !(z.Wandler28 != 0 && z.AnzPSM != 0)) zeilen.zeile(Text(736));
         else if (static_cast<double>(z.Trafo28Zus) + z.Trafo28Max < t28) zeilen.zeile(Text(737));
         int n = M(z, 274);
@@ -150,12 +150,12 @@ void Strombericht(Programm& p, MessageService& ms, Zeilen& zeilen) {
     }
 
     zeilen.punkt();  // 34
-    if (z.AnzPSM >= 1 && typ != 6) zeilen.zeile(Text(722));
+    if (z.AnzPSM >= 1 && !istTL300(typ)) zeilen.zeile(Text(722));
 
     zeilen.punkt();  // 35
     if (z.DXABedarf[1] >= 1)
         zeilen.zeile(mit(mit(Text(429), ZahlText(z.BatKapazitaet)) + " Ah = " + ZahlText(z.AnzBatterien),
-                         Text(typ == 1 ? 430 : 431)));
+                         Text(istKVT1000(typ) ? 430 : 431)));
 
     const std::string maximal12 = " mA. Maximal: " + Format(z.NetzMax12, "######") + " mA.";
     zeilen.punkt();  // 36
@@ -173,7 +173,7 @@ void Strombericht(Programm& p, MessageService& ms, Zeilen& zeilen) {
 
     // 39: the 28 V limit of one converter, a whole number.
     double m28 = z.NetzMax28;
-    if (typ == 6) {
+    if (istTL300(typ)) {
         m28 = 0;
         if (M(z, 150) == 1 && z.Wandler28 == 0) m28 = z.Trafo28Max;
         if (z.PSMParallel == 2 && z.Wandler28 == 1) m28 = static_cast<double>(z.Trafo28Zus) + z.Trafo28Max;
@@ -187,7 +187,7 @@ void Strombericht(Programm& p, MessageService& ms, Zeilen& zeilen) {
                      maximal28 + " mA pro Wandler.");
         zeilen.zeile(mit(Text(437), Format(static_cast<double>(z.I28Alarm) + z.I28 + z.Ext28Alarm, "######")) +
                      maximal28 + " mA pro Wandler.");
-        if (typ == 6 && t28 > z.Trafo28Max) {
+        if (istTL300(typ) && t28 > z.Trafo28Max) {
             if (z.Wandler28 == 0) zeilen.zeile(" " + Text(672));
             if (z.PSMParallel < 2) zeilen.zeile(" " + Text(749));
         }
@@ -218,7 +218,7 @@ void Strombericht(Programm& p, MessageService& ms, Zeilen& zeilen) {
     zeilen.zeile(Text(597));
     if (M(z, 272) > 0) zeilen.zeile(mit(Text(598), ZahlText(M(z, 272))) + " 12 V/24 Ah");
     if (int n40 = M(z, 273) + M(z, 278) + M(z, 279); n40 > 0) zeilen.zeile(mit(Text(598), ZahlText(n40)) + " 12 V/40 Ah");
-    if (M(z, 274) > 0 && typ == 6) {
+    if (M(z, 274) > 0 && istTL300(typ)) {
         zeilen.zeile(mit(Text(598), ZahlText(M(z, 274))) + " 12 V/17 Ah");
         if (M(z, 274) >= 3 && z.AnzPSM == 0) zeilen.zeile(Text(599));
         if (z.PSMParallel == 2 && z.AnzPSM > 0 && M(z, 274) > 4) zeilen.zeile(Text(723));
@@ -229,7 +229,7 @@ void Strombericht(Programm& p, MessageService& ms, Zeilen& zeilen) {
     zeilen.zeile(ma(Text(600), z.Ladestrom, "#,###0.0"));
 
     zeilen.punkt();  // 48: the proposed supply units were not taken
-    if (typ != 6 && (z.DXAVorschlag > z.AnzDXA || z.ZOLWVorschlag > z.AnzZOLW)) {
+    if (!istTL300(typ) && (z.DXAVorschlag > z.AnzDXA || z.ZOLWVorschlag > z.AnzZOLW)) {
         std::string s = Text(601) + " ";
         if (z.DXAVorschlag > z.AnzDXA) s += "DXA 1000 ";
         if (z.ZOLWVorschlag > z.AnzZOLW) s += "ZOLW ";
@@ -239,14 +239,14 @@ void Strombericht(Programm& p, MessageService& ms, Zeilen& zeilen) {
     }
 
     zeilen.punkt();  // 49: the TL 300 feeds at most 600 mA of 12 V loop modules
-    if (typ == 6 && z.INetz12 > 600) {
+    if (istTL300(typ) && z.INetz12 > 600) {
         zeilen.zeile(mit(ZahlText(z.INetz12), Text(740)));
         zeilen.zeile("Max: 600 mA (2 x 300 mA) in TL 300!");
         z.EPOKennz = "N";
     }
 
     zeilen.punkt();  // 50
-    if (typ == 6 && z.EPOKennz == "N") {
+    if (istTL300(typ) && z.EPOKennz == "N") {
         zeilen.zeile(reihe('!', 51));
         zeilen.zeile(Text(604));
         zeilen.zeile(Text(661));
@@ -258,7 +258,7 @@ void Strombericht(Programm& p, MessageService& ms, Zeilen& zeilen) {
     if (z.EPOKennz == "N") ms.meldung(Symbol::Ausrufezeichen, Nr(605));
 
     zeilen.punkt();  // 52
-    if (typ >= 2 && typ <= 4 && z.OLNJa == 1 &&
+    if (istKVT2000(typ) && z.OLNJa == 1 &&
         (z.EPOKennz == "N" || z.DXAVorschlag + z.AnzDXA + z.AnzZOLW + z.ZOLWVorschlag > 0)) {
         zeilen.zeile(Text(606));
         zeilen.zeile(Text(607));
@@ -268,7 +268,7 @@ void Strombericht(Programm& p, MessageService& ms, Zeilen& zeilen) {
     if (z.PQSWahl == 2 || z.PQBWahl == 2 || z.DUVWahl == 2) zeilen.zeile(Text(608));
 
     zeilen.punkt();  // 54
-    if (typ == 6 && z.EPOKennz == "N" && z.PSMParallel == 2 && z.AnzPSM >= 1) zeilen.zeile(Text(741));
+    if (istTL300(typ) && z.EPOKennz == "N" && z.PSMParallel == 2 && z.AnzPSM >= 1) zeilen.zeile(Text(741));
 
     zeilen.punkt();  // 55
     if (z.EPOKennz == "N" && z.CodeModus == "V") zeilen.zeile(Text(550));
@@ -280,11 +280,11 @@ void Strombericht(Programm& p, MessageService& ms, Zeilen& zeilen) {
 
     zeilen.punkt();  // 58: peak current of the 28 V transformer
     const double spitze = static_cast<double>(z.Ext28Alarm) + z.I28AlarmBasis;
-    if (typ != 6 && spitze > 2000) {
+    if (!istTL300(typ) && spitze > 2000) {
         zeilen.zeile(Text(618));
         zeilen.zeile(Text(619));
         zeilen.zeile(Text(620));
-    } else if (typ == 6) {
+    } else if (istTL300(typ)) {
         const double grenze = static_cast<double>(z.Trafo28Zus) + z.Trafo28Max;
         if (spitze > grenze) {
             zeilen.zeile(Text(618));

@@ -15,7 +15,7 @@ bool imUmfang(const Zustand& z, int i) {
 
 // The number part of a LIBEX code begins at its sixth character.
 bool libexNummerFehlt(const KatSatz& s, int zentralenTyp) {
-    bool intrusion = zentralenTyp == 1 || zentralenTyp == 3 || zentralenTyp == 6;
+    bool intrusion = istEinbruchzentrale(zentralenTyp);
     const std::string& feld = intrusion ? s.LIBEXIntr.str() : s.LIBEXBrand.str();
     return io::FieldReader::leadingNumber(feld.size() > 5 ? std::string_view(feld).substr(5) : std::string_view{}) == 0;
 }

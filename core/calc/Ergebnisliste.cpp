@@ -48,7 +48,7 @@ Druckauftrag ErgebnislisteSeiten(const Programm& p, const Zeitstempel& t) {
     a.zeile().bei(5, titel);
     a.zeile().bei(5, std::string(io::utf8Length(titel), '*'));
     a.leer();
-    if (z.OLNJa == 1 && z.ZentralenTyp >= 2 && z.ZentralenTyp <= 4) {
+    if (z.OLNJa == 1 && istKVT2000(z.ZentralenTyp)) {
         a.zeile().bei(5, Text(340) + " " + z.OLNName.str());
         a.leer();
     }

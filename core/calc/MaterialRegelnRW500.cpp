@@ -10,7 +10,7 @@ namespace tarvis::calc {
 // the mounting frame, record 229. The counters are kept wide: they only
 // grow, and only "more than one" matters.
 void RW500Steckplaetze(Zustand& z) {
-    if (z.ZentralenTyp != 5) return;
+    if (!istRW500(z.ZentralenTyp)) return;
     std::array<std::int64_t, 5> p{};  // positions 1..4
     const std::int64_t k = static_cast<std::int64_t>(z.Menge[531]) + z.Menge[509];
     std::int64_t r = k;

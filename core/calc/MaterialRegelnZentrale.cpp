@@ -66,7 +66,7 @@ void ZentralenArtikel(Zustand& z, MessageService& ms) {
     const int sprache = z.Sprache;
 
     // KVT 1000 N: the panel article exists in German only.
-    if (typ == 1 && sprache == 1) {
+    if (istKVT1000(typ) && sprache == 1) {
         switch (z.AnzMG) {
         case 10: setzen(z, 8); break;
         case 16: setzen(z, 9); break;
@@ -75,17 +75,17 @@ void ZentralenArtikel(Zustand& z, MessageService& ms) {
         default: break;
         }
     }
-    if (typ == 5) {
+    if (istRW500(typ)) {
         if (z.MGEAZ == 2) setzen(z, 127);
         else if (sprache == 1) setzen(z, 126);
         else if (sprache >= 2 && sprache <= 11) setzen(z, 126 + sprache);
         rw500Linienkarte(z, ms);
     }
-    if (typ == 3 && sprache >= 1 && sprache <= 11) setzen(z, 12 + sprache);
-    if (typ == 4 && sprache >= 1 && sprache <= 11) setzen(z, 107 + sprache);
-    if (typ == 2) setzen(z, 122);
-    if (typ == 3 || typ == 4) kvt2000Linienkarte(z, ms);
-    if (typ == 6) setzen(z, sprache == 1 ? 35 : 36);
+    if (istKVT2000N(typ) && sprache >= 1 && sprache <= 11) setzen(z, 12 + sprache);
+    if (istKVT2000B(typ) && sprache >= 1 && sprache <= 11) setzen(z, 107 + sprache);
+    if (istKVT2000_1(typ)) setzen(z, 122);
+    if (istKVT2000N(typ) || istKVT2000B(typ)) kvt2000Linienkarte(z, ms);
+    if (istTL300(typ)) setzen(z, sprache == 1 ? 35 : 36);
 }
 
 }  // namespace tarvis::calc

@@ -9,17 +9,17 @@ void addieren(Zustand& z, int satz, int wert) { z.Menge[satz] = alsInteger(z.Men
 bool zwischen(int typ, int von, int bis) { return typ >= von && typ <= bis; }
 
 void bedieneinheiten(Zustand& z, int typ) {
-    if (typ == 5) {
+    if (istRW500(typ)) {
         // The RW 500 unit comes in one article per language; the Italian
         // build has none for French. Every terminal is one article.
         if (z.Sprache == 1) z.Menge[209] = z.AnzBE;
         else if (z.Sprache >= 2 && z.Sprache <= 10) z.Menge[193 + z.Sprache] = z.AnzBE;
         return;
     }
-    if (typ == 1) z.Menge[205] = z.AnzBE;
+    if (istKVT1000(typ)) z.Menge[205] = z.AnzBE;
     if (zwischen(typ, 2, 4)) z.Menge[210] = z.AnzBE;
     if (z.CodeModus == "S") {
-        if (typ == 1 || typ == 3) z.Menge[46] = z.AnzBE;
+        if (istKVT1000(typ) || istKVT2000N(typ)) z.Menge[46] = z.AnzBE;
         else z.Menge[144] = z.AnzBE;
     }
 }
@@ -27,11 +27,11 @@ void bedieneinheiten(Zustand& z, int typ) {
 void drucker(Zustand& z, int typ) {
     switch (z.AnzDrucker) {
     case 1:
-        if (typ == 1) setzen(z, 206);
+        if (istKVT1000(typ)) setzen(z, 206);
         if (zwischen(typ, 2, 4)) setzen(z, 211);
         break;
     case 2:
-        if (typ == 1) setzen(z, 207);
+        if (istKVT1000(typ)) setzen(z, 207);
         if (zwischen(typ, 2, 4)) setzen(z, 212);
         break;
     case 3:
@@ -44,18 +44,18 @@ void drucker(Zustand& z, int typ) {
 
 void ya2000(Zustand& z, int typ) {
     if (z.YAwahl == 2) {
-        if (typ == 1) { setzen(z, 220); setzen(z, 232); setzen(z, 234); }
+        if (istKVT1000(typ)) { setzen(z, 220); setzen(z, 232); setzen(z, 234); }
         if (zwischen(typ, 2, 5)) { setzen(z, 232); setzen(z, 236); }
-        if (typ == 6) { setzen(z, 237); setzen(z, 232); }
+        if (istTL300(typ)) { setzen(z, 237); setzen(z, 232); }
     } else if (z.YAwahl == 3) {
-        if (typ == 1) { setzen(z, 220); setzen(z, 233); setzen(z, 235); }
+        if (istKVT1000(typ)) { setzen(z, 220); setzen(z, 233); setzen(z, 235); }
         if (zwischen(typ, 2, 5)) { setzen(z, 233); setzen(z, 236); }
-        if (typ == 6) { setzen(z, 237); setzen(z, 233); }
+        if (istTL300(typ)) { setzen(z, 237); setzen(z, 233); }
     }
 }
 
 void schnittstellen(Zustand& z, int typ) {
-    if (typ == 1 && (z.Schnitt1 == 2 || z.Schnitt2 == 2)) {
+    if (istKVT1000(typ) && (z.Schnitt1 == 2 || z.Schnitt2 == 2)) {
         setzen(z, 220);
         setzen(z, 224);
     }
@@ -65,17 +65,17 @@ void schnittstellen(Zustand& z, int typ) {
         if (z.Schnitt1 == 3) z.Menge[156] = 1;
         if (z.Schnitt2 == 3) addieren(z, 156, 1);
     }
-    if (typ == 5) {
+    if (istRW500(typ)) {
         if (z.Schnitt1 == 2) { setzen(z, 228); setzen(z, 163); }
         if (z.Schnitt1 == 3) setzen(z, 162);
     }
     if (z.AnzBE > 0) {
         if (zwischen(typ, 2, 4)) setzen(z, 155);
-        if (typ == 5) addieren(z, 162, z.AnzBE);
+        if (istRW500(typ)) addieren(z, 162, z.AnzBE);
     }
     if (z.AnzDrucker >= 1) {
         if (zwischen(typ, 2, 4)) addieren(z, 156, 1);
-        if (typ == 5) addieren(z, 162, 1);
+        if (istRW500(typ)) addieren(z, 162, 1);
     }
 }
 
@@ -84,7 +84,7 @@ void schnittstellen(Zustand& z, int typ) {
 void olnSeite(Zustand& z, int typ, Byte opto, Byte lwl, Byte modem) {
     if (opto == 1 && typ >= 2) {
         if (zwischen(typ, 2, 4)) addieren(z, 156, 1);
-        if (typ == 5) addieren(z, 162, 1);
+        if (istRW500(typ)) addieren(z, 162, 1);
         if (zwischen(typ, 2, 5)) setzen(z, 158);
     }
     if (lwl == 1) {
@@ -116,10 +116,10 @@ void AllgemeineArtikel(Zustand& z) {
 
     z.Menge[256] = z.VOGanz;
     if (sachnummern) z.Menge[257] = z.VOGanz;
-    if (z.Doppeln == "J" && (typ == 3 || typ == 4)) setzen(z, 154);
+    if (z.Doppeln == "J" && (istKVT2000N(typ) || istKVT2000B(typ))) setzen(z, 154);
 
     bedieneinheiten(z, typ);
-    if (typ == 1) {
+    if (istKVT1000(typ)) {
         if (z.Typ1Zusatz == 2) setzen(z, 142);
         if (z.Typ1Zusatz == 3) setzen(z, 145);
     }
@@ -128,8 +128,8 @@ void AllgemeineArtikel(Zustand& z) {
 
     if (z.Tele != 1) {
         if (zwischen(typ, 2, 5)) setzen(z, 165);
-        if (typ == 6 && z.YAwahl > 1) setzen(z, 165);
-        if (typ == 5) setzen(z, 149);
+        if (istTL300(typ) && z.YAwahl > 1) setzen(z, 165);
+        if (istRW500(typ)) setzen(z, 149);
     }
 
     schnittstellen(z, typ);
@@ -137,21 +137,21 @@ void AllgemeineArtikel(Zustand& z) {
     olnSeite(z, typ, z.OLN2a, z.OLN2b, z.OLN2c);
 
     // The RW 500 takes a second interface only with the OLMA 10 board.
-    if (typ == 5 && (z.Menge[157] + z.Menge[162] + z.Menge[163] >= 2 || z.OLMAwahl == 1)) setzen(z, 149);
+    if (istRW500(typ) && (z.Menge[157] + z.Menge[162] + z.Menge[163] >= 2 || z.OLMAwahl == 1)) setzen(z, 149);
 
-    if (typ == 3) {
+    if (istKVT2000N(typ)) {
         verschluesselung(z, z.Schnitt1, z.RAVI1);
         verschluesselung(z, z.Schnitt2, z.RAVI2);
     }
     if (z.ZusKennz == 1 && zwischen(typ, 2, 4)) setzen(z, 158);
-    if (z.RAVI1 == 1 && typ == 1) setzen(z, 159);
+    if (z.RAVI1 == 1 && istKVT1000(typ)) setzen(z, 159);
 
     switch (z.SDwahl) {
     case 1: case 5: setzen(z, 252); break;
     case 2: case 6: setzen(z, 253); break;
     case 3: case 7:
         setzen(z, 254);
-        if (typ == 5) setzen(z, 147);
+        if (istRW500(typ)) setzen(z, 147);
         break;
     case 4: case 8: setzen(z, 255); break;
     default: break;
@@ -159,20 +159,20 @@ void AllgemeineArtikel(Zustand& z) {
 
     if (z.AnzFBF == 1) setzen(z, 247);
 
-    if (typ == 1) z.Menge[226] = z.Schlwahl;
+    if (istKVT1000(typ)) z.Menge[226] = z.Schlwahl;
     if (zwischen(typ, 2, 4)) z.Menge[238] = z.Schlwahl;
-    if (typ == 5) z.Menge[230] = z.Schlwahl;
+    if (istRW500(typ)) z.Menge[230] = z.Schlwahl;
 
     if (z.Flaechwahl == 1) {
-        if (typ == 1) setzen(z, 43);
-        if (typ == 3) setzen(z, 44);
+        if (istKVT1000(typ)) setzen(z, 43);
+        if (istKVT2000N(typ)) setzen(z, 44);
     }
     if (z.Loeschen == 1) {
-        if (typ == 1) setzen(z, 143);
+        if (istKVT1000(typ)) setzen(z, 143);
         if (zwischen(typ, 2, 4)) setzen(z, 153);
     }
-    if (typ == 1) z.Menge[47] = z.DIPwahl;
-    if (typ == 3) z.Menge[48] = z.DIPwahl;
+    if (istKVT1000(typ)) z.Menge[47] = z.DIPwahl;
+    if (istKVT2000N(typ)) z.Menge[48] = z.DIPwahl;
     if (z.QUFwahl == 1) z.Menge[251] = sachnummern ? 2 : 1;
 }
 
@@ -184,7 +184,7 @@ void SignalgeberKarte(Zustand& z) {
     for (int i = 431; i <= 451; ++i) signalgeber = signalgeber || z.Menge[i] > 0;
     if (signalgeber && (z.TIRwahl != 1 || z.AnzPQS == 0)) {
         if (zwischen(typ, 2, 4)) setzen(z, 240);
-        if (typ == 1) setzen(z, 244);
+        if (istKVT1000(typ)) setzen(z, 244);
     }
 }
 

@@ -20,8 +20,8 @@ const char* zentraleKurz(int typ) {
 }
 
 int linienkarten(const Zustand& z) {
-    bool zwei = (z.ZentralenTyp == 5 && z.Kennz11E == "J") || z.ZentralenTyp == 3 ||
-                (z.ZentralenTyp == 4 && (z.Kennz11E == "J" || z.Doppeln == "J"));
+    bool zwei = (istRW500(z.ZentralenTyp) && z.Kennz11E == "J") || istKVT2000N(z.ZentralenTyp) ||
+                (istKVT2000B(z.ZentralenTyp) && (z.Kennz11E == "J" || z.Doppeln == "J"));
     return zwei ? 2 : 1;
 }
 

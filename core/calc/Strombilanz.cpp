@@ -30,13 +30,13 @@ public:
         in12VUmrechnen();
         bedienteileFremdgespeist();
         loeschenUndSchalten();
-        if (typ_ == 1 || typ_ == 3 || typ_ == 6) intrusionsModule();
+        if (istEinbruchzentrale(typ_)) intrusionsModule();
         tableauUndRelais();
         tableautreiberUndJUBL();
         externeLasten();
         z_.DXABedarf.fill(0);
         z_.IRuhe = calc::alsSingle(static_cast<double>(z_.IRuhe) * 1.1);
-        if ((typ_ == 1 || typ_ == 3 || typ_ == 6) && z_.IAlarm < z_.IRuhe) z_.IAlarm = z_.IRuhe;
+        if ((istEinbruchzentrale(typ_)) && z_.IAlarm < z_.IRuhe) z_.IAlarm = z_.IRuhe;
         peripherieausgaenge(peri);
     }
 
@@ -47,7 +47,7 @@ private:
     double e2(int n) const { return p_.estrom.EStrom2[static_cast<std::size_t>(n - 450)]; }
     double e3(int n) const { return p_.estrom.EStrom3[static_cast<std::size_t>(n - 450)]; }
     double e5(int n) const { return p_.estrom.EStrom5[static_cast<std::size_t>(n - 450)]; }
-    bool einbruch() const { return typ_ == 1 || typ_ == 3 || typ_ == 6; }
+    bool einbruch() const { return istEinbruchzentrale(typ_); }
     bool brand() const { return istBrandzentrale(typ_); }
 
     // The sounders and like articles at 28 V count only in alarm.
@@ -57,7 +57,7 @@ private:
                        m(441) * e5(485) + m(399) * e5(490);
         z_.I28AlarmBasis = calc::alsSingle(basis);
         if (z_.AnzPQB > 0) addieren(z_.I28AlarmBasis, e2(465));
-        if (typ_ == 2 || typ_ == 4 || typ_ == 5) addieren(z_.I28AlarmBasis, m(603) * e5(491));
+        if (istBrandzentrale(typ_)) addieren(z_.I28AlarmBasis, m(603) * e5(491));
         z_.I28Alarm = z_.I28AlarmBasis;
     }
 
@@ -74,7 +74,7 @@ private:
             addieren(z_.IKBN35, menge * s.Strom35);
             addieren(z_.I28, menge * s.Strom28);
             if (i >= 321 && i <= 498) {
-                const double alarm = typ_ == 2 ? s.AlarmBrand : s.AlarmIntr;
+                const double alarm = istKVT2000_1(typ_) ? s.AlarmBrand : s.AlarmIntr;
                 peri.p12 = rGerade(peri.p12 + (alarm + static_cast<double>(s.Ruhe12)) * menge);
                 peri.p28 = rGerade(peri.p28 + menge * s.Strom28);
             }
@@ -119,9 +119,9 @@ private:
         if (typ_ >= 1 && typ_ <= 4) {
             const KatSatz& s = satz(205);
             addieren(z_.IRuhe, -fremd * s.Ruhe12);
-            if (typ_ == 1 || typ_ == 3) addieren(z_.IAlarm, -fremd * s.AlarmIntr);
+            if (istKVT1000(typ_) || istKVT2000N(typ_)) addieren(z_.IAlarm, -fremd * s.AlarmIntr);
             else addieren(z_.IAlarm, -fremd * s.AlarmBrand);
-        } else if (typ_ == 5) {
+        } else if (istRW500(typ_)) {
             const KatSatz& s = satz(209);
             addieren(z_.IRuhe, -fremd * s.Ruhe12);
             addieren(z_.IAlarm, -fremd * s.AlarmBrand);
@@ -234,11 +234,11 @@ private:
     void peripherieausgaenge(const Peripherie& peri) {
         const double e12r = z_.Ext12Ruhe, e12a = z_.Ext12Alarm, e28r = z_.Ext28Ruhe, e28a = z_.Ext28Alarm;
         bool ueber = false;
-        if (typ_ == 1) ueber = peri.p12 + e12a > 1000 || peri.p28 + e28a > 500;
-        if (typ_ == 3) ueber = peri.p12 + e12a > 500 || peri.p28 + e28a > 500;
-        if (typ_ == 2 || typ_ == 4) ueber = peri.p12 + e12r + e12a > 500 || peri.p28 + e28r + e28a > 500;
+        if (istKVT1000(typ_)) ueber = peri.p12 + e12a > 1000 || peri.p28 + e28a > 500;
+        if (istKVT2000N(typ_)) ueber = peri.p12 + e12a > 500 || peri.p28 + e28a > 500;
+        if (istKVT2000_1(typ_) || istKVT2000B(typ_)) ueber = peri.p12 + e12r + e12a > 500 || peri.p28 + e28r + e28a > 500;
         if (!ueber) return;
-        if (typ_ == 1) z_.Menge[225] = 1;
+        if (istKVT1000(typ_)) z_.Menge[225] = 1;
         else z_.Menge[231] = 1;
     }
 

@@ -22,7 +22,7 @@ void Versorgung(Zustand& z) {
     // 4 (fire panels) quiescent plus alarm excess current.
     if (typ >= 1 && typ <= 3) z.DXABedarf[2] = aufrunden((alarm - netz12) / dxa12);
     z.DXABedarf[3] = aufrunden((lade + ruhe - netz12) / dxa12);
-    if (typ == 2 || typ == 4 || typ == 5) z.DXABedarf[4] = aufrunden((alarm + ruhe - netz12) / dxa12);
+    if (istBrandzentrale(typ)) z.DXABedarf[4] = aufrunden((alarm + ruhe - netz12) / dxa12);
 
     // 5: the 28 V load; a ZOLW converter on a DXA 1000 gives two units' worth.
     const double q28 = std::max(static_cast<double>(z.I28Ruhe) + z.I28 + z.Ext28Ruhe,

@@ -14,7 +14,7 @@ Zaehlgruppe::Bindung bindung(Integer& v, const Zustand& z) {
     return {ZaehlRegel{99, true, true, 2}, [&v] { return static_cast<int>(v); },
             [&v](int w) { v = static_cast<Integer>(w); }, {},
             // A DXA 1000 cannot be connected in parallel with a TL 300.
-            [&z] { return z.ZentralenTyp != 6; }, {}};
+            [&z] { return !istTL300(z.ZentralenTyp); }, {}};
 }
 
 }  // namespace
@@ -35,7 +35,7 @@ void DXAGehPresenter::aktivieren() {
 
 double DXAGehPresenter::grenze28() const {
     const Zustand& z = p_.z;
-    if (z.ZentralenTyp != 6) return z.NetzMax28;
+    if (!istTL300(z.ZentralenTyp)) return z.NetzMax28;
     if (z.Wandler28 == 0) return z.Trafo28Max;
     if (z.PSMParallel == 2 && z.Wandler28 == 1) return static_cast<double>(z.Trafo28Max) + z.Trafo28Zus;
     // Any other transformer set-up has no limit of its own.
@@ -45,7 +45,7 @@ double DXAGehPresenter::grenze28() const {
 DXAGehAnsicht DXAGehPresenter::ansicht() const {
     const Zustand& z = p_.z;
     const int typ = z.ZentralenTyp;
-    const bool tl300 = typ == 6;
+    const bool tl300 = istTL300(typ);
     const double ext28 = static_cast<double>(z.Ext28Ruhe) + z.I28 + z.Ext28Alarm + z.I28Alarm;
     const double s = ext28 + z.I28Ruhe;
     DXAGehAnsicht a;
@@ -77,7 +77,7 @@ DXAGehAnsicht DXAGehPresenter::ansicht() const {
     };
     const double iRuhe = z.IRuhe, iAlarm = z.IAlarm, netz12 = z.NetzMax12;
     a.label2 = zeile(1, Text(429) + " " + f(z.BatKapazitaet) + " Ah = " + f(z.AnzBatterien) + " " +
-                            Text(typ == 1 ? 430 : 431));
+                            Text(istKVT1000(typ) ? 430 : 431));
     a.label3 = zeile(2, Text(432) + " " + f(iAlarm) + " mA. Maximal: " + f(netz12) + " mA.");
     a.label4 = zeile(3, Text(433) + " " + f(iRuhe) + " " + Text(434) + " " + f(z.Ladestrom) + " = " +
                             f(iRuhe + z.Ladestrom) + " mA. Maximal: " + f(netz12) + " mA.");

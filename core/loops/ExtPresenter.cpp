@@ -9,7 +9,6 @@ namespace tarvis {
 
 namespace {
 
-bool istEinbruchzentrale(int typ) { return typ == 1 || typ == 3 || typ == 6; }
 std::string leerBeiNull(long long x) { return x > 0 ? std::to_string(x) : std::string(); }
 
 }  // namespace
@@ -105,7 +104,7 @@ ExtAnsicht ExtPresenter::ansicht() const {
         a.summeAlarm = Beschriftung{ZahlText(static_cast<Single>(anzeigeAlarm_))};
     }
     a.kbn = Schalter{Text(721)};
-    a.kbnSichtbar = z.ZentralenTyp == 6;
+    a.kbnSichtbar = istTL300(z.ZentralenTyp);
     a.ok = Schalter{"&OK"};
     a.hilfe = Schalter{Text(37)};
     return a;
@@ -118,7 +117,7 @@ bool ExtPresenter::ok() {
     // totals are incomplete and must not go into the current budget.
     if (s.zuGrosseZeile) return false;
     Netzgrenzwerte(z);
-    const bool tl300 = z.ZentralenTyp == 6;
+    const bool tl300 = istTL300(z.ZentralenTyp);
     const double ruhe = s.ruhe, alarm = s.alarm;
     auto stopp = [this](const Meldungstext& text) {
         ms_.meldung(Symbol::Ausrufezeichen, text);

@@ -9,7 +9,6 @@ namespace tarvis {
 
 namespace {
 
-bool istEinbruchzentrale(int typ) { return typ == 1 || typ == 3 || typ == 6; }
 
 Beschriftung zahl(long long n, bool sichtbar = true) { return Beschriftung{std::to_string(n), true, sichtbar}; }
 Beschriftung text(int nummer, bool sichtbar = true) { return Beschriftung{Text(nummer), true, sichtbar}; }
@@ -40,10 +39,10 @@ void KBNEINPresenter::aktivieren() {
     const int typ = z.ZentralenTyp;
     const bool sachnummer = z.CodeModus == "S";
     raster_.setzeKopf({Text(104), Text(105), sachnummer ? Text(106) : Text(107), "TPX1",
-                       typ >= 2 && typ <= 5 ? "TPX2" : "", typ == 3 || typ == 4 ? "TPX3" : "",
-                       typ == 3 || typ == 4 ? "TPX4" : "", ""});
+                       typ >= 2 && typ <= 5 ? "TPX2" : "", istKVT2000N(typ) || istKVT2000B(typ) ? "TPX3" : "",
+                       istKVT2000N(typ) || istKVT2000B(typ) ? "TPX4" : "", ""});
     raster_.setzeNutzbareSpalten(schleifen());
-    raster_.aufbauen(p_.katalog, RasterAufbau{kKBNErster, kKBNLetzter, sachnummer, istBrandzentrale(typ), typ == 6});
+    raster_.aufbauen(p_.katalog, RasterAufbau{kKBNErster, kKBNLetzter, sachnummer, istBrandzentrale(typ), istTL300(typ)});
     summieren();
 }
 
@@ -56,7 +55,7 @@ bool KBNEINPresenter::summieren() {
 
 KBNEINAnsicht KBNEINPresenter::ansicht() const {
     const Zustand& z = p_.z;
-    const bool tl300 = z.ZentralenTyp == 6;
+    const bool tl300 = istTL300(z.ZentralenTyp);
     const int n = schleifen();
     KBNEINAnsicht a;
     a.titel = z.ZentralenName + "   " + Text(103);
@@ -154,7 +153,7 @@ bool KBNEINPresenter::weiter() {
     }
 
     // 8. What a RW 500 cannot take.
-    if (typ == 5) {
+    if (istRW500(typ)) {
         if (z.AnzPQS >= 17) {
             ms_.meldung(Symbol::Ausrufezeichen, Nr(274));
             return false;
@@ -166,7 +165,7 @@ bool KBNEINPresenter::weiter() {
     }
 
     // 9. The safety query for the fire-brigade controls.
-    if (z.WEKAbfrage == 1 && (typ == 2 || typ == 4) && m(608) + m(609) == 0 &&
+    if (z.WEKAbfrage == 1 && (istKVT2000_1(typ) || istKVT2000B(typ)) && m(608) + m(609) == 0 &&
         !ja("WEK 100 KBN und/oder JAG 100 KBN nicht ausgewählt!\nRichtig?"))
         return false;
     return true;
@@ -224,17 +223,17 @@ bool KBNEINPresenter::nachSchliessen() {
         ms_.meldung(Symbol::Ausrufezeichen, Nr(389));
         return false;
     }
-    if (typ == 6 && m(620) >= 6) {
+    if (istTL300(typ) && m(620) >= 6) {
         ms_.meldung(Symbol::Ausrufezeichen, "Max. 5 BE 300 in TL 300!");
         return false;
     }
     // 12.
-    if (m(620) >= 1 && typ != 6) {
+    if (m(620) >= 1 && !istTL300(typ)) {
         ms_.meldung(Symbol::Ausrufezeichen, Nr(522));
         return false;
     }
     // 13.
-    if (typ == 6 && z.AnzPSM > 0) ms_.oeffnen(Fenster::PSM300);
+    if (istTL300(typ) && z.AnzPSM > 0) ms_.oeffnen(Fenster::PSM300);
     // 14. Editing and printing the loop entry are possible from now on.
     z.KBNMenueAktiv = 1;
     return true;

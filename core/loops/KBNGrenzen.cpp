@@ -14,7 +14,7 @@ Meldungstext meldung(int text, int grenze, const std::string& einheit = {}) {
 }  // namespace
 
 std::optional<Meldungstext> KBNGrenzmeldung(const KBNSummen& s, int zentralenTyp) {
-    const bool tl300 = zentralenTyp == 6;
+    const bool tl300 = istTL300(zentralenTyp);
     for (int k = 1; k <= 4; ++k)
         if (s.elemente[static_cast<std::size_t>(k)] > kMaxElementeJeLoop) return meldung(153, kMaxElementeJeLoop);
     for (int k = 1; k <= 4; ++k)

@@ -58,7 +58,7 @@ void KBNModuleAbleiten(Zustand& z, MessageService& ms) {
     if (z.ProjektGeoeffnet == 1) {
         // Opening a project recounts the loops without asking again.
         z.ProjektGeoeffnet = 0;
-    } else if (z.ZentralenTyp == 6 && z.AnzPSM > 0) {
+    } else if (istTL300(z.ZentralenTyp) && z.AnzPSM > 0) {
         Antwort vorgabe = z.PSMParallel == 1 ? Antwort::Nein : Antwort::Ja;
         Antwort a = ms.frage(Nr(735), Schaltflaechen::JaNein, Symbol::Frage, "TL 300 + PSM 300", vorgabe);
         z.PSMParallel = a == Antwort::Ja ? 2 : 1;

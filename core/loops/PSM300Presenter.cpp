@@ -16,7 +16,7 @@ PSM300Presenter::PSM300Presenter(Programm& p, MessageService& ms) : p_(p), ms_(m
 
 PSM300Ansicht PSM300Presenter::ansicht() const {
     const Zustand& z = p_.z;
-    const bool hinweise = z.ZentralenTyp != 6;
+    const bool hinweise = !istTL300(z.ZentralenTyp);
     PSM300Ansicht a;
     a.titel = Text(707);
     a.label1 = Beschriftung{Text(708) + " " + std::to_string(z.AnzPSM) + " " + Text(709)};

@@ -9,7 +9,7 @@ namespace tarvis {
 
 KBNSummen KBNSummenBilden(const Zustand& z, const Katalog& katalog) {
     KBNSummen s;
-    const bool tl300 = z.ZentralenTyp == 6;
+    const bool tl300 = istTL300(z.ZentralenTyp);
     Single strom28 = 0;
     for (int i = kKBNErster; i <= kKBNLetzter; ++i) {
         const KatSatz& satz = katalog.satz(i);

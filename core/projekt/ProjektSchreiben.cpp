@@ -33,7 +33,7 @@ public:
     void sprache(Byte v) { zahl(v); }
     void bedienteile(const Zustand& z) {
         // The field is a byte in the file; a count beyond it could not be read back.
-        Integer n = z.ZentralenTyp == 6 ? z.AnzBETL : z.AnzBE;
+        Integer n = istTL300(z.ZentralenTyp) ? z.AnzBETL : z.AnzBE;
         w.number(static_cast<long long>(std::clamp<Integer>(n, 0, 255)));
     }
     void bedienteileZuordnen(const Zustand&) {}

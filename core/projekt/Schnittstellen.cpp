@@ -8,7 +8,7 @@ int SchnittstellenAnzahl(const Zustand& z) {
     const int typ = z.ZentralenTyp;
     int n = z.AnzBE;
     // These panels connect all remote terminals through one interface.
-    if ((typ == 1 || typ == 3 || typ == 4) && z.AnzBE >= 1) n = 1;
+    if ((istKVT1000(typ) || istKVT2000N(typ) || istKVT2000B(typ)) && z.AnzBE >= 1) n = 1;
     if (z.AnzDrucker > 0) ++n;
     if (z.Schnitt1 > 1) ++n;
     if (z.Schnitt2 > 1) ++n;
@@ -30,7 +30,7 @@ SchnittstellenPruefung SchnittstellenPruefen(Zustand& z, MessageService& ms) {
     };
 
     z.ZusAbbruch = 0;
-    if (typ == 5) {
+    if (istRW500(typ)) {
         // The RW 500 has one interface; the OLMA 10 board gives it three.
         if (z.OLMAwahl == 0 && n >= 2) {
             ablehnen(211);
@@ -40,11 +40,11 @@ SchnittstellenPruefung SchnittstellenPruefen(Zustand& z, MessageService& ms) {
         }
     }
 
-    const bool kvt2000 = typ >= 2 && typ <= 4;
+    const bool kvt2000 = istKVT2000(typ);
     const bool vernetztOderVerschluesselt = z.OLNJa != 0 || z.RAVI1 != 0 || z.RAVI2 != 0;
     z.ZusKennz = (kvt2000 && !vernetztOderVerschluesselt && n >= 4) ? 1 : 0;
     if (kvt2000 && vernetztOderVerschluesselt && n >= 6) ablehnen(210);
-    if (typ == 1 && n > 3) ablehnen(209);
+    if (istKVT1000(typ) && n > 3) ablehnen(209);
     return e;
 }
 

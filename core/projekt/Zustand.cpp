@@ -148,10 +148,6 @@ void ZentralenNameSetzen(Zustand& z, int typ) {
     if (typ < 1 || typ > 7) z.TypFehler = 1;
 }
 
-bool istBrandzentrale(int zentralenTyp) {
-    return zentralenTyp == 2 || zentralenTyp == 4 || zentralenTyp == 5;
-}
-
 Integer Aufrunden(double x) {
     double i = std::floor(x);
     if (i < x) i += 1;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "projekt/Zentralentyp.h"
 #include "projekt/FestText.h"
 
 namespace tarvis {
@@ -242,9 +243,6 @@ std::string ZentralenNameFuer(int typ);
 
 // Sets ZentralenName from a panel type code (and TypFehler for an unknown code).
 void ZentralenNameSetzen(Zustand& z, int typ);
-
-// Fire panels are types 2, 4 and 5.
-bool istBrandzentrale(int zentralenTyp);
 
 // The smallest whole number not below x.
 Integer Aufrunden(double x);

@@ -60,11 +60,11 @@ OLNVernetzAnsicht OLNVernetzPresenter::ansicht() const {
         a.seite2[static_cast<std::size_t>(i)] = Schalter{Text(texte[i]), ja, g2 == i};
     }
     a.lblMax6 = Beschriftung{Text(524), ja, true};
-    std::string hinweis = typ == 2 || typ == 4 ? Text(523) + " " + Text(525) : std::string();
+    std::string hinweis = istKVT2000_1(typ) || istKVT2000B(typ) ? Text(523) + " " + Text(525) : std::string();
     a.lblHinweis = Beschriftung{hinweis, true, ja};
-    a.lbl2006 = Beschriftung{Text(761), typ == 4, true};
+    a.lbl2006 = Beschriftung{Text(761), istKVT2000B(typ), true};
     a.hilfeOLN = Schalter{Text(756), true, false};
-    a.hilfe2006 = Schalter{Text(757), typ == 4, false};
+    a.hilfe2006 = Schalter{Text(757), istKVT2000B(typ), false};
     a.weiter = Schalter{"&Weiter", true, false};
     return a;
 }

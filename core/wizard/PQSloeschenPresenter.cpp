@@ -52,7 +52,7 @@ PQSloeschenAnsicht PQSloeschenPresenter::ansicht() const {
     a.titel = Text(266) + " " + std::to_string(z.AnzPQS) + " PQS";
     a.loeschen = JaNeinAnsicht{Text(267), true, z.Loeschen == 1, z.Loeschen == 0};
     // Doubling the DKM card needs a free half: a KVT 2000 B with fewer than three loops in use.
-    const bool dkm = z.ZentralenTyp == 4 && belegteSchleifen() < 3;
+    const bool dkm = istKVT2000B(z.ZentralenTyp) && belegteSchleifen() < 3;
     a.doppeln = JaNeinAnsicht{Text(268), dkm, z.Doppeln == "J", z.Doppeln == "N"};
     a.frmSchalten = Beschriftung{Text(269)};
     a.lblMRVN = Beschriftung{Text(277)};

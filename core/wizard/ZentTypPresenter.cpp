@@ -29,7 +29,7 @@ void ZentTypPresenter::aktivieren() {
     // and zones of its row, also when its option cannot be chosen anew.
     int typ = z.ZentralenTyp;
     if (typ >= 1 && typ <= 8) klick(typ);
-    if (typ != 0 && (typ < 2 || typ > 4)) z.OLNMenueAktiv = 0;
+    if (typ != 0 && !istKVT2000(typ)) z.OLNMenueAktiv = 0;
 }
 
 ZentTypAnsicht ZentTypPresenter::ansicht() const {

@@ -11,9 +11,9 @@ namespace {
 constexpr int kStunden[] = {4, 30, 60, 72};
 constexpr int kKeineGrenze = 32767;
 
-bool istKVT2000(int typ) { return typ >= 2 && typ <= 4; }
 // KVT 1000, KVT 2000 N and TL 300 run 60 hours on battery, the others 72.
-bool sechzigStunden(int typ) { return typ == 1 || typ == 3 || typ == 6; }
+// Intrusion panels have 60 hours of standby time, fire panels 72.
+bool sechzigStunden(int typ) { return istEinbruchzentrale(typ); }
 
 int stundenIndex(int h) {
     for (int i = 0; i < 4; ++i)
@@ -90,9 +90,9 @@ Integer ZusaetzePresenter::wert(ZFeld f) const { return const_cast<ZusaetzePrese
 int ZusaetzePresenter::grenze(ZFeld f) const {
     int typ = p_.z.ZentralenTyp;
     auto jeTyp = [typ](int kvt1000, int kvt2000, int rw500, int sonst) {
-        if (typ == 1) return kvt1000;
+        if (istKVT1000(typ)) return kvt1000;
         if (istKVT2000(typ)) return kvt2000;
-        if (typ == 5) return rw500;
+        if (istRW500(typ)) return rw500;
         return sonst;
     };
     switch (f) {
@@ -100,8 +100,8 @@ int ZusaetzePresenter::grenze(ZFeld f) const {
     case ZFeld::VRXnorm: case ZFeld::VRXinv: return jeTyp(22, 12, 4, 32);
     case ZFeld::KPLnorm: return jeTyp(44, 24, 8, 44);
     case ZFeld::KPLinv: return jeTyp(44, 24, 0, 44);
-    case ZFeld::TabloNorm: case ZFeld::TabloInv: return jeTyp(44, 24, 8, typ == 6 ? 2 : 44);
-    case ZFeld::Strom: return jeTyp(300, 300, 100, typ == 6 ? 100 : 300);
+    case ZFeld::TabloNorm: case ZFeld::TabloInv: return jeTyp(44, 24, 8, istTL300(typ) ? 2 : 44);
+    case ZFeld::Strom: return jeTyp(300, 300, 100, istTL300(typ) ? 100 : 300);
     case ZFeld::Vert20DA: return jeTyp(6, 1, 2, 6);
     case ZFeld::BE1: case ZFeld::BE2: return 4;
     case ZFeld::BE300: return 5;
@@ -120,15 +120,15 @@ int ZusaetzePresenter::balkenMaximum(ZFeld f) const {
 bool ZusaetzePresenter::zaehlAktiv(ZFeld f) const {
     int typ = p_.z.ZentralenTyp;
     switch (f) {
-    case ZFeld::MRVNnorm: case ZFeld::VRXnorm: case ZFeld::KPLnorm: return typ != 6;
-    case ZFeld::MRVNinv: case ZFeld::VRXinv: case ZFeld::KPLinv: return typ != 6 && typ != 5;
-    case ZFeld::TabloInv: return typ != 5;
+    case ZFeld::MRVNnorm: case ZFeld::VRXnorm: case ZFeld::KPLnorm: return !istTL300(typ);
+    case ZFeld::MRVNinv: case ZFeld::VRXinv: case ZFeld::KPLinv: return !istTL300(typ) && !istRW500(typ);
+    case ZFeld::TabloInv: return !istRW500(typ);
     case ZFeld::TabloNorm: case ZFeld::Strom: return true;
     case ZFeld::Vert20DA: return typ >= 1 && typ <= 5;
     case ZFeld::BE1: return beAktiv_;
     case ZFeld::BE2: return beAktiv_ && be2Aktiv_;
     case ZFeld::BE300: return be300Aktiv_;
-    case ZFeld::Vzeit: return verzJa_ && typ != 6;
+    case ZFeld::Vzeit: return verzJa_ && !istTL300(typ);
     case ZFeld::Uezeit: return true;
     }
     return true;
@@ -158,7 +158,7 @@ void ZusaetzePresenter::aktivieren() {
 
     // Mains-failure delay; the TL 300 always reports after 30 minutes.
     verzJa_ = z.Verzwahl > 0;
-    if (typ == 6) {
+    if (istTL300(typ)) {
         z.Verzwahl = 30;
         box(ZFeld::Vzeit).zeigen(30);
         verzJa_ = true;
@@ -169,11 +169,11 @@ void ZusaetzePresenter::aktivieren() {
     // Remote terminals.
     beAktiv_ = be2Aktiv_ = olmaAktiv_ = true;
     if (z.AnzBE == 0 && z.OLMAwahl == 0 && z.ZusAbbruch == 0) be2Aktiv_ = olmaAktiv_ = false;
-    if (typ == 5) {
+    if (istRW500(typ)) {
         beMaximum_ = be2Maximum_ = 3;
         olmaAktiv_ = z.AnzBE > 0 || z.ZusAbbruch != 0 || z.OLMAwahl != 0;
         be300Aktiv_ = false;
-    } else if (typ == 6) {
+    } else if (istTL300(typ)) {
         beAktiv_ = olmaAktiv_ = false;
         beMaximum_ = be2Maximum_ = 4;
         be300Aktiv_ = true;
@@ -216,7 +216,7 @@ void ZusaetzePresenter::optionenUebernehmen() {
 
 void ZusaetzePresenter::markierungenAuffrischen() {
     const Zustand& z = p_.z;
-    bool rw = z.ZentralenTyp == 5;
+    bool rw = istRW500(z.ZentralenTyp);
     double energie = z.UeZeit + z.Ext12Ruhe + z.Ext12Alarm + z.Ext28Ruhe + z.Ext28Alarm + z.Verzwahl;
     int kontakte = z.MRVNnorm + z.MRVNinv + z.VRXnorm + z.VRXinv + z.KPLnorm + z.KPLinv + z.TabloNorm + z.TabloInv;
     markiert_ = {
@@ -305,8 +305,8 @@ void ZusaetzePresenter::beGeaendert(bool balken) {
     }
     if (!balken) return;
     if (z.AnzBE >= 1) {
-        olmaAktiv_ = z.ZentralenTyp == 5;
-    } else if (z.ZentralenTyp == 5) {
+        olmaAktiv_ = istRW500(z.ZentralenTyp);
+    } else if (istRW500(z.ZentralenTyp)) {
         olmaAktiv_ = false;
         z.OLMAwahl = 0;
     }
@@ -336,7 +336,7 @@ void ZusaetzePresenter::stundenWaehlen(int stunden) {
 
 void ZusaetzePresenter::verzoegerung(bool ja) {
     Zustand& z = p_.z;
-    if (z.ZentralenTyp == 6) return;  // fixed at 30 minutes
+    if (istTL300(z.ZentralenTyp)) return;  // fixed at 30 minutes
     verzJa_ = ja;
     if (ja) {
         if (z.Verzwahl == 0) textAenderung(ZFeld::Vzeit, "10");
@@ -398,13 +398,13 @@ void ZusaetzePresenter::schnitt1(int wahl) {
     Zustand& z = p_.z;
     z.Schnitt1 = static_cast<Integer>(wahl);
     int typ = z.ZentralenTyp;
-    if (wahl == 1 && (typ == 1 || typ == 3 || typ == 6)) z.RAVI1 = 0;
+    if (wahl == 1 && (istEinbruchzentrale(typ))) z.RAVI1 = 0;
 }
 
 void ZusaetzePresenter::schnitt2(int wahl) {
     Zustand& z = p_.z;
     z.Schnitt2 = static_cast<Integer>(wahl);
-    if (wahl == 1 && z.ZentralenTyp == 3) z.RAVI2 = 0;
+    if (wahl == 1 && istKVT2000N(z.ZentralenTyp)) z.RAVI2 = 0;
 }
 
 void ZusaetzePresenter::peripherieLoeschen() {
@@ -423,7 +423,7 @@ void ZusaetzePresenter::hilfe(int reiter) {
 ZusaetzeAnsicht ZusaetzePresenter::ansicht() const {
     const Zustand& z = p_.z;
     const int typ = z.ZentralenTyp;
-    const bool kvt1000 = typ == 1, kvt2000 = istKVT2000(typ), rw = typ == 5, tl = typ == 6;
+    const bool kvt1000 = istKVT1000(typ), kvt2000 = istKVT2000(typ), rw = istRW500(typ), tl = istTL300(typ);
     ZusaetzeAnsicht a;
 
     Zustand name;  // the display name without touching TypFehler
@@ -512,8 +512,8 @@ ZusaetzeAnsicht ZusaetzePresenter::ansicht() const {
     // Encryption on the KVT 1000 and KVT 2000 N, for an interface in use,
     // and never on a networked panel.
     bool vernetzt = z.OLNJa == 1;
-    s.ravi1 = JaNein(Text(228), z.RAVI1 == 1, (kvt1000 || typ == 3) && z.Schnitt1 > 1 && !vernetzt);
-    s.ravi2 = JaNein(Text(226), z.RAVI2 == 1, typ == 3 && z.Schnitt2 > 1 && !vernetzt);
+    s.ravi1 = JaNein(Text(228), z.RAVI1 == 1, (kvt1000 || istKVT2000N(typ)) && z.Schnitt1 > 1 && !vernetzt);
+    s.ravi2 = JaNein(Text(226), z.RAVI2 == 1, istKVT2000N(typ) && z.Schnitt2 > 1 && !vernetzt);
 
     // Tab 5: distribution material and protection.
     auto& v = a.verteiler;
@@ -539,7 +539,7 @@ ZusaetzeAnsicht ZusaetzePresenter::ansicht() const {
     a.schluessel.rahmen = beschriftung(Text(102), !tl);
     for (int i = 0; i < 3; ++i)
         a.schluessel.optionen[static_cast<std::size_t>(i)] = option(std::to_string(i), z.Schlwahl == i, !tl);
-    int dipMax = kvt1000 ? 2 : (typ == 3 ? 1 : -1);
+    int dipMax = kvt1000 ? 2 : (istKVT2000N(typ) ? 1 : -1);
     a.dip.rahmen = beschriftung(Text(212), dipMax >= 0);
     for (int i = 0; i < 3; ++i)
         a.dip.optionen[static_cast<std::size_t>(i)] = option(Text(213 + i), z.DIPwahl == i, i <= dipMax);

@@ -72,8 +72,8 @@ bool ZusaetzePresenter::weiterPruefen() {
     }
 
     // 2., 3. Remote terminals.
-    if (typ == 5 && z.AnzBE > 3) return verweigern(205, kReiterBedien);
-    if (typ != 5 && z.AnzBE > 4) return verweigern(206, kReiterBedien);
+    if (istRW500(typ) && z.AnzBE > 3) return verweigern(205, kReiterBedien);
+    if (!istRW500(typ) && z.AnzBE > 4) return verweigern(206, kReiterBedien);
     if (z.AnzBE2 > z.AnzBE) return verweigern(207, kReiterBedien);
     if (z.AnzBE >= 1 && z.AnzBE2 != z.AnzBE && !frage(Nr(216) + "\n" + Nr(254))) {
         reiter_ = kReiterBedien;
@@ -81,7 +81,7 @@ bool ZusaetzePresenter::weiterPruefen() {
     }
 
     // 4. Teleservice needs a YA 2000 (or the user says so).
-    if (z.Tele != 1 && z.YAwahl == 1 && typ != 6 && !frage(Nr(704) + "\n" + Nr(254))) {
+    if (z.Tele != 1 && z.YAwahl == 1 && !istTL300(typ) && !frage(Nr(704) + "\n" + Nr(254))) {
         reiter_ = kReiterYaTele;
         return false;
     }
@@ -94,7 +94,7 @@ bool ZusaetzePresenter::weiterPruefen() {
     if (k.stecker > 0 && stecker > k.stecker) return verweigern(maximal(k.stecker, 383), kReiterTableau);
 
     // 9. A TL 300 is operated from a BE 300 KBN on the loop.
-    if (typ == 6 && z.AnzBETL == 0 && !frage(Nr(204))) schleifenEingabe();
+    if (istTL300(typ) && z.AnzBETL == 0 && !frage(Nr(204))) schleifenEingabe();
 
     // 10.-13. Mimic-panel points (C outputs) and their current.
     const int cPunkte = z.TabloNorm + z.TabloInv;
@@ -114,13 +114,13 @@ bool ZusaetzePresenter::weiterPruefen() {
     }
 
     // 15. Transmission redundancy of a networked fire panel, asked once.
-    if (z.PQBFrageGestellt == 0 && z.OLNJa == 1 && z.AnzPQB == 0 && (typ == 2 || typ == 4)) {
+    if (z.PQBFrageGestellt == 0 && z.OLNJa == 1 && z.AnzPQB == 0 && (istKVT2000_1(typ) || istKVT2000B(typ))) {
         z.PQBFrageGestellt = 1;
         if (!frage(Nr(526))) schleifenEingabe();
     }
 
     // 16. Sounders need a PQS coupler (or a TIR card), asked once.
-    if (z.PQSFrageGestellt == 0 && typ != 1 && typ != 3 && typ != 6 && signalgeberArten(z) >= 1) {
+    if (z.PQSFrageGestellt == 0 && !istKVT1000(typ) && !istKVT2000N(typ) && !istTL300(typ) && signalgeberArten(z) >= 1) {
         if (z.AnzPQS > 0) {
             if (!frage(Nr(531))) {
                 schleifenEingabe();
