@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     const KBNSummen summen = KBNSummenBilden(p.z, p.katalog);
     const long long elemente = summen.gesamt;
     int artikel = 0;
-    for (int i = 1; i <= 700; ++i) artikel += p.z.Menge[static_cast<std::size_t>(i)] != 0;
+    for (int i = 1; i <= 700; ++i) artikel += p.z.Menge[i] != 0;
     std::vector<double> zeiten;
     for (int r = 0; r < 2000; ++r) {
         const auto t0 = Uhr::now();

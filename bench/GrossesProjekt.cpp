@@ -43,7 +43,7 @@ void grossesProjekt(Programm& p) {
         z.Ext28Menge[k] = 1; z.Ext28RuheI[k] = 15; z.Ext28AlarmI[k] = 40;
     }
     for (int i = 320; i <= 499; ++i)
-        if (p.katalog.satz(i).Bezeichnung.str().compare(0, 4, "    ") != 0) z.Menge[static_cast<std::size_t>(i)] = 1;
+        if (p.katalog.satz(i).Bezeichnung.str().compare(0, 4, "    ") != 0) z.Menge[i] = 1;
 
     std::vector<int> elemente;
     for (int i = 504; i <= 700; ++i) {
@@ -58,7 +58,7 @@ void grossesProjekt(Programm& p) {
         for (int n = 0; n < kMaxElementeJeLoop; ++n) {
             for (std::size_t versuch = 0; versuch < elemente.size(); ++versuch) {
                 const int i = elemente[(naechstes++) % elemente.size()];
-                auto& q = z.KBNMenge(k)[static_cast<std::size_t>(i)];
+                auto& q = z.KBNMenge(k)[i];
                 q += 1;
                 if (!KBNGrenzmeldung(KBNSummenBilden(z, p.katalog), z.ZentralenTyp)) break;
                 q -= 1;
@@ -70,7 +70,7 @@ void grossesProjekt(Programm& p) {
         const auto u = static_cast<std::size_t>(i);
         z.Menge[u] = static_cast<Integer>(z.KBNMenge1[u] + z.KBNMenge2[u] + z.KBNMenge3[u] + z.KBNMenge4[u]);
     }
-    auto m = [&](int i) { return z.Menge[static_cast<std::size_t>(i)]; };
+    auto m = [&](int i) { return z.Menge[i]; };
     z.AnzPQS = static_cast<Integer>(m(529) + m(530) + m(531));
     z.PQSspeis = z.AnzPQS;
     z.AnzPQB = static_cast<Integer>(m(527) + m(528));

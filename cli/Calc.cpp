@@ -94,8 +94,8 @@ Json mengen(const Zustand& z) {
     // Every record number once: appended without the object's key search.
     auto& eintraege = m.get_ref<Json::object_t&>();
     for (int i = 1; i <= kMaxSatz; ++i)
-        if (z.Menge[static_cast<std::size_t>(i)] != 0)
-            eintraege.emplace_back(std::to_string(i), z.Menge[static_cast<std::size_t>(i)]);
+        if (z.Menge[i] != 0)
+            eintraege.emplace_back(std::to_string(i), z.Menge[i]);
     return m;
 }
 
@@ -162,7 +162,7 @@ void textAusgeben(const Programm& p, AuswertenHalt halt, std::ostream& aus) {
     if (halt != AuswertenHalt::Keiner && halt != AuswertenHalt::DXAGeh) return;
     aus << z.Projektname << " - " << z.ZentralenName << " (ZentralenTyp " << z.ZentralenTyp << ")\n\n";
     for (int i = 1; i <= kMaxSatz; ++i) {
-        const Integer menge = z.Menge[static_cast<std::size_t>(i)];
+        const Integer menge = z.Menge[i];
         if (menge == 0) continue;
         char zeile[32];
         std::snprintf(zeile, sizeof zeile, "%4d %6d  ", i, menge);

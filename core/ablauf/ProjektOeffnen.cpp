@@ -151,7 +151,7 @@ LadeErgebnis lesefehler(MessageService& ms, const io::IoError& e) {
     return LadeErgebnis::Lesefehler;
 }
 
-void mengeSetzen(Zustand& z, int satz, Integer menge) { z.Menge[static_cast<std::size_t>(satz)] = menge; }
+void mengeSetzen(Zustand& z, int satz, Integer menge) { z.Menge[satz] = menge; }
 
 // Reads the file's text into the state. What a stop leaves there is thrown
 // away by the caller; a KVT 1000 with GLT (Abgelehnt) was read whole and
@@ -216,8 +216,8 @@ LadeErgebnis lesen(Programm& p, MessageService& ms, const fs::path& datei, std::
     if (!r.ok()) return lesefehler(ms, r.fehler());
     if (v < 1004) {
         for (int i = 443; i <= 445; ++i) {
-            z.Menge[static_cast<std::size_t>(i + 10)] = z.Menge[static_cast<std::size_t>(i)];
-            z.Menge[static_cast<std::size_t>(i)] = 0;
+            z.Menge[i + 10] = z.Menge[i];
+            z.Menge[i] = 0;
         }
     }
 

@@ -18,7 +18,7 @@ void AusgabePresenter::aktivieren() {
     a.kopf = {Text(104) + " ", Text(108) + " ", Text(105), Text(z.CodeModus == "S" ? 106 : 107)};
     // Records 1..5 are not articles of the list.
     for (int i = 6; i <= kMaxSatz; ++i) {
-        Integer m = z.Menge[static_cast<std::size_t>(i)];
+        Integer m = z.Menge[i];
         if (m <= 0) continue;
         const KatSatz& s = p_.katalog.satz(i);
         a.zeilen.push_back({std::to_string(i) + " ", std::to_string(m) + " ", s.Bezeichnung.str(), AusgabeCode(s, z)});

@@ -62,7 +62,7 @@ AuswertenHalt ablauf(Programm& p, MessageService& ms) {
         return AuswertenHalt::Zentralentyp;
     }
 
-    for (int i = 6; i <= 319; ++i) z.Menge[static_cast<std::size_t>(i)] = 0;
+    for (int i = 6; i <= 319; ++i) z.Menge[i] = 0;
     // The extension card is recounted below; a card needed once must not
     // stay in the position count for good.
     z.RWZusatzkarte = 0;

@@ -33,8 +33,8 @@ void kvt1000(Zustand& z, double kap) {
 // 40 Ah batteries; the panel houses two (80 Ah), a DXA 1000 two more each.
 void batterien40(Zustand& z, double kap, int satz) {
     if (kap > 80) z.DXABedarf[1] = 1;
-    z.Menge[static_cast<std::size_t>(satz)] = aufrunden(kap / 40);
-    if (kap > 160) z.DXABedarf[1] = aufrunden((z.Menge[static_cast<std::size_t>(satz)] - 2) / 2.0);
+    z.Menge[satz] = aufrunden(kap / 40);
+    if (kap > 160) z.DXABedarf[1] = aufrunden((z.Menge[satz] - 2) / 2.0);
 }
 
 // TL 300: 17 Ah batteries; two fit the panel, four with a PSM 300 KBN in parallel.

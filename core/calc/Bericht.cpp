@@ -44,7 +44,7 @@ std::string mit(const std::string& a, const std::string& b) { return a + " " + b
 
 namespace {
 
-int M(const Zustand& z, int i) { return z.Menge[static_cast<std::size_t>(i)]; }
+int M(const Zustand& z, int i) { return z.Menge[i]; }
 
 bool irgendeine(const Zustand& z, int von, int bis, int ueber = 0) {
     for (int i = von; i <= bis; ++i)

@@ -10,7 +10,7 @@
 namespace tarvis::bericht {
 namespace {
 
-int M(const Zustand& z, int i) { return z.Menge[static_cast<std::size_t>(i)]; }
+int M(const Zustand& z, int i) { return z.Menge[i]; }
 
 std::string ma(const std::string& label, double wert, const char* maske) {
     return mit(label, Format(wert, maske)) + " mA";

@@ -28,7 +28,7 @@ EPOInhaltErgebnis EPOInhalt(const Programm& p) {
     io::FieldWriter w;
     w.text(z.EPOKennz.str()).endLine();
     for (int i = 6; i <= kMaxSatz; ++i) {
-        Integer m = z.Menge[static_cast<std::size_t>(i)];
+        Integer m = z.Menge[i];
         if (m <= 0 || !imUmfang(z, i)) continue;
         const KatSatz& s = p.katalog.satz(i);
         const std::string& code = LIBEXCode(s, z.ZentralenTyp);

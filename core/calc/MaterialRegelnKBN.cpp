@@ -24,7 +24,7 @@ void KBNElemente(const Programm& p, Zustand& z, MessageService& ms) {
     // Records 500..503 hold nothing in a project of a current panel type;
     // old projects may carry quantities there.
     if (z.AusDatei == 1)
-        for (int i = 500; i <= 503; ++i) z.Menge[static_cast<std::size_t>(i)] = 0;
+        for (int i = 500; i <= 503; ++i) z.Menge[i] = 0;
 
     // Elements the catalogue no longer offers are dropped; the user is told
     // only when the project actually held one of them.

@@ -72,7 +72,7 @@ std::string Textlayout(const Programm& p, const Zeitstempel& t) {
     l.zeile().bei(1, Text(330)).bei(6, Text(331)).bei(12, Text(332)).bei(45, Text(z.CodeModus == "S" ? 334 : 333));
     l.leer();
     for (int i = 6; i <= kMaxSatz; ++i) {
-        Integer m = z.Menge[static_cast<std::size_t>(i)];
+        Integer m = z.Menge[i];
         if (m <= 0) continue;
         const KatSatz& s = p.katalog.satz(i);
         l.zeile()
@@ -101,7 +101,7 @@ std::string Tabellenlayout(const Programm& p, const Zeitstempel& t) {
     w.text(z.Projektname).text(z.Sachbearbeiter).text(" ").endLine();
     w.text("Art").text("Menge").text("Benennung").text("Nummer").text("KMAT").text(" Preis ").text(" Summe ").endLine();
     for (int i = 6; i <= kMaxSatz; ++i) {
-        Integer m = z.Menge[static_cast<std::size_t>(i)];
+        Integer m = z.Menge[i];
         if (m <= 0) continue;
         const KatSatz& s = p.katalog.satz(i);
         w.number(static_cast<long long>(i)).number(static_cast<long long>(m)).text(s.Bezeichnung.str()).text(ArtikelCode(s, z)).text(KMATText(s.DruckKennz)).endLine();

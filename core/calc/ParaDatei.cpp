@@ -7,7 +7,7 @@
 namespace tarvis {
 namespace {
 
-int M(const Zustand& z, int i) { return z.Menge[static_cast<std::size_t>(i)]; }
+int M(const Zustand& z, int i) { return z.Menge[i]; }
 
 const char* zentraleKurz(int typ) {
     switch (typ) {

@@ -41,7 +41,7 @@ public:
     }
 
 private:
-    double m(int i) const { return z_.Menge[static_cast<std::size_t>(i)]; }
+    double m(int i) const { return z_.Menge[i]; }
     const KatSatz& satz(int i) const { return p_.katalog.satz(i); }
     double e1(int n) const { return p_.estrom.EStrom1[static_cast<std::size_t>(n - 450)]; }
     double e2(int n) const { return p_.estrom.EStrom2[static_cast<std::size_t>(n - 450)]; }

@@ -48,7 +48,7 @@ Druckauftrag KBNDruckSeiten(Programm& p, bool vollstaendig, const Zeitstempel& t
         const std::string& name = p.katalog.satz(i).Bezeichnung.str();
         std::array<long long, 5> q{};
         for (int k = 1; k <= 4; ++k) {
-            q[static_cast<std::size_t>(k)] = z.KBNMenge(k)[static_cast<std::size_t>(i)];
+            q[static_cast<std::size_t>(k)] = z.KBNMenge(k)[i];
             q[0] += q[static_cast<std::size_t>(k)];
         }
         if (!vollstaendig && q[0] < 1) continue;

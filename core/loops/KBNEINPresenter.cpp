@@ -27,9 +27,9 @@ KBNEINPresenter::KBNEINPresenter(Programm& p, MessageService& ms)
     : p_(p),
       ms_(ms),
       raster_(4, true, 3,
-              [&z = p.z](int satz, int k) { return static_cast<long long>(z.KBNMenge(k + 1)[static_cast<std::size_t>(satz)]); },
+              [&z = p.z](int satz, int k) { return static_cast<long long>(z.KBNMenge(k + 1)[satz]); },
               [&z = p.z](int satz, int k, long long q) {
-                  z.KBNMenge(k + 1)[static_cast<std::size_t>(satz)] = static_cast<Long>(q);
+                  z.KBNMenge(k + 1)[satz] = static_cast<Long>(q);
               }) {}
 
 int KBNEINPresenter::schleifen() const { return KBNSchleifen(p_.z.ZentralenTyp); }
@@ -117,7 +117,7 @@ void KBNEINPresenter::allesLoeschen() {
 bool KBNEINPresenter::weiter() {
     Zustand& z = p_.z;
     const int typ = z.ZentralenTyp;
-    auto m = [&z](int i) { return static_cast<int>(z.Menge[static_cast<std::size_t>(i)]); };
+    auto m = [&z](int i) { return static_cast<int>(z.Menge[i]); };
     auto ja = [this](const Meldungstext& frage) {
         return ms_.frage(frage, Schaltflaechen::JaNein, Symbol::Frage) == Antwort::Ja;
     };
@@ -129,7 +129,7 @@ bool KBNEINPresenter::weiter() {
     int eingetragen = 0;
     for (int i = kKBNUebernahmeErster; i <= kKBNLetzter; ++i) {
         long long q = 0;
-        for (int k = 1; k <= 4; ++k) q += z.KBNMenge(k)[static_cast<std::size_t>(i)];
+        for (int k = 1; k <= 4; ++k) q += z.KBNMenge(k)[i];
         if (q > 0) ++eingetragen;
     }
     if (eingetragen == 0 && !ja(Nr(155))) return false;
@@ -174,7 +174,7 @@ bool KBNEINPresenter::weiter() {
 bool KBNEINPresenter::nachSchliessen() {
     Zustand& z = p_.z;
     const int typ = z.ZentralenTyp;
-    auto m = [&z](int i) { return static_cast<int>(z.Menge[static_cast<std::size_t>(i)]); };
+    auto m = [&z](int i) { return static_cast<int>(z.Menge[i]); };
 
     // 10. The modules on the loops that need further input.
     if (z.AnzPQS > 0) {

@@ -13,7 +13,7 @@ namespace {
 
 Integer summe(const Zustand& z, std::initializer_list<int> saetze) {
     std::int64_t s = 0;
-    for (int i : saetze) s += z.Menge[static_cast<std::size_t>(i)];
+    for (int i : saetze) s += z.Menge[i];
     return gesaettigt<Integer>(s);
 }
 

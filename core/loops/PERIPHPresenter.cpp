@@ -8,8 +8,8 @@ namespace tarvis {
 
 int Uebertragungsgeraete(const Zustand& z) {
     int n = 0;
-    for (int i = 354; i <= 362; ++i) n += z.Menge[static_cast<std::size_t>(i)];
-    for (int i = 416; i <= 430; ++i) n += z.Menge[static_cast<std::size_t>(i)];
+    for (int i = 354; i <= 362; ++i) n += z.Menge[i];
+    for (int i = 416; i <= 430; ++i) n += z.Menge[i];
     return n;
 }
 
@@ -18,7 +18,7 @@ void PERIPHPresenter::aktivieren() { aufbauen(istBrandzentrale(p_.z.ZentralenTyp
 PERIPHAnsicht PERIPHPresenter::ansicht() const {
     const Zustand& z = p_.z;
     long long summe = 0;
-    for (int i = kPeriErster; i <= kPeriLetzter; ++i) summe += z.Menge[static_cast<std::size_t>(i)];
+    for (int i = kPeriErster; i <= kPeriLetzter; ++i) summe += z.Menge[i];
     PERIPHAnsicht a;
     a.titel = z.ZentralenName + " " + Text(117);
     a.liste = listeAnsicht();

@@ -7,8 +7,8 @@ namespace tarvis {
 PeriListe::PeriListe(Programm& p, MessageService& ms, SatzArray<Integer>& mengen)
     : p_(p),
       ms_(ms),
-      raster_(1, false, 4, [&mengen](int satz, int) { return static_cast<long long>(mengen[static_cast<std::size_t>(satz)]); },
-              [&mengen](int satz, int, long long q) { mengen[static_cast<std::size_t>(satz)] = static_cast<Integer>(q); }) {}
+      raster_(1, false, 4, [&mengen](int satz, int) { return static_cast<long long>(mengen[satz]); },
+              [&mengen](int satz, int, long long q) { mengen[satz] = static_cast<Integer>(q); }) {}
 
 void PeriListe::aufbauen(bool brandCode) {
     const bool sachnummer = p_.z.CodeModus == "S";

@@ -89,7 +89,7 @@ void SpeiseRahmen::nichtAlle() {
 double SpeiseRahmen::strom28() const {
     double summe = 0;
     for (int i : art_.saetze)
-        summe = calc::rGerade(summe + p_.z.Menge[static_cast<std::size_t>(i)] *
+        summe = calc::rGerade(summe + p_.z.Menge[i] *
                                           static_cast<double>(p_.katalog.satz(i).Strom28));
     return summe;
 }

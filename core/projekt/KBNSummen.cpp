@@ -18,7 +18,7 @@ KBNSummen KBNSummenBilden(const Zustand& z, const Katalog& katalog) {
         std::int64_t q[5] = {0, 0, 0, 0, 0};
         std::int64_t alle = 0;
         for (int k = 1; k <= 4; ++k) {
-            q[k] = z.KBNMenge(k)[static_cast<std::size_t>(i)];
+            q[k] = z.KBNMenge(k)[i];
             alle += q[k];
         }
         for (int k = 1; k <= 4; ++k) {

@@ -62,11 +62,11 @@ std::string ProjektText(const Zustand& z) {
     auto mengen = [&](int von, int bis) {
         long long n = 0;
         for (int i = von; i <= bis; ++i)
-            if (z.Menge[static_cast<std::size_t>(i)] > 0) ++n;
+            if (z.Menge[i] > 0) ++n;
         s.w.number(n).endLine();
         for (int i = von; i <= bis; ++i)
-            if (z.Menge[static_cast<std::size_t>(i)] > 0)
-                s.w.number(static_cast<long long>(i)).number(static_cast<long long>(z.Menge[static_cast<std::size_t>(i)])).endLine();
+            if (z.Menge[i] > 0)
+                s.w.number(static_cast<long long>(i)).number(static_cast<long long>(z.Menge[i])).endLine();
     };
     mengen(320, 499);
     mengen(504, 700);

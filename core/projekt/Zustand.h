@@ -16,7 +16,13 @@ using Byte = std::uint8_t;
 
 // Arrays indexed by catalogue record number 1..700 (index 0 unused).
 constexpr int kMaxSatz = 700;
-template <typename T> using SatzArray = std::array<T, kMaxSatz + 1>;
+template <typename T> struct SatzArray : std::array<T, kMaxSatz + 1> {
+    using Basis = std::array<T, kMaxSatz + 1>;
+    using Basis::operator[];
+    // By record number.
+    T& operator[](int satz) { return Basis::operator[](static_cast<std::size_t>(satz)); }
+    const T& operator[](int satz) const { return Basis::operator[](static_cast<std::size_t>(satz)); }
+};
 
 // Copy of the loop quantities by card a (1..2), record i (504..700) and loop
 // b (1..2) of the card: the quantity of record i on loop 2(a-1)+b.

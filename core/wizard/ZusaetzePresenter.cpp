@@ -38,15 +38,15 @@ ZaehlRegel regel(ZFeld f) {
 
 bool peripherieGewaehlt(const Zustand& z) {
     for (int i = 320; i <= 499; ++i)
-        if (z.Menge[static_cast<std::size_t>(i)] > 0) return true;
+        if (z.Menge[i] > 0) return true;
     return false;
 }
 
 bool signalgeberGewaehlt(const Zustand& z) {
     for (int i = 364; i <= 380; ++i)
-        if (z.Menge[static_cast<std::size_t>(i)] > 0) return true;
+        if (z.Menge[i] > 0) return true;
     for (int i = 431; i <= 451; ++i)
-        if (z.Menge[static_cast<std::size_t>(i)] > 0) return true;
+        if (z.Menge[i] > 0) return true;
     return false;
 }
 
@@ -409,7 +409,7 @@ void ZusaetzePresenter::schnitt2(int wahl) {
 
 void ZusaetzePresenter::peripherieLoeschen() {
     if (ms_.frage(Nr(149), Schaltflaechen::JaNein) != Antwort::Ja) return;
-    for (int i = 320; i <= 499; ++i) p_.z.Menge[static_cast<std::size_t>(i)] = 0;
+    for (int i = 320; i <= 499; ++i) p_.z.Menge[i] = 0;
 }
 
 void ZusaetzePresenter::hilfe(int reiter) {

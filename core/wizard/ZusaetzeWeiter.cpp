@@ -31,8 +31,8 @@ Meldungstext maximal(int grenze, int text) { return Nr(380) + " " + std::to_stri
 // Sounder article kinds among the peripheral elements.
 int signalgeberArten(const Zustand& z) {
     int n = 0;
-    for (int i = 364; i <= 380; ++i) n += z.Menge[static_cast<std::size_t>(i)] > 0 ? 1 : 0;
-    for (int i = 431; i <= 451; ++i) n += z.Menge[static_cast<std::size_t>(i)] > 0 ? 1 : 0;
+    for (int i = 364; i <= 380; ++i) n += z.Menge[i] > 0 ? 1 : 0;
+    for (int i = 431; i <= 451; ++i) n += z.Menge[i] > 0 ? 1 : 0;
     return n;
 }
 

@@ -92,7 +92,7 @@ public:
         }
         // Peripherals.
         for (int n = zahl(0, 30); n > 0; --n)
-            z.Menge[static_cast<std::size_t>(zahl(320, 499))] = wert<Integer>(1, extrem ? 32767 : 30);
+            z.Menge[zahl(320, 499)] = wert<Integer>(1, extrem ? 32767 : 30);
         // Loop elements on the loops used, as the loop entry stores them.
         const int schleifen = zahl(0, 4);
         for (int k = 1; k <= 4; ++k) {
@@ -103,7 +103,7 @@ public:
             }
         }
         // The counts the loop entry derives from the loops.
-        auto m = [&](int i) { return static_cast<int>(z.Menge[static_cast<std::size_t>(i)]); };
+        auto m = [&](int i) { return static_cast<int>(z.Menge[i]); };
         auto anzahl = [](int n) { return static_cast<Integer>(std::min(n, 32767)); };
         z.AnzPQS = anzahl(m(529) + m(530) + m(531));
         z.AnzPQB = anzahl(m(527) + m(528));

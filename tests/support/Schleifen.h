@@ -8,10 +8,10 @@ namespace tarvis::test {
 
 // Puts q elements of record i on loop k (1..4), as the loop entry does.
 inline void schleife(Zustand& z, int k, int i, int q) {
-    z.KBNMenge(k)[static_cast<std::size_t>(i)] += q;
+    z.KBNMenge(k)[i] += q;
     z.KBNWert((k + 1) / 2, i, (k - 1) % 2 + 1) += q;
     // The list holds 16 bits; a damaged file can hold more on the loops.
-    z.Menge[static_cast<std::size_t>(i)] = static_cast<Integer>(std::min(z.Menge[static_cast<std::size_t>(i)] + q, 32767));
+    z.Menge[i] = static_cast<Integer>(std::min(z.Menge[i] + q, 32767));
 }
 
 }  // namespace tarvis::test

@@ -151,7 +151,7 @@ public:
             z.Ext28Menge[k] = ganz<Integer>();
         }
         // Peripheral elements, and the loop quantities as the loop entry keeps them.
-        for (int n = zahl(0, 30); n > 0; --n) z.Menge[static_cast<std::size_t>(zahl(320, 499))] = static_cast<Integer>(zahl(0, 999));
+        for (int n = zahl(0, 30); n > 0; --n) z.Menge[zahl(320, 499)] = static_cast<Integer>(zahl(0, 999));
         for (int n = zahl(0, 40); n > 0; --n) {
             int a = zahl(1, 2), b = zahl(1, 2), i = zahl(504, 700);
             Long q = zahl(0, 9) == 0 ? zahl(0, 32767) : zahl(0, 120);

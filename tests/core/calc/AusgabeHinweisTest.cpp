@@ -32,7 +32,7 @@ TEST(Ausgabe, ListsRecords6To700InOrderButNeverTheCatalogueHeader) {
     Programm p = test::musterProgramm();
     test::zentrale(p.z, 4);
     p.z.CodeModus = "S";
-    for (int i = 1; i <= 5; ++i) p.z.Menge[static_cast<std::size_t>(i)] = 3;
+    for (int i = 1; i <= 5; ++i) p.z.Menge[i] = 3;
     p.z.Menge[534] = 16;
     p.z.Menge[108] = 1;
     p.z.Menge[700] = 2;

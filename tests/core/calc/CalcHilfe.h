@@ -83,7 +83,7 @@ inline AuswertenHalt rechnen(Programm& p) {
     return AuswertenAblauf(p, a.ms);
 }
 
-inline int m(const Programm& p, int i) { return p.z.Menge[static_cast<std::size_t>(i)]; }
+inline int m(const Programm& p, int i) { return p.z.Menge[i]; }
 
 // Converts a current at 28 V or 35 V into 12 V, as the budget does.
 inline double v12(double strom, double volt) { return strom * volt / 11.04; }

@@ -41,7 +41,7 @@ protected:
         if (menge.size() > 1) pr.zaehlText(loop - 1, menge);
     }
 
-    Long q(int loop, int satz) const { return p.z.KBNMenge(loop)[static_cast<std::size_t>(satz)]; }
+    Long q(int loop, int satz) const { return p.z.KBNMenge(loop)[satz]; }
     std::vector<std::string> texte() const { return ms.texte(); }
 
     Programm p;

@@ -183,7 +183,7 @@ TEST_F(KBNTest, WideQuantitiesDoNotWrapAround) {
     // 40 records x 999 would be 39960 elements: beyond 16 bits, still reported.
     for (int i = 620; i < 660; ++i) {
         p.katalog.setzen(i, element("E", 5.0f));
-        p.z.KBNMenge1[static_cast<std::size_t>(i)] = 999;
+        p.z.KBNMenge1[i] = 999;
     }
     KBNSummen s = summen();
     EXPECT_EQ(s.elemente[1], 39960);

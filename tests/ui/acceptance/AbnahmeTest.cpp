@@ -322,7 +322,7 @@ void projektDurchDieFenster(const Projekt& pr) {
     QCOMPARE(z.Berechnet, Byte{1});
     QVERIFY(g.ausgabe.size() >= 3);
     QVERIFY(g.bericht.size() >= 20);
-    for (auto [k, satz, menge] : pr.schleifen) QCOMPARE(z.KBNMenge(k)[static_cast<std::size_t>(satz)], Long(menge));
+    for (auto [k, satz, menge] : pr.schleifen) QCOMPARE(z.KBNMenge(k)[satz], Long(menge));
     QVERIFY2(g.kbnTitel.startsWith(qs(ZentralenNameFuer(pr.typ))), qPrintable(g.kbnTitel));
     QCOMPARE(z.UeZeit, Integer(48));
     QCOMPARE(z.Verzwahl, Integer(pr.typ == 6 ? 30 : 5));  // the TL 300 has its delay fixed

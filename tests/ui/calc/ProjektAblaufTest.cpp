@@ -63,7 +63,7 @@ using Schleifen = std::vector<std::tuple<int, int, int>>;  // loop, record, quan
 void ersatzfenster(Anwendung& a, Schleifen schleifen) {
     a.ansichten().ersetzen(Fenster::KBNEIN, [&a, schleifen] {
         Zustand& z = a.programm().z;
-        for (auto [k, i, q] : schleifen) z.KBNMenge(k)[static_cast<std::size_t>(i)] = q;
+        for (auto [k, i, q] : schleifen) z.KBNMenge(k)[i] = q;
         KBNSummieren(a.programm(), a.meldungen());
         KBNMengenUebernehmen(z);
         KBNModuleAbleiten(z, a.meldungen());
@@ -171,7 +171,7 @@ private slots:
 
         // The result window lists what the calculation put into the list.
         int erwartet = 0;
-        for (int i = 6; i <= 700; ++i) erwartet += z.Menge[static_cast<std::size_t>(i)] > 0;
+        for (int i = 6; i <= 700; ++i) erwartet += z.Menge[i] > 0;
         QCOMPARE(artikelZeilen, erwartet);
         QCOMPARE(kopf, (QStringList{"Articolo ", "Quantità ", "Denominazione", "LIBEX"}));
         QCOMPARE(zeile534, (QStringList{"534 ", "16 ", "Optischer Rauchmelder OM 301  ", "K52301725"}));
