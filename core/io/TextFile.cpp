@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <optional>
@@ -370,7 +371,10 @@ Result<std::string> readBytes(const fs::path& path, std::size_t maxSize) {
 Result<std::string> readText(const fs::path& path, std::size_t maxSize) {
     auto bytes = readBytes(path, maxSize);
     if (!bytes) return bytes.error();
-    return cp1252ToUtf8(*bytes);
+    // Plain ASCII reads the same in both encodings and needs no copy.
+    std::string& b = *bytes;
+    if (std::all_of(b.begin(), b.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) return std::move(b);
+    return cp1252ToUtf8(b);
 }
 
 Status writeAll(std::initializer_list<FileBytes> files) {

@@ -17,6 +17,8 @@ public:
     static constexpr int kSaetze = 700;
 
     Katalog();  // an empty catalogue: every record blank
+    // Fails when the file cannot be read or one of its records holds a
+    // negative current.
     static io::Result<Katalog> oeffnen(const std::filesystem::path& datei);
 
     // Record n (1-based). Numbers outside the file read as a blank record.
