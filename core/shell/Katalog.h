@@ -17,15 +17,14 @@ public:
     static constexpr int kSaetze = 700;
 
     Katalog();  // an empty catalogue: every record blank
-    // Fails when the file cannot be read or one of its records holds a
-    // negative current.
     static io::Result<Katalog> oeffnen(const std::filesystem::path& datei);
 
     // Record n (1-based). Numbers outside the file read as a blank record.
     const KatSatz& satz(int n) const;
     int anzahl() const { return static_cast<int>(saetze_.size()); }
-    // Whether the file held all 700 records whole; a shorter file (a copy
-    // broken off, a wrong file) is a defective catalogue for the program.
+    // Whether the file held all 700 records whole and sound; a shorter file
+    // (a copy broken off, a wrong file) or one with a negative current is a
+    // defective catalogue for the program.
     bool vollstaendig() const { return vollstaendig_; }
 
     void setzen(int n, KatSatz s);
