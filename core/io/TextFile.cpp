@@ -213,17 +213,11 @@ public:
         if (ziel_.art == Ziel::Art::Direkt || ziel_.art == Ziel::Art::Deskriptor) return Done{};
         if (ziel_.art == Ziel::Art::Datei && schreibgeschuetzt(ziel_)) return fehler(fehlerSchreibgeschuetzt());
         if (auto st = tempSchreiben(); !st) return st;
-        // Kept to put the old file back when a later file of the same write fails.
-        // (A file system without hard links cannot keep it; the rename
-        // that follows rarely fails once the new file is on the disk.)
-        if (sicherung && ziel_.art == Ziel::Art::Datei) {
-            for (int versuch = 0; versuch < 100 && sicherung_.empty(); ++versuch) {
-                fs::path s = tempName(ziel_.pfad, kurz_);
-                if (::link(ziel_.pfad.c_str(), s.c_str()) == 0) sicherung_ = s;
-                else if (errno == ENAMETOOLONG) kurz_ = true;
-                else if (errno != EEXIST) break;
-            }
-        }
+        // Kept to put the old file back when a later file of the same write
+        // fails. (A file system without hard links cannot keep it; the
+        // rename that follows rarely fails once the new file is on the disk.)
+        if (sicherung && ziel_.art == Ziel::Art::Datei)
+            sicherung_ = freierName([&](const fs::path& t) { return ::link(ziel_.pfad.c_str(), t.c_str()) == 0; });
         return Done{};
     }
 
@@ -276,50 +270,46 @@ private:
         return Done{};
     }
 
-    Status tempSchreiben() {
-        const fs::path ordner = ziel_.pfad.parent_path().empty() ? fs::path(".") : ziel_.pfad.parent_path();
-        // A file without a name first, where the file system has them: a
-        // program killed while writing leaves nothing behind.
-        Fd fd(::open(ordner.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, modus()));
-        if (!fd) return tempSchreibenBenannt();
-        if (ziel_.art == Ziel::Art::Datei) rechteUebernehmen(fd.get(), ziel_.st);
-        if (!allesSchreiben(fd.get(), bytes_) || ::fsync(fd.get()) != 0) return fehler(ausErrno(errno, fehlerPfad()));
-        // A name in the folder now, to rename over the file.
-        const std::string quelle = "/proc/self/fd/" + std::to_string(fd.get());
-        for (int versuch = 0; versuch < 100 && temp_.empty(); ++versuch) {
+    // Tries `anlegen` with fresh unpredictable names beside the file until
+    // one is free (the short form when the file's name leaves no room for a
+    // suffix). The name taken, or empty with errno telling why.
+    template <typename F> fs::path freierName(F anlegen) {
+        for (int versuch = 0; versuch < 100; ++versuch) {
             fs::path t = tempName(ziel_.pfad, kurz_);
-            if (::linkat(AT_FDCWD, quelle.c_str(), AT_FDCWD, t.c_str(), AT_SYMLINK_FOLLOW) == 0) temp_ = t;
-            else if (errno == ENAMETOOLONG && !kurz_) kurz_ = true;
-            else if (errno != EEXIST) {
-                // Without /proc: the named way, from the start.
-                fd.reset();
-                return tempSchreibenBenannt();
-            }
+            if (anlegen(t)) return t;
+            if (errno == ENAMETOOLONG && !kurz_) kurz_ = true;
+            else if (errno != EEXIST) return {};
         }
-        if (temp_.empty()) return fehler(fehlerZugriff());
-        if (!fd.close()) return fehler(ausErrno(errno, fehlerPfad()));
-        return Done{};
+        return {};
     }
 
-    // No one else may read the new content before it has the old file's permissions.
-    mode_t modus() const { return ziel_.art == Ziel::Art::Datei ? 0600 : 0666; }
-
-    // An exclusive name that no one could have planted.
-    Status tempSchreibenBenannt() {
-        Fd fd;
-        for (int versuch = 0; versuch < 100 && !fd; ++versuch) {
-            temp_ = tempName(ziel_.pfad, kurz_);
-            fd = Fd(::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, modus()));
-            if (fd) break;
-            const int err = errno;
-            temp_.clear();
-            if (err == ENAMETOOLONG && !kurz_) kurz_ = true;
-            else if (err != EEXIST) return fehler(ausErrno(err, fehlerPfad()));
+    Status tempSchreiben() {
+        const fs::path ordner = ziel_.pfad.parent_path().empty() ? fs::path(".") : ziel_.pfad.parent_path();
+        // No one else may read the new content before it has the old file's permissions.
+        const mode_t modus = ziel_.art == Ziel::Art::Datei ? 0600 : 0666;
+        // Where the file system has them, a file without a name that gets
+        // one only when complete: a program killed while writing leaves
+        // nothing behind. Else a name no one could have planted.
+        static const bool procDa = ::access("/proc/self/fd", F_OK) == 0;
+        Fd fd(procDa ? ::open(ordner.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, modus) : -1);
+        const bool unbenannt = static_cast<bool>(fd);
+        if (!unbenannt) {
+            temp_ = freierName([&](const fs::path& t) {
+                fd = Fd(::open(t.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, modus));
+                return static_cast<bool>(fd);
+            });
+            if (temp_.empty()) return fehler(ausErrno(errno, fehlerPfad()));
         }
-        if (!fd) return fehler(fehlerZugriff());
         if (ziel_.art == Ziel::Art::Datei) rechteUebernehmen(fd.get(), ziel_.st);
-        if (!allesSchreiben(fd.get(), bytes_) || ::fsync(fd.get()) != 0 || !fd.close())
-            return fehler(ausErrno(errno, fehlerPfad()));
+        if (!allesSchreiben(fd.get(), bytes_) || ::fsync(fd.get()) != 0) return fehler(ausErrno(errno, fehlerPfad()));
+        if (unbenannt) {
+            const std::string quelle = "/proc/self/fd/" + std::to_string(fd.get());
+            temp_ = freierName([&](const fs::path& t) {
+                return ::linkat(AT_FDCWD, quelle.c_str(), AT_FDCWD, t.c_str(), AT_SYMLINK_FOLLOW) == 0;
+            });
+            if (temp_.empty()) return fehler(ausErrno(errno, fehlerPfad()));
+        }
+        if (!fd.close()) return fehler(ausErrno(errno, fehlerPfad()));
         return Done{};
     }
 

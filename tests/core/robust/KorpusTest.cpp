@@ -146,8 +146,7 @@ std::vector<Fall> faelle() {
          }},
         {"ueberlauf-single.PLM", LadeErgebnis::Lesefehler, {kUeberlauf}},
         {"ueberlauf-long.PLM", LadeErgebnis::Lesefehler, {kUeberlauf}},
-        // Counts and currents are never negative: -400 switching outputs
-        // would order a negative battery.
+        // Counts and currents are never negative (-400 outputs made a negative battery).
         {"negativ-anzahl.PLM", LadeErgebnis::Lesefehler, {kNegativ}},
         {"negativ-strom.PLM", LadeErgebnis::Lesefehler, {kNegativ}},
         {"negativ-menge.PLM", LadeErgebnis::Lesefehler, {kNegativ}},
@@ -261,12 +260,8 @@ TEST_F(Korpus, ACatalogueThatIsMissingOrDefectiveEndsTheProgramWithMessage45) {
         fs::remove(d / "TARVIS.ART");
         if (std::string(fall) == "folder") fs::create_directory(d / "TARVIS.ART");
         else if (std::string(fall) == "pipe") ::mkfifo((d / "TARVIS.ART").c_str(), 0600);
-        else if (std::string(fall) == "negative current") {
-            // The alarm current of record 534 (offset 73 of its 96 bytes) -1.
-            std::string b = inhalt(dir / "TARVIS.ART");
-            b.replace(533 * 96 + 73, 2, "\xFF\xFF");
-            schreiben(d / "TARVIS.ART", b);
-        }
+        else if (std::string(fall) == "negative current")  // record 534's alarm current (offset 73) -1
+            schreiben(d / "TARVIS.ART", inhalt(dir / "TARVIS.ART").replace(533 * 96 + 73, 2, "\xFF\xFF"));
         else if (std::string(fall) != "missing") fs::copy_file(korpus(std::string("katalog/") + fall), d / "TARVIS.ART");
         Programm q;
         ScriptedMessages ms;
