@@ -16,8 +16,9 @@ std::string DateiMitEndung(const std::string& pfad, const std::string& endung) {
 
 std::vector<std::string> Eingabedateien(const Programm& p) {
     std::vector<std::string> e;
-    for (const std::string& d : {p.z.ProjektDatei, p.z.ArtDatei, p.verzeichnis.empty() ? std::string() : p.datei("ESTROMK.DAT").string()})
+    for (const std::string& d : {p.z.ProjektDatei, p.z.ArtDatei})
         if (!d.empty()) e.push_back(d);
+    if (!p.verzeichnis.empty()) e.push_back(p.datei("ESTROMK.DAT").string());
     return e;
 }
 

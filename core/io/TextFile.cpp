@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <optional>
 #include <random>
 #include <system_error>
 #include <utility>
