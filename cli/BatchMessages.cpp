@@ -8,17 +8,19 @@ namespace {
 
 // Entries shorter than this ("Sì", "?") would match anything.
 constexpr std::size_t kMindestLaenge = 4;
-// The table is numbered densely from 1; after this many unused numbers in a
-// row there are no more entries.
+// The table is numbered densely from 1, and the program's own texts from
+// 2000; after this many unused numbers in a row a block has no more entries.
 constexpr int kLuecke = 500;
 
 const std::vector<int>& tabellenNummern() {
     static const std::vector<int> nummern = [] {
         std::vector<int> n;
-        for (int i = 1, letzte = 0; i - letzte <= kLuecke; ++i) {
-            if (!TextVorhanden(i)) continue;
-            letzte = i;
-            if (Text(i).size() >= kMindestLaenge) n.push_back(i);
+        for (int anfang : {1, 2000}) {
+            for (int i = anfang, letzte = anfang - 1; i - letzte <= kLuecke; ++i) {
+                if (!TextVorhanden(i)) continue;
+                letzte = i;
+                if (Text(i).size() >= kMindestLaenge) n.push_back(i);
+            }
         }
         return n;
     }();
