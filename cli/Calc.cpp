@@ -10,6 +10,7 @@
 #include "BatchMessages.h"
 #include "Projektlauf.h"
 #include "calc/Auswerten.h"
+#include "io/TextFile.h"
 #include "projekt/EStrom.h"
 #include "projekt/Katalog.h"
 #include "projekt/ProjektDatei.h"
@@ -183,11 +184,11 @@ int calc(const CalcOptionen& o, std::ostream& aus, std::ostream& fehler) {
     if (!start) return 2;
     Programm& p = *start;
 
-    std::error_code ec;
-    if (!fs::is_regular_file(o.datei, ec)) {
-        fehler << "tarvis-cli: cannot read " << o.datei.string() << ": no such file\n";
+    if (auto lesbar = io::readable(o.datei); !lesbar) {
+        fehler << "tarvis-cli: cannot read " << o.datei.string() << ": " << lesbar.error().beschreibung << "\n";
         return 2;
     }
+    std::error_code ec;
     BatchMessages ms(p, fehler);
     ms.dxa = o.dxa;
     ms.zolw = o.zolw;

@@ -10,8 +10,10 @@ namespace tarvis::cli {
 
 namespace {
 
-// Writes a file's text to the path given with --out.
-bool schreiben(const std::string& ziel, const std::string& text, BatchMessages& ms) {
+// Writes a file's text to the path given with --out, never over a file the
+// command has read.
+bool schreiben(const Programm& p, const std::string& ziel, const std::string& text, BatchMessages& ms) {
+    if (!ZielErlaubt(ms, ziel, Eingabedateien(p))) return false;
     auto ok = io::writeText(ziel, text);
     if (!ok) SchreibfehlerMelden(ms, ok.error(), ziel);
     return static_cast<bool>(ok);
@@ -40,7 +42,7 @@ int exportDatei(const AusgabeOptionen& o, std::ostream& aus, std::ostream& fehle
             ok = ParaSpeich(*p, ms, z.ProjektDatei, z.Projektname, t);
             geschrieben = z.ParaDatei;
         } else {
-            ok = schreiben(o.ziel, ParaDateiInhalt(*p, z.Projektname, t), ms);
+            ok = schreiben(*p, o.ziel, ParaDateiInhalt(*p, z.Projektname, t), ms);
             geschrieben = o.ziel;
         }
     } else if (o.art == "epo") {
@@ -54,16 +56,16 @@ int exportDatei(const AusgabeOptionen& o, std::ostream& aus, std::ostream& fehle
             ok = EPOSchreiben(*p, ms);
             geschrieben = z.EPODatei;
         } else {
-            ok = schreiben(o.ziel, EPOInhalt(*p).text, ms);
+            ok = schreiben(*p, o.ziel, EPOInhalt(*p).text, ms);
             geschrieben = o.ziel;
         }
     } else {
         const PRNModus modus = o.art == "prn-word" ? PRNModus::Text : PRNModus::Tabelle;
         if (o.ziel.empty()) {
             ok = PRNDatei(*p, ms, modus, {}, t);
-            geschrieben = PfadMitEndung(z.ProjektDatei, 3, "PRN");
+            geschrieben = DateiMitEndung(z.ProjektDatei, ".PRN");
         } else {
-            ok = schreiben(o.ziel, PRNInhalt(*p, modus, t), ms);
+            ok = schreiben(*p, o.ziel, PRNInhalt(*p, modus, t), ms);
             geschrieben = o.ziel;
         }
     }
@@ -83,7 +85,7 @@ int link(const AusgabeOptionen& o, std::ostream& aus, std::ostream& fehler) {
     if (v.oeffnen(std::filesystem::absolute(o.dateiB, ec)) != Verknuepfung::Ergebnis::Gueltig) return 1;
     if (!o.ziel.empty()) v.zielSetzen(o.ziel);
     if (!v.speichern(Zeit(o.datum, o.zeit))) return 1;
-    aus << v.ziel() << "\n" << PfadMitEndung(v.ziel(), 3, "TXT") << "\n";
+    aus << v.ziel() << "\n" << v.liste() << "\n";
     return 0;
 }
 

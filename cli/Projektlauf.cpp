@@ -1,5 +1,6 @@
 #include "Projektlauf.h"
 
+#include "io/TextFile.h"
 #include "projekt/EStrom.h"
 #include "projekt/Katalog.h"
 #include "projekt/ProjektDatei.h"
@@ -47,11 +48,12 @@ std::optional<Programm> Programmstart(const fs::path& verzeichnis, std::ostream&
 }
 
 bool ProjektOeffnenBatch(Programm& p, BatchMessages& ms, const fs::path& datei, std::ostream& fehler) {
-    std::error_code ec;
-    if (!fs::is_regular_file(datei, ec)) {
-        fehler << "tarvis-cli: cannot read " << datei.string() << ": no such file\n";
+    // What keeps the file from being read, said plainly ("is a directory", "larger than 4 MB").
+    if (auto lesbar = io::readable(datei); !lesbar) {
+        fehler << "tarvis-cli: cannot read " << datei.string() << ": " << lesbar.error().beschreibung << "\n";
         return false;
     }
+    std::error_code ec;
     const LadeErgebnis geladen = ProjektOeffnen(p, ms, fs::absolute(datei, ec));
     if (geladen != LadeErgebnis::Geladen) {
         fehler << "tarvis-cli: " << datei.string() << ": "

@@ -25,6 +25,10 @@ int catalogBuild(const std::string& quelle, const std::string& ziel) {
         std::cerr << "tarvis-cli: " << quelle << ": " << fehler << "\n";
         return 1;
     }
+    if (tarvis::io::sameFile(quelle, ziel)) {
+        std::cerr << "tarvis-cli: " << ziel << " is the source table; it is not written over\n";
+        return 1;
+    }
     auto ok = tarvis::io::writeBytes(ziel, katalog->zuBytes());
     if (!ok) {
         std::cerr << "tarvis-cli: cannot write " << ziel << ": " << ok.error().beschreibung << "\n";

@@ -23,10 +23,13 @@ io::IoError fehlerIndex() { return {9, "Subscript out of range"}; }
 
 // Reads the fields of ProjektFelder (and the rest of the file) into the
 // state. The first error stops the reading: every later read leaves its
-// variable as it was, so what was read before the error stays.
+// variable as it was, so what was read before the error stays. Numbers are
+// counts, currents and choices, none below zero; a negative one is out of
+// its range like an overflow. Only the panel type has its own check (an
+// unknown type opens, marked invalid).
 class Leser {
 public:
-    Leser(std::string text, MessageService& ms) : r_(std::move(text)), ms_(ms) {}
+    Leser(std::string text, MessageService& ms, const Zustand& z) : r_(std::move(text)), ms_(ms), typ_(&z.ZentralenTyp) {}
 
     bool ok() const { return r_.ok() && !fehler_; }
     io::IoError fehler() const { return fehler_ ? *fehler_ : r_.error().value_or(io::IoError{}); }
@@ -41,7 +44,7 @@ public:
         return ok() ? s : std::string();
     }
     Integer ganz() {
-        Integer v = r_.integer();
+        Integer v = nichtNegativ(r_.integer());
         return ok() ? v : Integer{0};
     }
 
@@ -53,9 +56,9 @@ public:
         std::string s = r_.text();
         if (ok()) ziel = s;
     }
-    void zahl(Integer& v) { setzen(v, r_.integer()); }
+    void zahl(Integer& v) { setzen(v, &v == typ_ ? r_.integer() : nichtNegativ(r_.integer())); }
     void zahl(Byte& v) { setzen(v, r_.byte()); }
-    void zahl(Long& v) { setzen(v, r_.longValue()); }
+    void zahl(Long& v) { setzen(v, nichtNegativ(r_.longValue())); }
     // A Single: any number that rounds to a finite float, also the largest
     // one, whose shortest text lies a little above it.
     void zahl(Single& v) {
@@ -65,7 +68,8 @@ public:
             fehlerSetzen(io::fehlerUeberlauf());
             return;
         }
-        v = static_cast<Single>(d);
+        d = nichtNegativ(d);
+        if (ok()) v = static_cast<Single>(d);
     }
     // A number read as text and converted: its leading number, rounded half
     // to even; beyond the variable's range an overflow.
@@ -78,7 +82,8 @@ public:
             fehlerSetzen(io::fehlerUeberlauf());
             return;
         }
-        v = static_cast<T>(d);
+        d = nichtNegativ(d);
+        if (ok()) v = static_cast<T>(d);
     }
     void reserviert(int n) {
         for (int i = 0; i < n; ++i) r_.text();
@@ -117,9 +122,15 @@ private:
     template <typename T> void setzen(T& ziel, T wert) {
         if (ok()) ziel = wert;
     }
+    template <typename T> T nichtNegativ(T wert) {
+        if (wert >= 0) return wert;
+        fehlerSetzen(io::fehlerNegativ());
+        return T{};
+    }
 
     io::FieldReader r_;
     MessageService& ms_;
+    const Integer* typ_;
     std::optional<io::IoError> fehler_;
     double glt_ = 0;
     Byte bedien_ = 0;
@@ -159,7 +170,7 @@ void mengeSetzen(Zustand& z, int satz, Integer menge) { z.Menge[satz] = menge; }
 LadeErgebnis lesen(Programm& p, MessageService& ms, const fs::path& datei, std::string text) {
     Zustand& z = p.z;
     zuruecksetzen(z, datei);
-    Leser r(std::move(text), ms);
+    Leser r(std::move(text), ms, z);
 
     // 3. The version of the writing program.
     const std::string DateiVersion = r.text();

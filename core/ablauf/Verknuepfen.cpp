@@ -145,7 +145,8 @@ Verknuepfung::Ergebnis Verknuepfung::oeffnen(const std::optional<fs::path>& date
     const bool erste = dateiNr_ == 1;
     (erste ? datei1_ : datei2_) = pfad;
     p_.z.ProjPfad = datei->parent_path().string();
-    if (!erste && pfad == datei1_) {
+    // The same file, however it is spelt (another folder path, a link).
+    if (!erste && io::sameFile(pfad, datei1_)) {
         ms_.meldung(Symbol::Ausrufezeichen, "Sie haben 2 x die gleiche Datei gewählt!");
         lblD2_ = name + kUngueltig;
         return Ergebnis::Ungueltig;
@@ -210,7 +211,7 @@ Verknuepfung::Ergebnis Verknuepfung::pruefen2(const std::string& name) {
     }
     beideGueltig_ = true;
     optionenGeloescht_ = true;
-    ziel_ = PfadMitEndung(datei2_, 4, "_6.EPO");
+    ziel_ = DateiMitEndung(datei2_, "_6.EPO");
     return Ergebnis::Gueltig;
 }
 
@@ -222,20 +223,25 @@ void Verknuepfung::zielSetzen(const std::string& text) {
 bool Verknuepfung::speichern(const Zeitstempel& t) {
     if (!beideGueltig_) return false;
     if (ms_.frage(Meldungstext("Datei " + ziel_ + " speichern?"), Schaltflaechen::JaNein, Symbol::Frage) != Antwort::Ja) return false;
-    const std::string liste = PfadMitEndung(ziel_, 3, "TXT");
+    const std::string liste = this->liste();
+    std::vector<std::string> eingaben = Eingabedateien(p_);
+    eingaben.insert(eingaben.end(), {datei1_, datei2_});
+    if (liste.empty() || !ZielErlaubt(ms_, ziel_, eingaben) || !ZielErlaubt(ms_, liste, eingaben)) return false;
     Verknuepfungsdateien inhalt = VerknuepfungInhalt(p_, d1_, d2_, ziel_, t);
-    for (const auto& [datei, text] : {std::pair{ziel_, inhalt.epo}, std::pair{liste, inhalt.txt}}) {
-        auto ok = io::writeText(datei, text);
-        if (!ok) {
-            SchreibfehlerMelden(ms_, ok.error(), datei);
-            return false;
-        }
+    // The list belongs to the hand-over file: both are written or neither.
+    const std::string epo = io::utf8ToCp1252(inhalt.epo), txt = io::utf8ToCp1252(inhalt.txt);
+    auto ok = io::writeAll({{ziel_, epo}, {liste, txt}});
+    if (!ok) {
+        SchreibfehlerMelden(ms_, ok.error(), ok.error().datei.empty() ? ziel_ : ok.error().datei);
+        return false;
     }
     ms_.meldung(Symbol::Keins, Meldungstext(ziel_ + " gespeichert"));
     p_.z.Verknuepft = 1;
     p_.z.WeiterOK = 1;
     return true;
 }
+
+std::string Verknuepfung::liste() const { return DateiMitEndung(ziel_, ".TXT"); }
 
 void Verknuepfung::abbrechen() { p_.z.WeiterOK = 0; }
 

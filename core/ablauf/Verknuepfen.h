@@ -75,6 +75,8 @@ public:
     // txtSpeichern edited: the target follows the text, ending in ".EPO".
     void zielSetzen(const std::string& text);
     const std::string& ziel() const { return ziel_; }
+    // The material list written beside it (NAME_6.TXT).
+    std::string liste() const;
     // cmdSpeichern: question, then both files. True when they were written
     // (WeiterOK = 1, Verknuepft = 1, the window closes).
     bool speichern(const Zeitstempel& t = Zeitstempel::jetzt());

@@ -44,7 +44,9 @@ bool EPOSchreiben(Programm& p, MessageService& ms) {
     Zustand& z = p.z;
     if (z.EPOAbgefragt == 0) ms.oeffnen(Fenster::EPOspei);
     if (io::utf8Length(z.ProjektDatei) < 4) return false;
-    z.EPODatei = PfadMitEndung(z.ProjektDatei, 4, ".EPO");
+    const std::string datei = DateiMitEndung(z.ProjektDatei, ".EPO");
+    if (datei.empty() || !ZielErlaubt(ms, datei, Eingabedateien(p))) return false;
+    z.EPODatei = datei;
     EPOInhaltErgebnis e = EPOInhalt(p);
     auto ok = io::writeText(z.EPODatei, e.text);
     if (!ok) {

@@ -119,7 +119,8 @@ bool PRNDatei(Programm& p, MessageService& ms, PRNModus modus, const std::functi
               const Zeitstempel& t) {
     if (p.z.ProjektDatei.empty() && speichernUnter) speichernUnter();
     if (io::utf8Length(p.z.ProjektDatei) < 4) return false;
-    std::string datei = PfadMitEndung(p.z.ProjektDatei, 3, "PRN");
+    const std::string datei = DateiMitEndung(p.z.ProjektDatei, ".PRN");
+    if (datei.empty() || !ZielErlaubt(ms, datei, Eingabedateien(p))) return false;
     auto ok = io::writeText(datei, PRNInhalt(p, modus, t));
     if (!ok) {
         SchreibfehlerMelden(ms, ok.error(), datei);

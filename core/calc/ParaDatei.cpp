@@ -89,7 +89,10 @@ bool ParaSpeich(Programm& p, MessageService& ms, const std::string& pfad, const 
     // Without a file name of its own (at least a letter before ".PLM") there
     // is nothing to put the extension on.
     if (io::utf8Length(pfad) < 4) return false;
-    std::string datei = PfadMitEndung(pfad, 3, "NPA");
+    const std::string datei = DateiMitEndung(pfad, ".NPA");
+    std::vector<std::string> eingaben = Eingabedateien(p);
+    eingaben.push_back(pfad);
+    if (datei.empty() || !ZielErlaubt(ms, datei, eingaben)) return false;
     auto ok = io::writeText(datei, ParaDateiInhalt(p, name, t));
     if (!ok) {
         SchreibfehlerMelden(ms, ok.error(), datei);

@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <vector>
 
@@ -24,7 +25,8 @@ public:
         std::string out;
         if (cd_ == reinterpret_cast<iconv_t>(-1)) return std::string(in);
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        std::vector<char> buf(in.size() * 4 + 16);
+        // A piece at a time: a large file must not need four times its size at once.
+        std::vector<char> buf(std::min<std::size_t>(in.size() * 4 + 16, 65536));
         char* src = const_cast<char*>(in.data());
         std::size_t srcLeft = in.size();
         while (srcLeft > 0) {

@@ -26,6 +26,9 @@ io::Result<EStromTabelle> EStromParsen(std::string utf8Text) {
             if (r.error()->nummer == io::fehlerEndeDerDatei().nummer) break;
             return *r.error();
         }
+        // A current is never negative; one that is makes the table defective.
+        for (float v : c)
+            if (v < 0) return io::fehlerNegativ();
         if (n < 450 || n > 500 || n != static_cast<double>(static_cast<int>(n))) continue;
         auto i = static_cast<std::size_t>(static_cast<int>(n) - 450);
         t.EStrom1[i] = c[0];

@@ -14,8 +14,9 @@ struct EStromTabelle {
     std::array<float, 51> EStrom1{}, EStrom2{}, EStrom3{}, EStrom4{}, EStrom5{};
 };
 
-// Reads the table from its text. Fails when the header cannot be read; an
-// entry whose element number lies outside 450..500 is skipped.
+// Reads the table from its text. Fails when the header cannot be read or a
+// current is out of range or negative; an entry whose element number lies
+// outside 450..500 is skipped.
 io::Result<EStromTabelle> EStromParsen(std::string utf8Text);
 io::Result<EStromTabelle> EStromLesen(const std::filesystem::path& datei);
 

@@ -75,6 +75,11 @@ KatSatz KatSatz::ausBytes(std::string_view bytes) {
     return s;
 }
 
+bool KatSatz::stromNegativ(std::string_view bytes) {
+    Decoder d(bytes);
+    return d.f32(69) < 0 || d.i16(73) < 0 || d.i16(75) < 0 || d.f32(77) < 0 || d.f32(81) < 0;
+}
+
 std::string KatSatz::zuBytes() const {
     std::string out(kLaenge, '\0');
     for (std::size_t i = 0; i < 4 && i < Frei.size(); ++i) out[i] = Frei[i];

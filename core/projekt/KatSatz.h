@@ -33,6 +33,9 @@ struct KatSatz {
 
     // Decodes a record (shorter input is read as if padded with zero bytes).
     static KatSatz ausBytes(std::string_view bytes);
+    // Whether a record holds a current below zero (quiescent, alarm, 35 or
+    // 28 V): a damaged record, since a current is never negative.
+    static bool stromNegativ(std::string_view bytes);
     std::string zuBytes() const;
 
     friend bool operator==(const KatSatz&, const KatSatz&) = default;

@@ -16,6 +16,9 @@ io::Result<Katalog> Katalog::oeffnen(const std::filesystem::path& datei) {
     // Only records 1..700 exist for the program; a longer file is not held whole.
     const std::size_t ende = std::min(b.size(), static_cast<std::size_t>(kSaetze) * KatSatz::kLaenge);
     k.vollstaendig_ = ende == static_cast<std::size_t>(kSaetze) * KatSatz::kLaenge;
+    // A current is never negative: a record with one is damaged, and so is the catalogue.
+    for (std::size_t i = 0; i < ende && k.vollstaendig_; i += KatSatz::kLaenge)
+        if (KatSatz::stromNegativ(std::string_view(b).substr(i, KatSatz::kLaenge))) k.vollstaendig_ = false;
     k.roh_ = b.substr(0, ende);
     const std::size_t saetze = (ende + KatSatz::kLaenge - 1) / KatSatz::kLaenge;
     k.saetze_.resize(saetze);

@@ -22,8 +22,9 @@ public:
     // Record n (1-based). Numbers outside the file read as a blank record.
     const KatSatz& satz(int n) const;
     int anzahl() const { return static_cast<int>(saetze_.size()); }
-    // Whether the file held all 700 records whole; a shorter file (a copy
-    // broken off, a wrong file) is a defective catalogue for the program.
+    // Whether the file held all 700 records whole and sound; a shorter file
+    // (a copy broken off, a wrong file) or one with a negative current is a
+    // defective catalogue for the program.
     bool vollstaendig() const { return vollstaendig_; }
 
     void setzen(int n, KatSatz s);

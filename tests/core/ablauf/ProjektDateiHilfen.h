@@ -168,12 +168,12 @@ public:
     int zahl(int von, int bis) { return std::uniform_int_distribution<int>(von, bis)(rng_); }
 
     template <typename T> T ganz() {
-        // Mostly small values, sometimes the ends of the range.
+        // Mostly small values, sometimes the ends of the range a file holds
+        // (counts and currents, never below zero).
         switch (zahl(0, 9)) {
-        case 0: return std::numeric_limits<T>::min();
+        case 0: return T{0};
         case 1: return std::numeric_limits<T>::max();
-        case 2: return static_cast<T>(std::uniform_int_distribution<long long>(std::numeric_limits<T>::min(),
-                                                                                std::numeric_limits<T>::max())(rng_));
+        case 2: return static_cast<T>(std::uniform_int_distribution<long long>(0, std::numeric_limits<T>::max())(rng_));
         default: return static_cast<T>(zahl(0, 100));
         }
     }
@@ -183,8 +183,7 @@ public:
         case 0: return 0;
         case 1: return static_cast<Single>(zahl(0, 5000)) / 10.0f;
         case 2: return std::bit_cast<Single>(static_cast<std::uint32_t>(zahl(0, 0x7F7FFFFF)));  // any finite positive
-        case 3: return -std::bit_cast<Single>(static_cast<std::uint32_t>(zahl(0, 0x7F7FFFFF)));
-        default: return std::uniform_real_distribution<Single>(-1e6f, 1e6f)(rng_);
+        default: return std::uniform_real_distribution<Single>(0.0f, 1e6f)(rng_);
         }
     }
 

@@ -77,7 +77,9 @@ TEST(KatSatz, LibexCodeFollowsFireOrIntrusionPanel) {
 TEST(Katalog, RecordsOutsideTheFileReadBlank) {
     test::TempDir dir;
     Katalog k;
-    k.setzen(2, beispiel());
+    KatSatz s = beispiel();
+    s.AlarmBrand = 12;  // a negative current would refuse the file
+    k.setzen(2, s);
     ASSERT_TRUE(io::writeBytes(dir / "T.ART", k.zuBytes()));
     auto gelesen = Katalog::oeffnen(dir / "T.ART");
     ASSERT_TRUE(gelesen);

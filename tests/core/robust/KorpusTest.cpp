@@ -10,6 +10,7 @@
 #include <cctype>
 #include <functional>
 #include <map>
+#include <sys/stat.h>
 
 #include "core/ablauf/ProjektDateiHilfen.h"
 #include "io/TextFile.h"
@@ -49,6 +50,7 @@ std::string fehler(int nummer, const std::string& beschreibung) {
 const std::string kEndeDerDatei = fehler(62, "Input past end of file");
 const std::string kUeberlauf = fehler(6, "Overflow");
 const std::string kIndex = fehler(9, "Subscript out of range");
+const std::string kNegativ = fehler(6, "Overflow: negative value");
 
 // Every file and folder below a directory with its bytes.
 std::map<std::string, std::string> abbild(const fs::path& dir) {
@@ -133,6 +135,10 @@ std::vector<Fall> faelle() {
         {"ueberlauf-integer.PLM", LadeErgebnis::Lesefehler, {kUeberlauf}},
         {"ueberlauf-single.PLM", LadeErgebnis::Lesefehler, {kUeberlauf}},
         {"ueberlauf-long.PLM", LadeErgebnis::Lesefehler, {kUeberlauf}},
+        // Counts and currents are never negative (-400 outputs made a negative battery).
+        {"negativ-anzahl.PLM", LadeErgebnis::Lesefehler, {kNegativ}},
+        {"negativ-strom.PLM", LadeErgebnis::Lesefehler, {kNegativ}},
+        {"negativ-menge.PLM", LadeErgebnis::Lesefehler, {kNegativ}},
         {"satznummer.PLM", LadeErgebnis::Lesefehler, {kIndex}},
         {"anzahl-zu-gross.PLM", LadeErgebnis::Lesefehler, {kIndex}},
         {"tupel-ausserhalb.PLM", LadeErgebnis::Lesefehler, {kIndex}},
@@ -148,7 +154,8 @@ std::vector<Fall> faelle() {
          [](const Zustand& z) { EXPECT_EQ(z.Sprache, 1); }},
 
         // Made here: a file the size of a disk image's worth of tuples, a
-        // 16 MB field, a folder and a file that is not there.
+        // file too large to be a project (refused before it is read), a
+        // folder, a pipe and a file that is not there.
         {"riesig-tupel.PLM", LadeErgebnis::Geladen, {schleife127, kVilla, kVillaText}, {},
          [](const Zustand& z) { EXPECT_EQ(z.KBNMenge2[534], 100000); },
          [](const fs::path& f) {
@@ -156,13 +163,11 @@ std::vector<Fall> faelle() {
              for (int i = 0; i < 100000; ++i) t += "1,2,534,1\r\n";
              schreiben(f, t);
          }},
-        {"riesige-version.PLM", LadeErgebnis::Lesefehler,
-         {"Projekt riesige-version.PLM " + Text(58) + "\n" + Text(59), kEndeDerDatei}, {}, {},
-         [](const fs::path& f) { schreiben(f, "\"" + std::string(16'000'000, '9') + "\"\r\n"); }},
-        {"riesige-zahl.PLM", LadeErgebnis::Lesefehler, {kEndeDerDatei}, {}, {},
-         [](const fs::path& f) { schreiben(f, "\"26.1.0\"\r\n" + std::string(16'000'000, '9') + "\r\n"); }},
+        {"riesig.PLM", LadeErgebnis::NichtLesbar, {Text(86)}, {}, {},
+         [](const fs::path& f) { schreiben(f, "\"26.1.0\"\r\n\"" + std::string(io::kMaxLesen, 'x') + "\"\r\n"); }},
         {"ordner.PLM", LadeErgebnis::NichtLesbar, {Text(86)}, {}, {},
          [](const fs::path& f) { fs::create_directory(f); }},
+        {"pipe.PLM", LadeErgebnis::NichtLesbar, {Text(86)}, {}, {}, [](const fs::path& f) { ::mkfifo(f.c_str(), 0600); }},
         {"fehlt.PLM", LadeErgebnis::NichtLesbar, {Text(86)}, {}, {}, [](const fs::path&) {}},
     };
 }
@@ -231,16 +236,19 @@ INSTANTIATE_TEST_SUITE_P(Korpus, KorpusProjekt, ::testing::ValuesIn(faelle()), f
 
 // ------------------------------------------------------ catalogue files at start-up
 
-// A catalogue that is missing, a folder, or shorter than its 700 records (a
-// copy broken off, a wrong file) ends the program with message 45; nothing in
-// the program directory changes.
+// A catalogue that is missing, a folder or a pipe, holds a negative current,
+// or is shorter than its 700 records (a copy broken off, a wrong file) ends
+// the program with message 45; nothing in the program directory changes.
 TEST_F(Korpus, ACatalogueThatIsMissingOrDefectiveEndsTheProgramWithMessage45) {
-    for (const char* fall : {"missing", "folder", "leer.ART", "kurz.ART", "ungerade.ART"}) {
+    for (const char* fall : {"missing", "folder", "pipe", "negative current", "leer.ART", "kurz.ART", "ungerade.ART"}) {
         SCOPED_TRACE(fall);
         test::TempDir d;
         fs::copy(TARVIS_PROGRAM_DIR, d.path(), fs::copy_options::recursive);
         fs::remove(d / "TARVIS.ART");
         if (std::string(fall) == "folder") fs::create_directory(d / "TARVIS.ART");
+        else if (std::string(fall) == "pipe") ::mkfifo((d / "TARVIS.ART").c_str(), 0600);
+        else if (std::string(fall) == "negative current")  // record 534's alarm current (offset 73) -1
+            schreiben(d / "TARVIS.ART", inhalt(dir / "TARVIS.ART").replace(533 * 96 + 73, 2, "\xFF\xFF"));
         else if (std::string(fall) != "missing") fs::copy_file(korpus(std::string("katalog/") + fall), d / "TARVIS.ART");
         Programm q;
         ScriptedMessages ms;
@@ -271,9 +279,9 @@ TEST_F(Korpus, ALongerCatalogueOpensWithItsFirst700Records) {
 
 // ---------------------------------------------------- element current table
 
-TEST_F(Korpus, AnElementTableWithoutItsHeaderOrEntriesOrWithAnOverflowEndsTheProgramWithMessage51) {
+TEST_F(Korpus, AnElementTableWithoutItsHeaderOrEntriesOrWithAnOverflowOrNegativeCurrentEndsTheProgramWith51) {
     for (const char* datei : std::initializer_list<const char*>{"leer.DAT", "halber-kopf.DAT", "ueberlauf.DAT",
-                                                                "nur-kopf.DAT", "muell.DAT", nullptr}) {
+                                                                "negativ.DAT", "nur-kopf.DAT", "muell.DAT", nullptr}) {
         SCOPED_TRACE(datei ? datei : "missing");
         fs::remove(dir / "ESTROMK.DAT");
         if (datei) fs::copy_file(korpus(std::string("estrom/") + datei), dir / "ESTROMK.DAT");
