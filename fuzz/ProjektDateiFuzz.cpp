@@ -8,6 +8,7 @@
 
 #include "StummeMeldungen.h"
 #include "io/Cp1252.h"
+#include "projekt/Version.h"
 #include "projekt/Katalog.h"
 #include "projekt/ProjektDatei.h"
 
@@ -23,7 +24,7 @@ std::string ueberDieDatei(const std::string& utf8) { return io::cp1252ToUtf8(io:
 LadeErgebnis oeffnen(Programm& p, const std::string& text) {
     fuzz::StummeMeldungen ms;
     p.katalog = *katalog;
-    p.z.PrgVersion = "26.1.0";
+    p.z.PrgVersion = kVersionText;
     p.z.VersionMax = "26.1";
     return ProjektTextOeffnen(p, ms, "FUZZ.PLM", text);
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "io/TextFile.h"
+#include "projekt/Version.h"
 #include "projekt/Katalog.h"
 #include "ablauf/Verknuepfen.h"
 
@@ -24,7 +25,7 @@ const Programm& programm() {
         auto k = Katalog::oeffnen(q.datei("TARVIS.ART"));
         if (!k) std::abort();
         q.katalog = std::move(*k);
-        q.z.PrgVersion = "26.1.0";
+        q.z.PrgVersion = kVersionText;
         return q;
     }();
     return p;

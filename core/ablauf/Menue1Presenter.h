@@ -59,7 +59,7 @@ struct StartUmgebung {
     std::optional<std::string> sachbearbeiterArgument;
     Datum heute;
     Datum buildDatum;
-    int hauptversion = 2026, nebenversion = 1, revision = 0;
+    int hauptversion = kHauptversion, nebenversion = kNebenversion, revision = kRevision;
     // Stores the program directory for the order configurator (per-user store).
     std::function<void(const std::string& app, const std::string& section, const std::string& key,
                        const std::string& value)>

@@ -8,6 +8,12 @@ struct Datum {
     int jahr = 0, monat = 0, tag = 0;
 };
 
+// The program's own version, as the build sets it.
+constexpr int kHauptversion = 2000 + TARVIS_VERSION_MAJOR;
+constexpr int kNebenversion = TARVIS_VERSION_MINOR;
+constexpr int kRevision = TARVIS_VERSION_PATCH;
+constexpr const char* kVersionText = TARVIS_VERSION_TEXT;
+
 // "YY.m.r": the last two digits of the year-based major version, minor, revision.
 std::string VersionText(int hauptversion, int nebenversion, int revision);
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "io/TextFile.h"
+#include "projekt/Version.h"
 #include "projekt/Einstellungen.h"
 #include "einstellungen/SBWahlPresenter.h"
 #include "einstellungen/SachbearbeiterHinzufuegen.h"
@@ -18,7 +19,7 @@ class SachbearbeiterTest : public ::testing::Test {
 protected:
     void SetUp() override {
         p.verzeichnis = dir.path();
-        p.z.PrgVersion = "26.1.0";
+        p.z.PrgVersion = kVersionText;
         p.z.Sachbearbeiter = "Rossi";
         p.z.ProjPfad = (dir / "PROJEKTE").string();
         p.z.CodeModus = "S";
@@ -119,7 +120,7 @@ TEST_F(SachbearbeiterTest, TheSelectionListsTheClerkFilesAndReadsTheOneChosen) {
     Zustand s;
     s.Sachbearbeiter = "Bianchi";
     s.ProjPfad = "/progetti/bianchi";
-    s.PrgVersion = "26.1.0";
+    s.PrgVersion = kVersionText;
     ASSERT_TRUE(KonfigDateiSchreiben(dir / "Bianchi.KON", s, KonfigWerteAus(s)));
     ASSERT_TRUE(KonfigDateiSchreiben(dir / "conti.kon", s, KonfigWerteAus(s)));
     ASSERT_TRUE(KonfigDateiSchreiben(dir / "Filiale" / "Gallo.KON", s, KonfigWerteAus(s)));

@@ -10,6 +10,7 @@
 #include "calc/Ergebnisliste.h"
 #include "loops/KBNDruck.h"
 #include "shell/Anwendung.h"
+#include "projekt/Version.h"
 #include "projekt/Katalog.h"
 #include "shell/Menue1View.h"
 #include "shell/QtText.h"
@@ -77,7 +78,7 @@ Programm musterProgramm() {
     ProjektZuruecksetzen(p.z);
     p.z.ZentralenTyp = 4;
     p.z.CodeModus = p.z.ProjCodeModus = "V";
-    p.z.PrgVersion = "26.1.0";
+    p.z.PrgVersion = kVersionText;
     p.z.Projektname = "Nord";
     p.z.Sachbearbeiter = "Rossi";
     return p;

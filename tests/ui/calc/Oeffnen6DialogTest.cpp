@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "io/TextFile.h"
+#include "projekt/Version.h"
 #include "projekt/Katalog.h"
 #include "shell/Oeffnen6Dialog.h"
 #include "shell/QtText.h"
@@ -39,7 +40,7 @@ struct Aufbau {
         auto k = Katalog::oeffnen(p.datei("TARVIS.ART"));
         if (k.ok()) p.katalog = *k;
         ProjektZuruecksetzen(p.z);
-        p.z.PrgVersion = "26.1.0";
+        p.z.PrgVersion = kVersionText;
         io::writeText(dir / "A.EPO", kMitDKM);
         io::writeText(dir / "B.EPO", kOhneDKM);
         io::writeText(dir / "C.EPO", kOhneOLN);

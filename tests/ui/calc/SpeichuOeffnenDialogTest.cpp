@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "io/TextFile.h"
+#include "projekt/Version.h"
 #include "projekt/Katalog.h"
 #include "shell/OeffnenDialog.h"
 #include "projekt/ProjektDatei.h"
@@ -31,7 +32,7 @@ struct Aufbau {
         auto k = Katalog::oeffnen(p.datei("TARVIS.ART"));
         if (k.ok()) p.katalog = *k;
         ProjektZuruecksetzen(p.z);
-        p.z.PrgVersion = "26.1.0";
+        p.z.PrgVersion = kVersionText;
         p.z.VersionMax = "26.1";
         p.z.ProjPfad = dir.path().string();
         p.z.Projektname = "Nord";
