@@ -30,8 +30,8 @@
 #include "calc/Auswerten.h"
 #include "calc/HinweisDialog.h"
 #include "loops/KBNEINDialog.h"
-#include "shell/Anwendung.h"
-#include "shell/Menue1View.h"
+#include "ablauf/Anwendung.h"
+#include "ablauf/Menue1View.h"
 #include "projekt/ProjektDatei.h"
 
 namespace fs = std::filesystem;

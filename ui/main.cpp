@@ -7,8 +7,8 @@
 #include <QTranslator>
 #include <QStandardPaths>
 
-#include "shell/Anwendung.h"
-#include "shell/Menue1View.h"
+#include "ablauf/Anwendung.h"
+#include "ablauf/Menue1View.h"
 #include "projekt/Programmverzeichnis.h"
 
 int main(int argc, char** argv) {

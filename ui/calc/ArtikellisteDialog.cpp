@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "calc/Raster.h"
-#include "shell/QtText.h"
+#include "widgets/QtText.h"
 #include "widgets/Knoepfe.h"
 
 namespace tarvis::ui {

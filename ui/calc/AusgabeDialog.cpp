@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "calc/Raster.h"
-#include "shell/QtText.h"
+#include "widgets/QtText.h"
 
 namespace tarvis::ui {
 

@@ -9,9 +9,9 @@
 #include <QPrinter>
 #include <algorithm>
 
-#include "shell/Anwendung.h"
-#include "shell/Menue1View.h"
-#include "shell/QtText.h"
+#include "ablauf/Anwendung.h"
+#include "ablauf/Menue1View.h"
+#include "widgets/QtText.h"
 #include "projekt/Texte.h"
 
 namespace tarvis::ui {

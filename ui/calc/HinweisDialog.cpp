@@ -10,7 +10,7 @@
 
 #include "calc/Drucken.h"
 #include "calc/Raster.h"
-#include "shell/QtText.h"
+#include "widgets/QtText.h"
 #include "widgets/Knoepfe.h"
 
 namespace tarvis::ui {

@@ -4,7 +4,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "shell/QtText.h"
+#include "widgets/QtText.h"
 
 namespace tarvis::ui {
 

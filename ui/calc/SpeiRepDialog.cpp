@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/QtText.h"
+#include "widgets/QtText.h"
 #include "widgets/Knoepfe.h"
 
 namespace tarvis::ui {

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "loops/Bausteine.h"
-#include "shell/QtText.h"
+#include "widgets/QtText.h"
 #include "widgets/Optionen.h"
 
 namespace tarvis::ui {

@@ -2,7 +2,7 @@
 
 #include <QGridLayout>
 
-#include "shell/QtText.h"
+#include "widgets/QtText.h"
 #include "widgets/Optionen.h"
 
 namespace tarvis::ui {

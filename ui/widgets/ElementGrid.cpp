@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 
-#include "shell/QtText.h"
+#include "widgets/QtText.h"
 
 namespace tarvis::ui {
 

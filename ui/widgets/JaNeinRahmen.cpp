@@ -2,7 +2,7 @@
 
 #include <QHBoxLayout>
 
-#include "shell/QtText.h"
+#include "widgets/QtText.h"
 #include "projekt/Texte.h"
 #include "widgets/Optionen.h"
 

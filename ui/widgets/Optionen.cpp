@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "shell/QtText.h"
+#include "widgets/QtText.h"
 
 namespace tarvis::ui {
 

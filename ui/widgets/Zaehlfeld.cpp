@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
-#include "shell/QtText.h"
+#include "widgets/QtText.h"
 
 namespace tarvis::ui {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <QVBoxLayout>
 
-#include "shell/QtText.h"
+#include "widgets/QtText.h"
 #include "widgets/Optionen.h"
 
 namespace tarvis::ui {

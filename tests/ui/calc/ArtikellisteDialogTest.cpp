@@ -11,9 +11,9 @@
 
 #include "calc/ArtikellisteDialog.h"
 #include "calc/Drucken.h"
-#include "shell/Anwendung.h"
-#include "shell/Menue1View.h"
-#include "shell/QtText.h"
+#include "ablauf/Anwendung.h"
+#include "ablauf/Menue1View.h"
+#include "widgets/QtText.h"
 #include "support/TempDir.h"
 #include "ui/calc/Fensterfuehrer.h"
 

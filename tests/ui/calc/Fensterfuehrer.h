@@ -15,7 +15,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "shell/Menue1View.h"
+#include "ablauf/Menue1View.h"
 #include "support/TempDir.h"
 #include <map>
 

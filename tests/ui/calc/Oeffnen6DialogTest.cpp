@@ -9,8 +9,8 @@
 #include "io/TextFile.h"
 #include "projekt/Version.h"
 #include "projekt/Katalog.h"
-#include "shell/Oeffnen6Dialog.h"
-#include "shell/QtText.h"
+#include "ablauf/Oeffnen6Dialog.h"
+#include "widgets/QtText.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 

@@ -22,9 +22,9 @@
 #include "loops/DXAGehPruefung.h"
 #include "loops/KBNNachzaehlen.h"
 #include "loops/KBNUebernahme.h"
-#include "shell/Anwendung.h"
-#include "shell/Menue1View.h"
-#include "shell/QtText.h"
+#include "ablauf/Anwendung.h"
+#include "ablauf/Menue1View.h"
+#include "widgets/QtText.h"
 #include "support/TempDir.h"
 #include "ui/calc/Fensterfuehrer.h"
 

@@ -1,6 +1,6 @@
 #include <QVBoxLayout>
 
-#include "shell/QtText.h"
+#include "widgets/QtText.h"
 #include "widgets/Optionen.h"
 #include "wizard/zusaetze/ZusaetzeSeiten.h"
 

@@ -1,7 +1,7 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
-#include "shell/QtText.h"
+#include "widgets/QtText.h"
 #include "widgets/Optionen.h"
 #include "wizard/zusaetze/ZusaetzeSeiten.h"
 

@@ -1,4 +1,4 @@
-#include "shell/Verzeichnisbaum.h"
+#include "widgets/Verzeichnisbaum.h"
 
 #include <QDir>
 #include <QFileSystemModel>

@@ -1,4 +1,4 @@
-#include "shell/DruckerDialog.h"
+#include "einstellungen/DruckerDialog.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -7,8 +7,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "shell/Optionswahl.h"
-#include "shell/QtText.h"
+#include "widgets/Optionswahl.h"
+#include "widgets/QtText.h"
 #include "widgets/Knoepfe.h"
 
 namespace tarvis::ui {

@@ -1,4 +1,4 @@
-#include "shell/HilfeFenster.h"
+#include "ablauf/HilfeFenster.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

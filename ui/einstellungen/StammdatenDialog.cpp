@@ -1,4 +1,4 @@
-#include "shell/StammdatenDialog.h"
+#include "einstellungen/StammdatenDialog.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/QtText.h"
+#include "widgets/QtText.h"
 #include "widgets/Optionen.h"
-#include "shell/TastenFilter.h"
+#include "widgets/TastenFilter.h"
 #include "widgets/Knoepfe.h"
 
 namespace tarvis::ui {

@@ -1,4 +1,4 @@
-#include "shell/Menue1View.h"
+#include "ablauf/Menue1View.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,7 +10,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "shell/QtText.h"
+#include "widgets/QtText.h"
 
 namespace tarvis::ui {
 

@@ -3,7 +3,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "shell/ModusDialog.h"
+#include "einstellungen/ModusDialog.h"
 #include "widgets/Fensterregeln.h"
 #include "support/ScriptedMessages.h"
 

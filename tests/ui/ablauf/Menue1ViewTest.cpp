@@ -8,10 +8,10 @@
 #include <QTextCursor>
 #include <filesystem>
 
-#include "shell/Anwendung.h"
-#include "shell/HilfeFenster.h"
-#include "shell/KontaktDialog.h"
-#include "shell/Menue1View.h"
+#include "ablauf/Anwendung.h"
+#include "ablauf/HilfeFenster.h"
+#include "einstellungen/KontaktDialog.h"
+#include "ablauf/Menue1View.h"
 #include "support/TempDir.h"
 #include "ui/calc/Fensterfuehrer.h"
 

@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "shell/TexteingabeDialog.h"
+#include "einstellungen/TexteingabeDialog.h"
 #include "support/ScriptedMessages.h"
 
 using namespace tarvis;

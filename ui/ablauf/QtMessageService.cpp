@@ -1,4 +1,4 @@
-#include "shell/QtMessageService.h"
+#include "ablauf/QtMessageService.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -8,8 +8,8 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "shell/HilfeFenster.h"
-#include "shell/QtText.h"
+#include "ablauf/HilfeFenster.h"
+#include "widgets/QtText.h"
 #include "widgets/Fensterregeln.h"
 
 namespace tarvis::ui {

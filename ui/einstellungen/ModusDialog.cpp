@@ -1,4 +1,4 @@
-#include "shell/ModusDialog.h"
+#include "einstellungen/ModusDialog.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -8,8 +8,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "shell/Optionswahl.h"
-#include "shell/QtText.h"
+#include "widgets/Optionswahl.h"
+#include "widgets/QtText.h"
 #include "widgets/Knoepfe.h"
 
 namespace tarvis::ui {

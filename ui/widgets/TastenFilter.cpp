@@ -1,4 +1,4 @@
-#include "shell/TastenFilter.h"
+#include "widgets/TastenFilter.h"
 
 #include <QKeyEvent>
 #include <QWidget>

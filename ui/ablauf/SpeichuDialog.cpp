@@ -1,4 +1,4 @@
-#include "shell/SpeichuDialog.h"
+#include "ablauf/SpeichuDialog.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -9,10 +9,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "shell/QtText.h"
+#include "widgets/QtText.h"
 #include "widgets/Optionen.h"
-#include "shell/TastenFilter.h"
-#include "shell/Verzeichnisbaum.h"
+#include "widgets/TastenFilter.h"
+#include "widgets/Verzeichnisbaum.h"
 
 namespace tarvis::ui {
 

@@ -1,4 +1,4 @@
-#include "shell/Oeffnen6Dialog.h"
+#include "ablauf/Oeffnen6Dialog.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,10 +12,10 @@
 #include <filesystem>
 
 #include "projekt/Dateiliste.h"
-#include "shell/QtText.h"
+#include "widgets/QtText.h"
 #include "widgets/Optionen.h"
 #include "projekt/Texte.h"
-#include "shell/Verzeichnisbaum.h"
+#include "widgets/Verzeichnisbaum.h"
 
 namespace tarvis::ui {
 

@@ -1,4 +1,4 @@
-#include "shell/KontaktDialog.h"
+#include "einstellungen/KontaktDialog.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "einstellungen/Kontakt.h"
-#include "shell/QtText.h"
+#include "widgets/QtText.h"
 
 namespace tarvis::ui {
 

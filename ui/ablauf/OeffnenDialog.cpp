@@ -1,4 +1,4 @@
-#include "shell/OeffnenDialog.h"
+#include "ablauf/OeffnenDialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/QtText.h"
-#include "shell/Verzeichnisbaum.h"
+#include "widgets/QtText.h"
+#include "widgets/Verzeichnisbaum.h"
 
 namespace tarvis::ui {
 

@@ -8,7 +8,7 @@
 #include "ablauf/Programmablauf.h"
 #include "ablauf/QtAnsichten.h"
 #include "projekt/Programm.h"
-#include "shell/QtMessageService.h"
+#include "ablauf/QtMessageService.h"
 #include "widgets/Fensterregeln.h"
 
 namespace tarvis::ui {

@@ -1,4 +1,4 @@
-#include "shell/SBWahlDialog.h"
+#include "einstellungen/SBWahlDialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -7,7 +7,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "shell/QtText.h"
+#include "widgets/QtText.h"
 
 namespace tarvis::ui {
 

@@ -1,12 +1,12 @@
-#include "shell/Anwendung.h"
+#include "ablauf/Anwendung.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QFont>
 #include <QSettings>
 
-#include "shell/Menue1View.h"
-#include "shell/QtText.h"
+#include "ablauf/Menue1View.h"
+#include "widgets/QtText.h"
 
 namespace tarvis::ui {
 

@@ -4,7 +4,7 @@
 #include <QTest>
 #include <filesystem>
 
-#include "shell/StammdatenDialog.h"
+#include "einstellungen/StammdatenDialog.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 

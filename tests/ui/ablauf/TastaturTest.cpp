@@ -19,7 +19,7 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "shell/Anwendung.h"
+#include "ablauf/Anwendung.h"
 #include "projekt/ProjektDatei.h"
 #include "projekt/Texte.h"
 #include "widgets/Fensterregeln.h"

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "projekt/Einstellungen.h"
-#include "shell/SBWahlDialog.h"
+#include "einstellungen/SBWahlDialog.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 

@@ -1,4 +1,4 @@
-#include "shell/TexteingabeDialog.h"
+#include "einstellungen/TexteingabeDialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/QtText.h"
+#include "widgets/QtText.h"
 #include "widgets/Optionen.h"
-#include "shell/TastenFilter.h"
+#include "widgets/TastenFilter.h"
 #include "widgets/Knoepfe.h"
 
 namespace tarvis::ui {

@@ -3,7 +3,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "shell/DruckerDialog.h"
+#include "einstellungen/DruckerDialog.h"
 
 using namespace tarvis;
 using namespace tarvis::ui;
