@@ -8,6 +8,7 @@
 
 #include "Ausgabebefehle.h"
 #include "BatchMessages.h"
+#include "JsonObjekt.h"
 #include "Projektlauf.h"
 #include "calc/Auswerten.h"
 #include "io/TextFile.h"
@@ -19,26 +20,6 @@ namespace tarvis::cli {
 namespace {
 
 namespace fs = std::filesystem;
-using Json = nlohmann::ordered_json;
-
-// A float with 9 significant digits, the precision that gives back every
-// float exactly; held as the double nearest to that decimal text so that the
-// JSON writer prints the text itself.
-std::string neunStellen(float f) {
-    char puffer[32];
-    std::snprintf(puffer, sizeof puffer, "%.9g", static_cast<double>(f));
-    return puffer;
-}
-
-// A float as JSON text with 9 significant digits (the library's own
-// shortest form of the double would sometimes print 16); a whole value keeps
-// its ".0" so that it still reads as a float.
-std::string alsJsonZahl(float f) {
-    if (!std::isfinite(f)) return "null";
-    std::string t = neunStellen(f);
-    if (t.find_first_of(".e") == std::string::npos) t += ".0";
-    return t;
-}
 
 // The results of the calculation by their variable names, in the order of
 // the output.
@@ -100,9 +81,11 @@ Json mengen(const Zustand& z) {
     return m;
 }
 
-Json meldungen(const BatchMessages& ms) {
+}  // namespace
+
+Json MeldungenJson(const std::vector<int>& nummern) {
     Json m = Json::array();
-    for (int n : ms.nummern()) m.push_back(n);
+    for (int n : nummern) m.push_back(n);
     return m;
 }
 
@@ -117,23 +100,7 @@ const char* haltName(AuswertenHalt h) {
     return "";
 }
 
-// The output object, written member by member in its order: the values are
-// JSON texts made by the library, except the floats (see alsJsonZahl).
-class JsonObjekt {
-public:
-    void setzen(const std::string& name, const Json& wert) { roh(name, wert.dump()); }
-    void roh(const std::string& name, std::string text) { felder_.emplace_back(name, std::move(text)); }
-    std::string text() const {
-        std::string t = "{";
-        for (const auto& [name, wert] : felder_) t += (t.size() > 1 ? "," : "") + Json(name).dump() + ":" + wert;
-        return t + "}";
-    }
-
-private:
-    std::vector<std::pair<std::string, std::string>> felder_;
-};
-
-void jsonAusgeben(Programm& p, BatchMessages& ms, AuswertenHalt halt, std::ostream& aus) {
+JsonObjekt CalcJson(Programm& p, BatchMessages& ms, AuswertenHalt halt) {
     const Zustand& z = p.z;
     JsonObjekt j;
     if (halt != AuswertenHalt::Keiner) j.setzen("stopped", haltName(halt));
@@ -153,9 +120,11 @@ void jsonAusgeben(Programm& p, BatchMessages& ms, AuswertenHalt halt, std::ostre
             j.setzen("EPOKennzBericht", b.epoKennz);
         }
     }
-    j.setzen("Meldungen", meldungen(ms));
-    aus << j.text() << "\n";
+    j.setzen("Meldungen", MeldungenJson(ms.nummern()));
+    return j;
 }
+
+namespace {
 
 void textAusgeben(const Programm& p, AuswertenHalt halt, std::ostream& aus) {
     const Zustand& z = p.z;
@@ -202,7 +171,7 @@ int calc(const CalcOptionen& o, std::ostream& aus, std::ostream& fehler) {
 
     ms.neuBeginnen();
     const AuswertenHalt halt = AuswertenAblauf(p, ms);
-    if (o.json) jsonAusgeben(p, ms, halt, aus);
+    if (o.json) aus << CalcJson(p, ms, halt).text() << "\n";
     else textAusgeben(p, halt, aus);
     return halt == AuswertenHalt::Keiner ? 0 : 1;
 }

@@ -6,6 +6,8 @@
 
 #include "Ausgabebefehle.h"
 #include "Calc.h"
+#include "Check.h"
+#include "Evidence.h"
 #include "io/TextFile.h"
 #include "projekt/KatalogQuelle.h"
 
@@ -76,6 +78,24 @@ int main(int argc, char** argv) {
     calc->add_option("--zolw", calcOptionen.zolw, "ZOLW converter cards to confirm instead of the proposal")
         ->check(CLI::Range(0, 99));
 
+    auto* evidence = app.add_subcommand("evidence", "calculate a project and print its calculation evidence");
+    evidence->fallthrough();
+    tarvis::cli::EvidenceOptionen evidenceOptionen;
+    std::string evidenceDatei;
+    evidence->add_option("FILE", evidenceDatei, "project file (NAME.PLM)")->required();
+    evidence->add_flag("--json", evidenceOptionen.json, "the object of calc --json with the terms and the standby time");
+    evidence->add_option("--date", evidenceOptionen.datum, "date printed (default: today)");
+    evidence->add_option("--time", evidenceOptionen.zeit, "time printed (default: now)");
+
+    auto* check = app.add_subcommand("check", "calculate every project of a folder and list which keep their limits");
+    check->fallthrough();
+    tarvis::cli::CheckOptionen checkOptionen;
+    std::string checkVerzeichnis;
+    check->add_option("DIR", checkVerzeichnis, "folder of project files")->required();
+    check->add_flag("--json", checkOptionen.json, "print one JSON array instead of text");
+    check->add_flag("--recursive", checkOptionen.rekursiv, "also the project files in the folders below");
+    check->add_option("--jobs", checkOptionen.jobs, "threads (default: every processor)")->check(CLI::Range(1, 256));
+
     // report, export, link, dxa, articles, print
     tarvis::cli::Ausgabebefehle ausgaben(app, programDir);
 
@@ -89,6 +109,16 @@ int main(int argc, char** argv) {
     if (build->parsed()) return catalogBuild(src, out);
     if (dump->parsed()) return catalogDump(art);
     if (auto status = ausgaben.ausfuehren(std::cout, std::cerr)) return *status;
+    if (evidence->parsed()) {
+        evidenceOptionen.datei = evidenceDatei;
+        evidenceOptionen.programmVerzeichnis = programDir;
+        return tarvis::cli::evidence(evidenceOptionen, std::cout, std::cerr);
+    }
+    if (check->parsed()) {
+        checkOptionen.verzeichnis = checkVerzeichnis;
+        checkOptionen.programmVerzeichnis = programDir;
+        return tarvis::cli::check(checkOptionen, std::cout, std::cerr);
+    }
     if (calc->parsed()) {
         calcOptionen.datei = projekt;
         calcOptionen.programmVerzeichnis = programDir;

@@ -1,6 +1,7 @@
 #include "calc/Auswerten.h"
 
 #include "calc/Batterien.h"
+#include "calc/Grenzpruefung.h"
 #include "calc/MaterialRegeln.h"
 #include "projekt/Netzgrenzwerte.h"
 #include "calc/Strombilanz.h"
@@ -38,7 +39,7 @@ void versorgungEintragen(Zustand& z) {
     if (istKVT1000(typ)) { m[275] = z.AnzDXA; m[276] = z.AnzZOLW; }
     if (istKVT2000(typ)) { m[280] = z.AnzDXA; m[282] = z.AnzZOLW; }
     if (istRW500(typ)) { m[281] = z.AnzDXA; m[283] = z.AnzZOLW; }
-    if (z.AnzDXA < z.DXAVorschlag || z.AnzZOLW < z.ZOLWVorschlag) z.EPOKennz = "N";
+    if (!DXAAnzahl(z).eingehalten || !ZOLWAnzahl(z).eingehalten) z.EPOKennz = "N";
 }
 
 void abschluss(Zustand& z) {
@@ -49,11 +50,11 @@ void abschluss(Zustand& z) {
     z.Menge[248] = calc::alsInteger(static_cast<double>(z.Menge[248]) + z.PSMVRX);
     z.Berechnet = 1;
     z.ProjCodeModus = z.CodeModus;
-    if (istTL300(typ) && static_cast<double>(z.Ladestrom) + z.IRuhe > z.NetzMax12) z.EPOKennz = "N";
+    if (istTL300(typ) && !TL300Netz12(z).eingehalten) z.EPOKennz = "N";
     z.ProjektBefehleAktiv = 1;
 }
 
-AuswertenHalt ablauf(Programm& p, MessageService& ms) {
+AuswertenHalt ablauf(Programm& p, MessageService& ms, Stromprotokoll* protokoll) {
     Zustand& z = p.z;
 
     // Without a panel type there are no supply limits to size against.
@@ -82,7 +83,7 @@ AuswertenHalt ablauf(Programm& p, MessageService& ms) {
     Netzgrenzwerte(z);
     z.EPOKennz = "J";
     summenLoeschen(z);
-    Strombilanz(p);
+    Strombilanz(p, protokoll);
     Batterien(z);
     Versorgung(z);
 
@@ -96,9 +97,9 @@ AuswertenHalt ablauf(Programm& p, MessageService& ms) {
 
 }  // namespace
 
-AuswertenHalt AuswertenAblauf(Programm& p, MessageService& ms) {
+AuswertenHalt AuswertenAblauf(Programm& p, MessageService& ms, Stromprotokoll* protokoll) {
     try {
-        return ablauf(p, ms);
+        return ablauf(p, ms, protokoll);
     } catch (const calc::Laufzeitfehler& f) {
         ms.meldung(Symbol::Kritisch, Nr(394) + " " + std::to_string(f.nummer) + "\n" + f.beschreibung);
         return AuswertenHalt::Laufzeitfehler;

@@ -1,4 +1,5 @@
 #pragma once
+#include "calc/Stromprotokoll.h"
 #include "projekt/MessageService.h"
 #include "projekt/Programm.h"
 
@@ -19,8 +20,9 @@ enum class AuswertenHalt {
 // controls are in the project, and the supply proposal window
 // (Fenster::DXAGeh; it takes the proposal with DXAGehVorschlagUebernehmen
 // and confirms through DXAGehWeiter) with WeiterOK = 0 beforehand. The
-// caller shows the result window only when it returns Keiner.
-AuswertenHalt AuswertenAblauf(Programm& p, MessageService& ms);
+// caller shows the result window only when it returns Keiner. With a
+// protocol, the terms of the current budget are kept there.
+AuswertenHalt AuswertenAblauf(Programm& p, MessageService& ms, Stromprotokoll* protokoll = nullptr);
 
 // The same; true when the calculation ran to its end.
 bool Auswerten(Programm& p, MessageService& ms);

@@ -2,6 +2,7 @@
 
 #include "calc/Bericht.h"
 #include "calc/BerichtZeilen.h"
+#include "calc/Grenzpruefung.h"
 #include "projekt/Druckseiten.h"
 #include "projekt/Format.h"
 #include "io/Cp1252.h"
@@ -229,17 +230,17 @@ void Strombericht(Programm& p, MessageService& ms, Zeilen& zeilen) {
     zeilen.zeile(ma(Text(600), z.Ladestrom, "#,###0.0"));
 
     zeilen.punkt();  // 48: the proposed supply units were not taken
-    if (!istTL300(typ) && (z.DXAVorschlag > z.AnzDXA || z.ZOLWVorschlag > z.AnzZOLW)) {
+    if (!istTL300(typ) && (!DXAAnzahl(z).eingehalten || !ZOLWAnzahl(z).eingehalten)) {
         std::string s = Text(601) + " ";
-        if (z.DXAVorschlag > z.AnzDXA) s += "DXA 1000 ";
-        if (z.ZOLWVorschlag > z.AnzZOLW) s += "ZOLW ";
+        if (!DXAAnzahl(z).eingehalten) s += "DXA 1000 ";
+        if (!ZOLWAnzahl(z).eingehalten) s += "ZOLW ";
         zeilen.zeile(s + Text(602));
         zeilen.zeile(Text(603));
         z.EPOKennz = "N";
     }
 
     zeilen.punkt();  // 49: the TL 300 feeds at most 600 mA of 12 V loop modules
-    if (istTL300(typ) && z.INetz12 > 600) {
+    if (istTL300(typ) && !TL300Module12(z).eingehalten) {
         zeilen.zeile(mit(ZahlText(z.INetz12), Text(740)));
         zeilen.zeile("Max: 600 mA (2 x 300 mA) in TL 300!");
         z.EPOKennz = "N";

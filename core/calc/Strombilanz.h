@@ -1,4 +1,5 @@
 #pragma once
+#include "calc/Stromprotokoll.h"
 #include "projekt/Programm.h"
 
 namespace tarvis {
@@ -11,7 +12,8 @@ namespace tarvis {
 // clears DXABedarf. When the peripherals and external loads overload the
 // panel's own outputs, the fuse distributor (record 225 or 231) is listed.
 // Expects the sums at 0 (Auswerten clears them). Throws calc::Laufzeitfehler
-// when a result leaves its number type.
-void Strombilanz(Programm& p);
+// when a result leaves its number type. With a protocol, every term that
+// goes into the sums is kept there as well.
+void Strombilanz(Programm& p, Stromprotokoll* protokoll = nullptr);
 
 }  // namespace tarvis

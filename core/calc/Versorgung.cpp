@@ -8,26 +8,39 @@ namespace tarvis {
 
 using calc::aufrunden;
 
-void Versorgung(Zustand& z) {
+Versorgungskriterium VersorgungskriteriumFuer(const Zustand& z, int k) {
     const int typ = z.ZentralenTyp;
-    const double netz12 = z.NetzMax12, netz28 = z.NetzMax28;
-    const double dxa12 = z.DXAMax12, dxa28 = z.DXAMax28;
+    const double netz12 = z.NetzMax12, dxa12 = z.DXAMax12;
     const double ruhe = z.IRuhe, alarm = z.IAlarm, lade = z.Ladestrom;
+    Versorgungskriterium c;
+    switch (k) {
+    case 2: c = {typ >= 1 && typ <= 3, alarm, netz12, dxa12}; break;
+    case 3: c = {true, lade + ruhe, netz12, dxa12}; break;
+    case 4: c = {istBrandzentrale(typ), alarm + ruhe, netz12, dxa12}; break;
+    case 5:
+        c = {true,
+             std::max(static_cast<double>(z.I28Ruhe) + z.I28 + z.Ext28Ruhe,
+                      static_cast<double>(z.I28Alarm) + z.I28 + z.Ext28Alarm),
+             z.NetzMax28, 2 * static_cast<double>(z.DXAMax28)};
+        break;
+    default: return c;
+    }
+    if (c.gilt) c.bedarf = aufrunden((c.last - c.grenze) / c.je);
+    return c;
+}
+
+void Versorgung(Zustand& z) {
+    const double netz12 = z.NetzMax12, dxa12 = z.DXAMax12, lade = z.Ladestrom;
 
     z.NetzRest12 = calc::alsSingle(netz12 - lade);
     z.DXARest12 = calc::alsSingle(dxa12 - lade);
 
-    // Each DXA 1000 takes over what the panel's mains unit cannot carry:
-    // 2 the alarm current, 3 the quiescent plus charging current,
-    // 4 (fire panels) quiescent plus alarm excess current.
-    if (typ >= 1 && typ <= 3) z.DXABedarf[2] = aufrunden((alarm - netz12) / dxa12);
-    z.DXABedarf[3] = aufrunden((lade + ruhe - netz12) / dxa12);
-    if (istBrandzentrale(typ)) z.DXABedarf[4] = aufrunden((alarm + ruhe - netz12) / dxa12);
+    // Each DXA 1000 takes over what the panel's mains unit cannot carry.
+    for (int k = 2; k <= 4; ++k)
+        if (const Versorgungskriterium c = VersorgungskriteriumFuer(z, k); c.gilt)
+            z.DXABedarf[static_cast<std::size_t>(k)] = c.bedarf;
 
-    // 5: the 28 V load; a ZOLW converter on a DXA 1000 gives two units' worth.
-    const double q28 = std::max(static_cast<double>(z.I28Ruhe) + z.I28 + z.Ext28Ruhe,
-                                static_cast<double>(z.I28Alarm) + z.I28 + z.Ext28Alarm);
-    z.DXABedarf[5] = aufrunden((q28 - netz28) / (2 * dxa28));
+    z.DXABedarf[5] = VersorgungskriteriumFuer(z, 5).bedarf;
     z.ZOLWVorschlag = z.DXABedarf[5] < 0 ? Integer{0} : z.DXABedarf[5];
     if (z.DXABedarf[5] < z.ZOLWVorschlag) z.DXABedarf[5] = z.ZOLWVorschlag;
 

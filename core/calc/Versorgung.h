@@ -11,4 +11,18 @@ namespace tarvis {
 // number type.
 void Versorgung(Zustand& z);
 
+// One criterion of the supply sizing: the load against what the panel's own
+// unit carries, and the units it needs, each taking `je` mA of the excess:
+// 2 the alarm current (types 1..3), 3 the quiescent plus charging current,
+// 4 (fire panels) quiescent plus alarm current, 5 the 28 V load, a ZOLW
+// converter on a DXA 1000 giving two units' worth. `bedarf` is the excess
+// rounded up as the sizing takes it (negative when there is room).
+struct Versorgungskriterium {
+    bool gilt = false;  // the criterion applies to the panel type
+    double last = 0, grenze = 0, je = 0;
+    Integer bedarf = 0;
+};
+// Criterion k (2..5). Throws calc::Laufzeitfehler as Versorgung does.
+Versorgungskriterium VersorgungskriteriumFuer(const Zustand& z, int k);
+
 }  // namespace tarvis
