@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "ProjektDateiHilfen.h"
-#include "core/calc/CalcHilfe.h"
+#include "support/Programme.h"
 #include "io/TextFile.h"
 #include "projekt/Dateiliste.h"
 #include "ablauf/Menue1Presenter.h"

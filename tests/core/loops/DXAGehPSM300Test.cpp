@@ -2,7 +2,7 @@
 
 #include "loops/DXAGehPresenter.h"
 #include "loops/PSM300Presenter.h"
-#include "Muster.h"
+#include "support/Programme.h"
 #include "projekt/Texte.h"
 
 using namespace tarvis;
@@ -13,7 +13,7 @@ namespace {
 class VersorgungTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::musterLaden(p);
+        p = test::musterProgramm();
         panel(4);
     }
     void panel(int typ) {

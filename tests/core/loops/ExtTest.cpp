@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "loops/ExtPresenter.h"
-#include "Muster.h"
+#include "support/Programme.h"
 #include "projekt/Texte.h"
 
 using namespace tarvis;

@@ -4,7 +4,7 @@
 
 #include "loops/PERIPHPresenter.h"
 #include "loops/PeriStromPresenter.h"
-#include "Muster.h"
+#include "support/Programme.h"
 #include "projekt/Texte.h"
 
 using namespace tarvis;
@@ -14,7 +14,7 @@ namespace {
 
 class PeripherieTest : public ::testing::Test {
 protected:
-    void SetUp() override { test::musterLaden(p); }
+    void SetUp() override { p = test::musterProgramm(); }
 
     void panel(int typ) {
         p.z.ZentralenTyp = static_cast<Integer>(typ);

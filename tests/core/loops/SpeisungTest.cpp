@@ -7,7 +7,7 @@
 #include "loops/PQKSpeisungPresenter.h"
 #include "loops/PQSPQBspPresenter.h"
 #include "loops/PQVSpeisungPresenter.h"
-#include "Muster.h"
+#include "support/Programme.h"
 #include "projekt/Texte.h"
 
 using namespace tarvis;
@@ -17,7 +17,7 @@ namespace {
 
 class SpeisungTest : public ::testing::Test {
 protected:
-    void SetUp() override { test::musterLaden(p); }
+    void SetUp() override { p = test::musterProgramm(); }
     Programm p;
     ScriptedMessages ms;
 };

@@ -16,7 +16,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "core/calc/CalcHilfe.h"
+#include "support/Programme.h"
 #include "core/ablauf/ProjektDateiHilfen.h"
 #include "io/Cp1252.h"
 #include "io/TextFile.h"

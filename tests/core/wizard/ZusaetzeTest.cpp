@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/Bericht.h"
-#include "core/calc/CalcHilfe.h"
+#include "support/Programme.h"
 #include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 #include "wizard/ZusaetzePresenter.h"
