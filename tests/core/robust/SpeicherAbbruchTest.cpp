@@ -17,7 +17,8 @@
 #include <unistd.h>
 
 #include "support/Programme.h"
-#include "core/ablauf/ProjektDateiHilfen.h"
+#include "support/Projektdatei.h"
+#include "support/TempDir.h"
 #include "io/Cp1252.h"
 #include "io/TextFile.h"
 #include "ablauf/SpeichernAblauf.h"
