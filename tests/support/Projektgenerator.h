@@ -1,8 +1,15 @@
 #pragma once
+#include <bit>
+#include <cstdint>
+#include <limits>
 #include <random>
+#include <string>
 #include <vector>
 
+#include "loops/KBNGrenzen.h"
+#include "loops/KBNUebernahme.h"
 #include "projekt/Programm.h"
+#include "support/ScriptedMessages.h"
 #include "support/Schleifen.h"
 
 namespace tarvis::test {
@@ -115,6 +122,100 @@ public:
         z.DUVspeis = wert<Integer>(0, z.AnzDUV);
         z.PQK12 = anzahl(m(626));
         z.PQK28 = wert<Integer>(0, 3);
+    }
+
+    // A project with every value the project file keeps, often at the ends
+    // of the range a file holds, texts with the characters a user types;
+    // what the loop entry derives is derived by its own routines.
+    void dateiProjekt(Programm& p) {
+        Zustand& z = p.z;
+        z.PrgVersion = "26.1.0";
+        z.VersionMax = "26.1";
+        z.Sachbearbeiter = text(12);
+        z.Projektname = text(8);
+        z.Angebotsnummer = text(10);
+        z.Bestellnummer = text(10);
+        z.Baupapiernummer = text(10);
+        z.Auftragsnummer = text(10);
+        z.Bemerkung1 = text(60);
+        z.Bemerkung2 = text(60);
+        z.Bemerkung3 = text(60);
+        for (Integer* v : {&z.YAwahl, &z.PQVspeis, &z.Frei1, &z.AnzJUBL, &z.RAVI1, &z.QUFwahl, &z.AnzDrucker, &z.AnzMG,
+                           &z.Flaechwahl, &z.FSKAwahl, &z.AnzFBF, &z.RAVI2, &z.ZusStrom, &z.PQSspeis, &z.PQBspeis,
+                           &z.DUVspeis, &z.SchaltenNorm, &z.SchaltenInv, &z.Vert20DA, &z.Loeschen, &z.PQKnorm28,
+                           &z.PQKinv28, &z.PQKnorm12, &z.PQKinv12, &z.PQVnorm28, &z.PQVinv28, &z.PQVnorm12,
+                           &z.PQVinv12, &z.UeZeit, &z.VOGanz, &z.MGEAZ, &z.Schlwahl, &z.KOPwahl, &z.MRVNnorm,
+                           &z.MRVNinv, &z.VRXnorm, &z.VRXinv, &z.KPLnorm, &z.KPLinv, &z.RWZusatzkarte, &z.TabloNorm,
+                           &z.TabloInv, &z.PSMVRX, &z.PQK28, &z.HYZusatz, &z.DIPwahl, &z.Schnitt2, &z.Schnitt1,
+                           &z.AnzBE2, &z.Typ1Zusatz, &z.OLMAwahl, &z.AnzZOLW, &z.AnzDXA, &z.Frei2, &z.Frei3,
+                           &z.Verzwahl})
+            *v = ganz<Integer>();
+        for (Byte* v : {&z.Tele, &z.ZusKennz, &z.SDwahl, &z.PSMParallel, &z.TIRwahl, &z.Wandler28, &z.OLNJa, &z.OLN1a,
+                        &z.OLN2a, &z.OLN1b, &z.OLN2b, &z.OLN1c, &z.OLN2c, &z.ParaSpeichern})
+            *v = ganz<Byte>();
+        z.Sprache = static_cast<Byte>(zahl(1, 11));
+        z.CodeModus = zahl(0, 1) ? "S" : "V";
+        z.OLNName = text(24);  // cut to 20
+        z.PeriEingabe = text(1);
+        z.Doppeln = zahl(0, 1) ? "J" : "N";
+        z.Kennz11E = text(2);
+        z.ZentralenTyp = static_cast<Integer>(zahl(-2, 10));
+        // The operating units are one field: a TL 300 keeps AnzBETL (from the
+        // loops), the other panels AnzBE, a byte.
+        if (z.ZentralenTyp != 6) z.AnzBE = static_cast<Integer>(zahl(0, 255));
+        for (Single* v : {&z.Ext12Ruhe, &z.Ext28Ruhe, &z.Ext12Alarm, &z.Ext28Alarm}) *v = single();
+        for (std::size_t k = 0; k < 10; ++k) {
+            z.Ext12Name[k] = text(40);
+            z.Ext28Name[k] = text(40);
+            z.Ext12RuheI[k] = ganz<Long>();
+            z.Ext12AlarmI[k] = ganz<Long>();
+            z.Ext28RuheI[k] = ganz<Long>();
+            z.Ext28AlarmI[k] = ganz<Long>();
+            z.Ext12Menge[k] = ganz<Integer>();
+            z.Ext28Menge[k] = ganz<Integer>();
+        }
+        // Peripheral elements, and the loop quantities as the loop entry keeps them.
+        for (int n = zahl(0, 30); n > 0; --n) z.Menge[zahl(320, 499)] = static_cast<Integer>(zahl(0, 999));
+        for (int n = zahl(0, 40); n > 0; --n) {
+            int a = zahl(1, 2), b = zahl(1, 2), i = zahl(504, 700);
+            Long q = zahl(0, 9) == 0 ? zahl(0, 32767) : zahl(0, 120);
+            z.KBNMenge(2 * (a - 1) + b)[static_cast<std::size_t>(i)] = q;
+        }
+        KBNWertFuellen(z);
+        ScriptedMessages stumm;
+        z.ProjektGeoeffnet = 1;
+        KBNMengenUebernehmen(z);
+        KBNModuleAbleiten(z, stumm);
+        z.AnzBETL = z.Menge[620];
+    }
+
+    template <typename T> T ganz() {
+        // Mostly small values, sometimes the ends of the range a file holds
+        // (counts and currents, never below zero).
+        switch (zahl(0, 9)) {
+        case 0: return T{0};
+        case 1: return std::numeric_limits<T>::max();
+        case 2: return static_cast<T>(std::uniform_int_distribution<long long>(0, std::numeric_limits<T>::max())(rng_));
+        default: return static_cast<T>(zahl(0, 100));
+        }
+    }
+
+    Single single() {
+        switch (zahl(0, 5)) {
+        case 0: return 0;
+        case 1: return static_cast<Single>(zahl(0, 5000)) / 10.0f;
+        case 2: return std::bit_cast<Single>(static_cast<std::uint32_t>(zahl(0, 0x7F7FFFFF)));  // any finite positive
+        default: return std::uniform_real_distribution<Single>(0.0f, 1e6f)(rng_);
+        }
+    }
+
+    // Texts of the characters a user types, commas, blanks and umlauts included.
+    std::string text(int maxLaenge) {
+        static const std::vector<std::string> zeichen = {"a", "Z", "0", "9", " ", ",", "'", ".", "-", "/", "ä", "Ö",
+                                                         "ü", "ß", "é", "°", "€", "&", ";", "(", ")"};
+        std::string s;
+        for (int n = zahl(0, maxLaenge); n > 0; --n) s += zeichen[static_cast<std::size_t>(zahl(0, static_cast<int>(zeichen.size()) - 1))];
+        return s;
     }
 
 private:

@@ -6,7 +6,7 @@
 
 #include "ablauf/Programmablauf.h"
 #include "ablauf/SpeichuPresenter.h"
-#include "core/calc/CalcHilfe.h"
+#include "support/Programme.h"
 #include "support/ScriptedAnsichten.h"
 #include "support/TempDir.h"
 

@@ -2,13 +2,15 @@
 
 #include "io/TextFile.h"
 #include "projekt/ProjektDatei.h"
-#include "core/ablauf/ProjektDateiHilfen.h"
+#include "support/Projektdatei.h"
+#include "support/Projektgenerator.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
 
 using namespace tarvis;
 using test::zeilen;
 using test::Gespeichert;
 using test::ScriptedMessages;
-using test::ZufallsProjekt;
 
 namespace {
 
@@ -82,15 +84,6 @@ TEST(ProjektDatei, FieldsInTheirOrderQuotedTextsBareNumbersCrLf) {
     EXPECT_EQ(l[44], "2,1,600,2");
 }
 
-TEST(ProjektDatei, AProjectWithoutElementsEndsAfterTheReservedFields) {
-    Zustand z;
-    ProjektZuruecksetzen(z);
-    std::string t = ProjektText(z);
-    std::string ende = "0\r\n0\r\n\"\",\"\",\"\",\"\",\"\"\r\n";
-    ASSERT_GE(t.size(), ende.size());
-    EXPECT_EQ(t.substr(t.size() - ende.size()), ende);
-}
-
 TEST(ProjektDatei, TheFileIsCp1252AndAQuoteInATextBecomesAnApostrophe) {
     test::TempDir dir;
     Programm p;
@@ -116,59 +109,12 @@ TEST(ProjektDatei, TheFileIsCp1252AndAQuoteInATextBecomesAnApostrophe) {
     EXPECT_EQ(q.z.OLNName, "a'b");
 }
 
-TEST(ProjektDatei, AFullProjectReadsBackAsItWasWritten) {
-    test::TempDir dir;
-    Programm p;
-    ProjektZuruecksetzen(p.z);
-    p.z.PrgVersion = "26.1.0";
-    p.z.VersionMax = "26.1";
-    p.z.Sachbearbeiter = "Rossi";
-    p.z.Projektname = "LAGER";
-    p.z.Bemerkung1 = "  führende Blanks, Kommas";
-    p.z.ZentralenTyp = 3;
-    p.z.Sprache = 7;
-    p.z.CodeModus = "S";
-    p.z.OLNName = "Ein sehr langer Netzname";  // cut to 20
-    p.z.Doppeln = "J";
-    p.z.Kennz11E = "J";
-    p.z.AnzBE = 2;
-    p.z.PSMVRX = 3;
-    p.z.Ext12Ruhe = 0.1f;
-    p.z.Ext28Ruhe = 3.4028235e38f;
-    p.z.Ext12Alarm = 1e-45f;
-    p.z.Ext28Alarm = 123.456f;
-    p.z.Ext12Name[9] = "Letzte Last";
-    p.z.Ext28RuheI[4] = 2147483647;
-    p.z.Ext28AlarmI[4] = 1;
-    p.z.Ext28Menge[4] = 32767;
-    p.z.Menge[320] = 1;
-    p.z.Menge[499] = 32767;
-    p.z.KBNMenge1[504] = 3;
-    p.z.KBNMenge2[700] = 4;
-    p.z.KBNMenge3[529] = 2;
-    p.z.KBNMenge4[626] = 1;
-    p.z.PQSspeis = 2;
-    KBNWertFuellen(p.z);
-    ScriptedMessages stumm;
-    p.z.ProjektGeoeffnet = 1;
-    KBNMengenUebernehmen(p.z);
-    KBNModuleAbleiten(p.z, stumm);
-    p.z.AnzBETL = p.z.Menge[620];
-
-    ScriptedMessages ms;
-    LadeErgebnis e{};
-    auto gelesen = zurueckgelesen(p, dir, ms, &e);
-    EXPECT_EQ(e, LadeErgebnis::Geladen);
-    EXPECT_EQ(gelesen, Gespeichert::von(p.z, p.z.Sachbearbeiter));
-    EXPECT_EQ(p.z.OLNName, "Ein sehr langer Netz");
-}
-
 TEST(ProjektDatei, RandomProjectsReadBackAsTheyWereWritten) {
     test::TempDir dir;
     for (unsigned seed = 1; seed <= 300; ++seed) {
         Programm p;
         ProjektZuruecksetzen(p.z);
-        ZufallsProjekt(seed).fuellen(p);
+        test::Generator(seed).dateiProjekt(p);
         ScriptedMessages ms;
         LadeErgebnis e{};
         auto gelesen = zurueckgelesen(p, dir, ms, &e);

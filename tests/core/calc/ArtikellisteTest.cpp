@@ -1,11 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "CalcHilfe.h"
 #include "calc/Artikelliste.h"
 #include "projekt/Texte.h"
-#include "support/ScriptedMessages.h"
+#include "support/Programme.h"
 
 using namespace tarvis;
 using test::ScriptedMessages;
@@ -33,48 +30,38 @@ Katalog suchkatalog() {
     return k;
 }
 
-std::vector<std::string> nummern(const std::vector<Suchtreffer>& t) {
-    std::vector<std::string> v;
-    for (const auto& x : t) v.push_back(x.nummer);
+using V = std::vector<std::string>;
+
+V nummern(const Katalog& k, const char* suche, const char* modus, const char* schwerpunkt) {
+    V v;
+    for (const auto& x : ArtikelSuchen(k, suche, modus, schwerpunkt)) v.push_back(x.nummer);
     return v;
 }
 
-using V = std::vector<std::string>;
-
 }  // namespace
 
-TEST(Artikelliste, WhichRecordsTheListShows) {
+TEST(Artikelliste, WhichRecordsTheListShowsInEachCodeMode) {
     Programm p = test::musterProgramm();
+    struct Fall { const char* modus; int satz; bool gezeigt; };
+    for (Fall f : {Fall{"S", 46, true},     // part-number mode: an article without a LIBEX code is listed
+                   Fall{"S", 443, false},   // withdrawn: its designation begins with five blanks
+                   Fall{"S", 7, false},     // blank record
+                   Fall{"V", 46, false}, Fall{"V", 108, false},  // no intrusion code
+                   Fall{"V", 13, true}, Fall{"V", 107, true}}) {  // headings stay
+        p.z.CodeModus = f.modus;
+        p.z.Schwerpunkt = "N";
+        const auto a = ListesehAktivieren(p);
+        EXPECT_EQ(a.kopfCode, Text(f.modus[0] == 'S' ? 106 : 107));
+        const bool gezeigt =
+            std::any_of(a.zeilen.begin(), a.zeilen.end(), [&](const auto& z) { return z.satz == f.satz; });
+        EXPECT_EQ(gezeigt, f.gezeigt) << f.modus << " " << f.satz;
+    }
     p.z.CodeModus = "S";
-    auto a = ListesehAktivieren(p);
-    EXPECT_EQ(a.titel, Text(265));
-    EXPECT_EQ(a.kopfCode, Text(106));
-    ASSERT_FALSE(a.zeilen.empty());
-    // Record 6 is a heading: no number, no code.
-    EXPECT_EQ(a.zeilen[0].satz, 6);
-    EXPECT_EQ(a.zeilen[0].nummer, "");
-    EXPECT_EQ(a.zeilen[0].code, "");
+    const auto a = ListesehAktivieren(p);
+    EXPECT_EQ(a.zeilen[0].satz, 6);  // a heading: no number, no code
+    EXPECT_EQ(a.zeilen[0].nummer + a.zeilen[0].code, "");
     EXPECT_EQ(a.zeilen[1].nummer, "8 ");
     EXPECT_EQ(a.zeilen[1].code, "4.996.100.111");
-    auto gezeigt = [&](int satz) {
-        for (const auto& z : a.zeilen)
-            if (z.satz == satz) return true;
-        return false;
-    };
-    EXPECT_TRUE(gezeigt(46));    // part-number mode: an article without a LIBEX code is listed
-    EXPECT_TRUE(gezeigt(108));
-    EXPECT_FALSE(gezeigt(443));  // withdrawn: its designation begins with five blanks
-    EXPECT_FALSE(gezeigt(7));    // blank record
-
-    p.z.CodeModus = "V";
-    p.z.Schwerpunkt = "N";
-    a = ListesehAktivieren(p);  // gezeigt() looks at the new rows
-    EXPECT_EQ(a.kopfCode, Text(107));
-    EXPECT_FALSE(gezeigt(46));
-    EXPECT_FALSE(gezeigt(108));  // no intrusion code
-    EXPECT_TRUE(gezeigt(13));
-    EXPECT_TRUE(gezeigt(107));   // headings stay
-    EXPECT_TRUE(ArtikelGezeigt(p.katalog.satz(108), "V", "B"));
 }
 
 TEST(Artikelsuche, FormatCheckOfDotTexts) {
@@ -82,50 +69,41 @@ TEST(Artikelsuche, FormatCheckOfDotTexts) {
         EXPECT_TRUE(SuchformatGueltig(gut, "S")) << gut;
     for (const char* schlecht : {"02.69", "0.2.69", "1.9.876.540.269", "9.876.540.2690"})
         EXPECT_FALSE(SuchformatGueltig(schlecht, "S")) << schlecht;
-    // LIBEX codes have no dots: every dot text is refused there.
-    EXPECT_FALSE(SuchformatGueltig("0.269", "V"));
-    EXPECT_TRUE(SuchformatGueltig("3234", "V"));
+    EXPECT_FALSE(SuchformatGueltig("0.269", "V"));  // LIBEX codes have no dots
     EXPECT_TRUE(SuchformatGueltig("RM 1.5", "V"));  // not a dot text
 }
 
-TEST(Artikelsuche, PartNumberModeRules) {
-    Katalog k = suchkatalog();
-    EXPECT_EQ(nummern(ArtikelSuchen(k, "9.876.540.269", "S", "N")), V{"007"});
-    EXPECT_EQ(nummern(ArtikelSuchen(k, "0.269", "S", "N")), (V{"007", "010"}));     // last five
-    EXPECT_EQ(nummern(ArtikelSuchen(k, "40.269", "S", "N")), V{"007"});             // code ending
-    EXPECT_EQ(nummern(ArtikelSuchen(k, ".269", "S", "N")), (V{"007", "008", "010"}));
-    EXPECT_EQ(nummern(ArtikelSuchen(k, "41.269", "S", "N")), V{"008"});
-    EXPECT_EQ(nummern(ArtikelSuchen(k, "0.268", "S", "N")), V{});
-    // Digits without a dot are looked for in the designation only.
-    EXPECT_EQ(nummern(ArtikelSuchen(k, "269", "S", "N")), V{"008"});
-    // Designations in capitals, headings and withdrawn records included.
-    EXPECT_EQ(nummern(ArtikelSuchen(k, "melder", "S", "N")), (V{"006", "007", "008", "010"}));
-    EXPECT_EQ(nummern(ArtikelSuchen(k, "wärme", "S", "N")), V{"008"});
+TEST(Artikelsuche, RulesByCodeModeAndFocus) {
+    const Katalog k = suchkatalog();
+    struct Fall { const char* suche; const char* modus; const char* schwerpunkt; V treffer; };
+    const Fall faelle[] = {
+        {"9.876.540.269", "S", "N", {"007"}},
+        {"0.269", "S", "N", {"007", "010"}},  // the last five of the part number
+        {".269", "S", "N", {"007", "008", "010"}},
+        {"41.269", "S", "N", {"008"}},
+        {"0.268", "S", "N", {}},
+        {"269", "S", "N", {"008"}},  // digits without a dot: the designation only
+        {"melder", "S", "N", {"006", "007", "008", "010"}},  // any letter case, headings and withdrawn included
+        {"wärme", "S", "N", {"008"}},
+        {"3234", "V", "B", {"007"}},
+        {"4040", "V", "N", {"008"}},
+        {"4040", "V", "B", {}},  // no fire code
+        {"k52010269", "V", "B", {"009"}},
+        {"0269", "V", "B", {"009"}},
+        {"269", "V", "B", {"008"}},
+    };
+    for (const Fall& f : faelle) EXPECT_EQ(nummern(k, f.suche, f.modus, f.schwerpunkt), f.treffer) << f.suche << " " << f.modus << f.schwerpunkt;
     auto t = ArtikelSuchen(k, "sirene", "S", "N");
     ASSERT_EQ(t.size(), 1u);
     EXPECT_EQ(t[0].bezeichnung, "Sirene" + std::string(24, ' '));
     EXPECT_EQ(t[0].code, "1.234.567.890");
+    // The sample catalogue's OM 301 carries the position key 1725 from the sixth character.
+    const Programm p = test::musterProgramm();
+    EXPECT_EQ(nummern(p.katalog, "1725", "V", "B"), V{"534"});
+    EXPECT_EQ(nummern(p.katalog, "0.923", "S", "B"), V{"534"});
 }
 
-TEST(Artikelsuche, LIBEXModeRulesByFocus) {
-    Katalog k = suchkatalog();
-    EXPECT_EQ(nummern(ArtikelSuchen(k, "3234", "V", "N")), V{"007"});
-    EXPECT_EQ(nummern(ArtikelSuchen(k, "3234", "V", "B")), V{"007"});
-    EXPECT_EQ(nummern(ArtikelSuchen(k, "4040", "V", "N")), V{"008"});
-    EXPECT_EQ(nummern(ArtikelSuchen(k, "4040", "V", "B")), V{});  // no fire code
-    EXPECT_EQ(nummern(ArtikelSuchen(k, "k52010269", "V", "B")), V{"009"});
-    EXPECT_EQ(nummern(ArtikelSuchen(k, "0269", "V", "B")), V{"009"});
-    EXPECT_EQ(nummern(ArtikelSuchen(k, "269", "V", "B")), V{"008"});  // designation only
-}
-
-TEST(Artikelsuche, TheSampleCatalogueFindsItsPositionKey) {
-    Programm p = test::musterProgramm();
-    // The OM 301's codes carry the position key 1725 from their sixth character.
-    EXPECT_EQ(nummern(ArtikelSuchen(p.katalog, "1725", "V", "B")), V{"534"});
-    EXPECT_EQ(nummern(ArtikelSuchen(p.katalog, "0.923", "S", "B")), V{"534"});
-}
-
-TEST(Artikelsuche, ScenarioWithWrongFormatNoMatchAndMatch) {
+TEST(Artikelsuche, AWrongFormatIsRefusedNoMatchSaysSoAndAMatchIsShown) {
     Programm p = test::musterProgramm();
     p.katalog = suchkatalog();
     p.z.CodeModus = "S";
@@ -138,62 +116,23 @@ TEST(Artikelsuche, ScenarioWithWrongFormatNoMatchAndMatch) {
     ms.eingaben = {std::string("02.69"), std::string("0.269"), std::string("xyz"), std::string("")};
     ms.antworten = {Antwort::Ja, Antwort::Ja};
     ArtikelsucheAblauf(p, ms);
-
     EXPECT_EQ(ms.fenster(), (std::vector<Fenster>{Fenster::Modus, Fenster::Sucherg}));
-    auto t = ms.texte();
-    ASSERT_EQ(t.size(), 8u);
-    EXPECT_EQ(t[0], "Criterio di ricerca:\n(Parte della denominaz.\noppure fine del codice, per es. 0.269)");
-    EXPECT_EQ(t[1], Text(470));
-    EXPECT_EQ(t[3], Text(43));
-    EXPECT_EQ(t[5], Text(44));
+    EXPECT_EQ(ms.texte()[0], "Criterio di ricerca:\n(Parte della denominaz.\noppure fine del codice, per es. 0.269)");
+    const int suche = ms.nummern()[0];  // the input box, each time
+    EXPECT_EQ(ms.nummern(), (std::vector<int>{suche, 470, suche, 43, suche, 44, 43, suche}));
     EXPECT_EQ(ms.protokoll[7].symbol, Symbol::Kritisch);
-    EXPECT_EQ(t[6], Text(43));
     EXPECT_TRUE(p.z.SuchArtNr.empty());  // the last search found nothing
 
-    auto a = SuchergAktivieren(p);
-    EXPECT_EQ(a.titel, Text(657));
-    EXPECT_EQ(a.kopfCode, Text(334));
-}
-
-TEST(Artikelsuche, UnconfirmedCodeModeOrCancelledInputEndsQuietly) {
-    Programm p = test::musterProgramm();
-    ScriptedMessages ms;
-    ArtikelsucheAblauf(p, ms);
-    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::Modus});
-    EXPECT_TRUE(ms.texte().empty());
-
+    // An unconfirmed code mode ends quietly; so does a cancelled input.
     ScriptedMessages ms2;
-    p.z.CodeModus = "V";
-    ms2.fensterSkript[Fenster::Modus] = [] { return true; };
-    ms2.eingaben = {std::nullopt};
     ArtikelsucheAblauf(p, ms2);
-    EXPECT_EQ(ms2.fenster(), (std::vector<Fenster>{Fenster::Modus, Fenster::BranotWahl}));
-    ASSERT_EQ(ms2.texte().size(), 1u);
-    EXPECT_NE(ms2.texte()[0].find(Text(471)), std::string::npos);
-}
-
-TEST(Artikelliste, Printout) {
-    Programm p = test::musterProgramm();
+    EXPECT_EQ(ms2.fenster(), std::vector<Fenster>{Fenster::Modus});
+    EXPECT_TRUE(ms2.texte().empty());
+    ScriptedMessages ms3;
     p.z.CodeModus = "V";
-    p.z.Schwerpunkt = "B";
-    p.z.PrgVersion = "26.1.0";
-    ScriptedMessages ms;
-    EXPECT_FALSE(ArtikellisteDrucken(p, ms));
-    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::BranotWahl});
-    EXPECT_EQ(ms.texte(), std::vector<std::string>{Text(286)});
-
-    std::string text = AlsText(ArtikellisteSeiten(p));
-    std::istringstream in(text);
-    std::vector<std::string> z;
-    for (std::string s; std::getline(in, s);) z.push_back(s);
-    ASSERT_GT(z.size(), 10u);
-    EXPECT_EQ(z[0], std::string(21, ' ') + Text(287));
-    EXPECT_EQ(z[2], std::string(9, ' ') + "Elenco articoli TARVIS  Incendio +" + std::string(19, ' ') + "26.1.0");
-    EXPECT_EQ(z[3], std::string(9, ' ') + std::string(19, '*'));
-    EXPECT_EQ(z[4], std::string(9, ' ') + "Art." + std::string(8, ' ') + "Benennung" + std::string(29, ' ') + "LIBEX");
-    EXPECT_EQ(z[5], std::string(21, ' ') + "1.) Zentralen KVT 1000 N      ");  // a heading without number
-    // Record 24 is the first article with a fire code.
-    EXPECT_EQ(z[7], std::string(10, ' ') + "24" + std::string(9, ' ') + "Erweiterungsgehäuse KVT 2000  " +
-                        std::string(6, ' ') + "K52014142");
-    EXPECT_EQ(text.find("K51"), std::string::npos);
+    ms3.fensterSkript[Fenster::Modus] = [] { return true; };
+    ms3.eingaben = {std::nullopt};
+    ArtikelsucheAblauf(p, ms3);
+    EXPECT_EQ(ms3.fenster(), (std::vector<Fenster>{Fenster::Modus, Fenster::BranotWahl}));
+    EXPECT_EQ(ms3.texte().size(), 1u);
 }

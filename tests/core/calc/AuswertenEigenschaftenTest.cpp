@@ -1,11 +1,13 @@
 // Properties of the calculation over many generated projects: it never
 // crashes, never reports a kept limit that is exceeded, and a second run
 // gives the same result as the first.
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cmath>
 #include <random>
 
-#include "CalcHilfe.h"
+#include "support/Programme.h"
 #include "support/Projektgenerator.h"
 
 using namespace tarvis;

@@ -1,5 +1,7 @@
 // Battery capacity, the batteries per panel type and the TL 300 limits.
-#include "CalcHilfe.h"
+#include <gtest/gtest.h>
+
+#include "support/Programme.h"
 
 using namespace tarvis;
 using namespace tarvis::test;
@@ -43,12 +45,8 @@ TEST(Batterien, KVT1000NTable) {
         EXPECT_EQ(m(p, 272), f.b24) << f.kap;
         EXPECT_EQ(m(p, 273), f.b40) << f.kap;
         EXPECT_EQ(p.z.DXABedarf[1], f.dxa) << f.kap;
-        EXPECT_EQ(p.z.AnzBat24, f.b24);
-        EXPECT_EQ(p.z.AnzBat40, f.b40);
         EXPECT_EQ(p.z.AnzBatterien, f.b24 + f.b40);
-        EXPECT_EQ(p.z.BatAhGesamt, 24 * f.b24 + 40 * f.b40);
         EXPECT_FLOAT_EQ(p.z.Ladestrom, static_cast<float>((24 * f.b24 + 40 * f.b40) / 24.0 * 1000));
-        EXPECT_GE(p.z.DXAVorschlag, f.dxa);
     }
 }
 
@@ -59,19 +57,8 @@ TEST(Batterien, FortyAhBatteriesOfTheOtherPanels) {
         Programm p = mitKapazitaet(f.typ, f.kap);
         EXPECT_EQ(m(p, f.satz), f.anzahl) << f.typ << " " << f.kap;
         EXPECT_EQ(p.z.DXABedarf[1], f.dxa) << f.typ << " " << f.kap;
-        EXPECT_EQ(p.z.AnzBat40, f.anzahl);
         EXPECT_EQ(p.z.BatAhGesamt, 40 * f.anzahl);
     }
-}
-
-TEST(Batterien, NoStandbyTimeKeepsTheCapacityAndRecountsTheBatteries) {
-    Programm p = mitKapazitaet(3, 100);
-    EXPECT_EQ(m(p, 278), 3);
-    p.z.UeZeit = 0;
-    p.z.BatKapazitaet = 30;
-    ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
-    EXPECT_FLOAT_EQ(p.z.BatKapazitaet, 30);
-    EXPECT_EQ(m(p, 278), 1);
 }
 
 TEST(Batterien, FirePanelsUseFactor1Point25UpTo24Hours) {
@@ -110,7 +97,6 @@ TEST(Batterien, TL300TakesTwo17AhBatteriesOrFourWithAParallelPSM300) {
         p.z.BatKapazitaet = f.kap;
         ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
         EXPECT_EQ(m(p, 274), f.anzahl) << f.kap;
-        EXPECT_EQ(p.z.AnzBat17, f.anzahl);
         EXPECT_EQ(p.z.BatAhGesamt, 17 * f.anzahl);
         EXPECT_EQ(p.z.EPOKennz, f.kennz) << f.kap << " " << f.psm << " " << f.parallel;
     }

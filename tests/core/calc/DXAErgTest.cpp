@@ -5,76 +5,55 @@
 
 using namespace tarvis;
 
-TEST(DXAErg, WithoutStandbyTimeNoBatteryAndNoCharge) {
-    Zustand z;
-    z.Alarmart = "N";
-    z.DXARuhe12 = 500;
-    z.BatAhGesamt = 99;
-    z.Ladestrom = 99;
-    auto a = DXAErgAktivieren(z);
-    EXPECT_EQ(a.werte.k, 0);
-    EXPECT_EQ(a.werte.b40, 0);
-    EXPECT_EQ(z.BatAhGesamt, 0);
-    EXPECT_EQ(z.Ladestrom, 0.0f);
-    EXPECT_EQ(a.lblBattkap, "0");
-    EXPECT_EQ(a.lblLadestrom, ",0");
-    EXPECT_EQ(a.lblBattZahl, "0");
-    EXPECT_EQ(a.lblDXAZahl, "1");
-    EXPECT_EQ(a.lblDXA, "DXA 1000");
-    EXPECT_EQ(a.lblAlarm, Text(446));
+namespace {
+
+DXAErgAnsicht ergebnis(const char* art, int ueZeit, int ruhe12, int alarm12, int ruhe24, Zustand& z) {
+    z.Alarmart = art;
+    z.UeZeit = static_cast<Integer>(ueZeit);
+    z.DXARuhe12 = ruhe12;
+    z.DXAAlarm12 = alarm12;
+    z.DXARuhe24 = ruhe24;
+    return DXAErgAktivieren(z);
 }
 
-TEST(DXAErg, OneMilliampereAt24VNeedsOneConverterChannelAndOneCard) {
-    Zustand z;
-    z.Alarmart = "N";
-    z.DXARuhe24 = 1;
-    auto a = DXAErgAktivieren(z);
-    EXPECT_EQ(a.werte.r12, 2);  // 24 / 9.66 = 2.48
-    EXPECT_EQ(a.werte.z, 1);
-    EXPECT_EQ(z.ZOLWKarten, 1);
-    EXPECT_EQ(a.lblZOLWZahl, "1");
-    EXPECT_EQ(a.werte.n, 1);
+}  // namespace
+
+TEST(DXAErg, CapacityBatteriesConvertersAndUnitsFollowTheCurrents) {
+    struct Fall { const char* art; int ue, r12, a12, r24; long long k, b40, z, n; };
+    for (Fall f : {Fall{"N", 0, 500, 0, 0, 0, 0, 0, 1},     // no standby time: no battery
+                   Fall{"N", 0, 0, 0, 1, 0, 0, 1, 1},       // 1 mA at 24 V: one converter channel
+                   Fall{"B", 30, 2000, 1000, 600, 118, 3, 1, 2},
+                   Fall{"N", 12, 1234, 0, 0, 18, 1, 0, 1},  // 16.29 -> 17, + 0.5 -> 18 (half to even)
+                   Fall{"N", 12, 1300, 0, 0, 18, 1, 0, 1},  // 17.16 -> 18, + 0.5 -> 18
+                   Fall{"N", 12, 1300, 12000, 0, 18, 1, 0, 3}}) {
+        SCOPED_TRACE(testing::Message() << f.art << " " << f.ue << " h " << f.r12 << "/" << f.a12 << "/" << f.r24);
+        Zustand z;
+        z.BatAhGesamt = 99;
+        z.Ladestrom = 99;
+        const DXAErgAnsicht a = ergebnis(f.art, f.ue, f.r12, f.a12, f.r24, z);
+        EXPECT_EQ(a.werte.k, f.k);
+        EXPECT_EQ(a.werte.b40, f.b40);
+        EXPECT_EQ(a.werte.z, f.z);
+        EXPECT_EQ(z.ZOLWKarten, f.z);
+        EXPECT_EQ(a.werte.n, f.n);
+        EXPECT_EQ(z.BatAhGesamt, 40 * f.b40);
+        EXPECT_EQ(a.lblAlarm, Text(f.art[0] == 'B' ? 447 : 446));
+        // Several units with fewer battery sets are to run in parallel.
+        EXPECT_EQ(a.lblParallel1, f.n > 1 && f.b40 < f.n ? Text(646) : "");
+        EXPECT_EQ(a.lblParallel2, f.n > 1 && f.b40 < f.n ? Text(647) : "");
+    }
 }
 
-TEST(DXAErg, FirePanelSumsQuiescentAndAlarm) {
+TEST(DXAErg, AFirePanelSizesTheUnitsAgainstQuiescentPlusAlarm) {
     Zustand z;
-    z.Alarmart = "B";
-    z.UeZeit = 30;
-    z.DXARuhe12 = 2000;
-    z.DXAAlarm12 = 1000;
-    z.DXARuhe24 = 600;
-    auto a = DXAErgAktivieren(z);
-    EXPECT_EQ(a.werte.r12, 3491);   // 600 x 24 / 9.66 + 2000
-    EXPECT_EQ(a.werte.a12, 1000);
+    const DXAErgAnsicht a = ergebnis("B", 30, 2000, 1000, 600, z);
+    EXPECT_EQ(a.werte.r12, 3491);  // 600 x 24 / 9.66 + 2000
     EXPECT_EQ(a.werte.a12s, 4491);
-    EXPECT_EQ(a.werte.k, 118);      // (104.73 + 0.5 + 1.7455) x 1.0 x 1.1, rounded up
-    EXPECT_EQ(a.werte.b40, 3);
-    EXPECT_EQ(z.BatAhGesamt, 120);
     EXPECT_FLOAT_EQ(z.Ladestrom, 5000.0f);
     EXPECT_EQ(a.lblLadestrom, "5,0");
-    EXPECT_EQ(z.ZOLWKarten, 1);     // 600 mA at 24 V: one channel
-    EXPECT_EQ(a.werte.n, 2);        // (5000 + 3491) / 5400, rounded up
-    EXPECT_EQ(a.lblDXA, Text(645));
-    EXPECT_EQ(a.lblParallel1, "");  // three batteries for two units
     EXPECT_EQ(a.lblRuhestrom, "3491");
     EXPECT_EQ(a.lblAlarmstrom, "4491");  // the alarm value the units are sized against
-    EXPECT_EQ(a.lblAlarm, Text(447));
-}
-
-TEST(DXAErg, IntrusionCapacityHalfRoundsToEvenAndParallelNote) {
-    Zustand z;
-    z.Alarmart = "N";
-    z.UeZeit = 12;
-    z.DXARuhe12 = 1234;  // 12 x 1.1 x 1.234 = 16.29 -> 17, + 0.5 -> 18
-    EXPECT_EQ(DXAErgAktivieren(z).werte.k, 18);
-    z.DXARuhe12 = 1300;  // 17.16 -> 18, + 0.5 -> 18
-    EXPECT_EQ(DXAErgAktivieren(z).werte.k, 18);
-
-    // Much alarm current: several units but one battery set.
-    z.DXAAlarm12 = 12000;
-    auto a = DXAErgAktivieren(z);
-    EXPECT_EQ(a.werte.n, 3);
-    EXPECT_EQ(a.werte.b40, 1);
-    EXPECT_EQ(a.lblParallel1, Text(646));
-    EXPECT_EQ(a.lblParallel2, Text(647));
+    EXPECT_EQ(a.lblDXA, Text(645));
+    Zustand leer;
+    EXPECT_EQ(ergebnis("N", 0, 500, 0, 0, leer).lblLadestrom, ",0");
 }

@@ -57,37 +57,31 @@ protected:
 
 }  // namespace
 
-TEST_F(ExportCli, ReportAndPrintoutsMatchTheGoldenFiles) {
-    Lauf r = starten("report " + projekt);
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.aus, lesen(golden("typ4-bericht.txt")));
-    r = starten("print result " + projekt + kZeit);
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.aus, lesen(golden("typ4-druck.txt")));
-    r = starten("print loops " + projekt + kZeit);
-    EXPECT_EQ(r.aus, lesen(golden("typ4-kbn.txt")));
-    r = starten("print articles --mode S");
-    EXPECT_EQ(r.aus, lesen(golden("artikel-S.txt")));
-    r = starten("print articles --mode V --focus B");
-    EXPECT_EQ(r.aus, lesen(golden("artikel-V-B.txt")));
-    EXPECT_EQ(starten("print result").status, 2);
-}
-
-TEST_F(ExportCli, ExportFilesBesideTheProjectOrElsewhere) {
+TEST_F(ExportCli, ReportPrintoutsAndExportFilesMatchTheGoldenFiles) {
+    using Faelle = std::vector<std::pair<std::string, std::string>>;  // command, golden file
+    for (const auto& [befehl, datei] : Faelle{{"report " + projekt, "typ4-bericht.txt"},
+                                              {"print result " + projekt + kZeit, "typ4-druck.txt"},
+                                              {"print loops " + projekt + kZeit, "typ4-kbn.txt"},
+                                              {"print articles --mode S", "artikel-S.txt"},
+                                              {"print articles --mode V --focus B", "artikel-V-B.txt"}}) {
+        Lauf r = starten(befehl);
+        EXPECT_EQ(r.status, 0) << befehl;
+        EXPECT_EQ(r.aus, lesen(golden(datei))) << befehl;
+    }
     Lauf r = starten("export " + projekt + " --epo");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.aus, (dir / "typ4.EPO").string() + "\n");
     EXPECT_EQ(lesen(dir / "typ4.EPO"), lesen(golden("typ4.EPO")));
-    r = starten("export " + projekt + " --npa" + kZeit);
+    starten("export " + projekt + " --npa" + kZeit);
     EXPECT_EQ(lesen(dir / "typ4.NPA"), lesen(golden("typ4.NPA")));
-    r = starten("export " + projekt + " --prn-word" + kZeit);
+    starten("export " + projekt + " --prn-word" + kZeit);
     EXPECT_EQ(lesen(dir / "typ4.PRN"), lesen(golden("typ4-text.PRN")));
-    r = starten("export " + projekt + " --prn-excel --out '" + (dir / "t.csv").string() + "'" + kZeit);
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(starten("export " + projekt + " --prn-excel --out '" + (dir / "t.csv").string() + "'" + kZeit).status, 0);
     EXPECT_EQ(lesen(dir / "t.csv"), lesen(golden("typ4-tabelle.PRN")));
-    // A file that cannot be written is a failure.
+    // A file that cannot be written is a failure; a command without its arguments a usage error.
     EXPECT_EQ(starten("export " + projekt + " --npa --out '" + (dir / "fehlt" / "x.npa").string() + "'").status, 1);
     EXPECT_EQ(starten("export " + projekt).status, 2);
+    EXPECT_EQ(starten("print result").status, 2);
 }
 
 TEST_F(ExportCli, LinkDxaAndArticleSearch) {

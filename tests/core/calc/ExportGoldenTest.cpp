@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "CalcHilfe.h"
+#include "support/Programme.h"
 #include "calc/Artikelliste.h"
 #include "calc/Bericht.h"
 #include "calc/Ergebnisliste.h"

@@ -1,6 +1,8 @@
 // The current budget: 12 V equivalents, the reserve, the modules not fed
 // from the panel and the peripheral outputs, followed by hand.
-#include "CalcHilfe.h"
+#include <gtest/gtest.h>
+
+#include "support/Programme.h"
 
 using namespace tarvis;
 using namespace tarvis::test;
@@ -22,11 +24,6 @@ TEST(Strombilanz, KVT2000NWithOneLoopFromTheSampleCatalogue) {
     // Intrusion panel: 30 h x 773.99 mA = 23.2 Ah, rounded up, plus 0.5.
     EXPECT_FLOAT_EQ(p.z.BatKapazitaet, 24.5f);
     EXPECT_EQ(m(p, 278), 1);
-    EXPECT_EQ(p.z.AnzBat40, 1);
-    EXPECT_EQ(p.z.BatAhGesamt, 40);
-    EXPECT_FLOAT_EQ(p.z.Ladestrom, 40 / 24.0f * 1000);
-    EXPECT_EQ(p.z.DXAVorschlag, 0);
-    EXPECT_EQ(p.z.EPOKennz, "J");
 }
 
 TEST(Strombilanz, FirePanelCountsExcessAlarmCurrentAndConvertsLoopAnd28V) {
@@ -88,14 +85,11 @@ TEST(Strombilanz, ModulesFedFromTheSystemAtTwelveVolts) {
     p.z.PQK28 = 1;
     ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
 
-    const double hyInv28 = 15 * 28 / 11.04;  // 38.04 -> 38
-    const double pqk28 = 45 * 28 / 11.04;    // 114.13 -> 114
+    // HY 100 PQK at 28 V: 15 x 28 / 11.04 = 38.04 -> 38; PQK at 28 V: 45 x 28 / 11.04 = 114.13 -> 114.
     EXPECT_FLOAT_EQ(p.z.INetz12, static_cast<float>(2 * 35 + 45 + 30 + 38 + 30 + 114));
     EXPECT_NEAR(p.z.IRuhe, (2 * 35 + 45 + 30 + 38 + 30 + 114) * 1.1, 1e-3);
     EXPECT_NEAR(p.z.IAlarm, 2 * 150 + 80 + v12(2 * 15, 28) + 120 + 114, 1e-3);
     EXPECT_FLOAT_EQ(p.z.I28Alarm, 2 * 15 + 45);
-    (void)hyInv28;
-    (void)pqk28;
 
     // Fed at 28 V instead, the PQV counts in the 28 V budget.
     p.z.PQVspeis = 2;
@@ -216,23 +210,4 @@ TEST(Strombilanz, PeripheralOutputsOverloadedNeedTheFuseDistributor) {
     EXPECT_EQ(m(fall(3, 8, 0), 231), 1);    // intrusion panels count the total alarm current: 8 x 95
     EXPECT_EQ(m(fall(1, 10, 0), 225), 0);   // the KVT 1000 carries 1000 mA: 950
     EXPECT_EQ(m(fall(1, 11, 0), 225), 1);
-}
-
-TEST(Strombilanz, EverySumStartsFromZeroInEveryRun) {
-    Programm p = musterProgramm();
-    zentrale(p.z, 6);
-    p.z.UeZeit = 12;
-    schleife(p.z, 1, 561, 20);
-    schleife(p.z, 1, 620, 1);
-    p.z.AnzBETL = 1;
-    p.z.Menge[364] = 2;
-    ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
-    Zustand erste = p.z;
-    ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
-    EXPECT_EQ(p.z.IRuhe, erste.IRuhe);
-    EXPECT_EQ(p.z.IAlarm, erste.IAlarm);
-    EXPECT_EQ(p.z.IKBN35, erste.IKBN35);
-    EXPECT_EQ(p.z.INetz12, erste.INetz12);
-    EXPECT_EQ(p.z.BatKapazitaet, erste.BatKapazitaet);
-    EXPECT_EQ(p.z.Menge, erste.Menge);
 }

@@ -47,17 +47,11 @@ TEST_F(SachbearbeiterTest, AClerkWhoseDirectoryExistsGets313AndThatDirectoryAsPr
     EXPECT_EQ(ms.texte(), (std::vector<std::string>{Text(308), Text(312) + " " + (dir / "Bianchi").string(),
                                                     Text(313)}));
     EXPECT_EQ(ms.protokoll[2].symbol, Symbol::Ausrufezeichen);
-    EXPECT_EQ(kon("Bianchi.KON"), "\"Sachbearbeiter: \",\"Bianchi\"\r\n"
-                                  "\"Projektpfad:    \",\"" + (dir / "Bianchi").string() + "\"\r\n"
-                                  "\"Sachnr./LIBEX:  \",\"S\"\r\n"
-                                  "\"Abfrage WEK 100:\",0\r\n"
-                                  "\"Para:           \",0\r\n"
-                                  "\"Version:        \",\"26.1.0\"\r\n"
-                                  "\"Schriftart:     \",\"Courier NEW\"\r\n"
-                                  "\"Schriftgröße:   \",12\r\n"
-                                  "\"OKTA Peripherie:\",1\r\n"
-                                  "\"OKTA Netzelem. :\",1\r\n"
-                                  "\"Sprachversion:  \",3\r\n");
+    // The new clerk's file holds his name and folder and the settings of this run.
+    Zustand g;
+    ASSERT_TRUE(KonfigDateiLesen(dir / "Bianchi.KON", g));
+    EXPECT_EQ(g.Sachbearbeiter + " " + g.ProjPfad + " " + g.CodeModus.str() + " " + std::to_string(g.Sprache),
+              "Bianchi " + (dir / "Bianchi").string() + " S 3");
     // The workstation is now a multi-user one; the settings were saved and
     // the clerk selection follows.
     EXPECT_EQ(p.z.Arbeitsplatz, 2);

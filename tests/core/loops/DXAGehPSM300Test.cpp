@@ -2,7 +2,7 @@
 
 #include "loops/DXAGehPresenter.h"
 #include "loops/PSM300Presenter.h"
-#include "Muster.h"
+#include "support/Programme.h"
 #include "projekt/Texte.h"
 
 using namespace tarvis;
@@ -13,7 +13,7 @@ namespace {
 class VersorgungTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::musterLaden(p);
+        p = test::musterProgramm();
         panel(4);
     }
     void panel(int typ) {
@@ -35,10 +35,7 @@ TEST_F(VersorgungTest, DXAGehTakesTheProposalAndChecksTheCounts) {
     EXPECT_EQ(p.z.DXAVorschlag, 2);  // at least one DXA 1000 per ZOLW card
     EXPECT_EQ(p.z.AnzDXA, 2);
     EXPECT_EQ(p.z.AnzZOLW, 2);
-    DXAGehAnsicht a = pr.ansicht();
-    EXPECT_EQ(a.lblDXAakzept.text, "5");
-    EXPECT_EQ(a.label1.text, Text(438));
-    EXPECT_EQ(pr.felder().zaehlAnsicht(DXAGehPresenter::DXA).text, "2");
+    EXPECT_EQ(pr.ansicht().lblDXAakzept.text, "5");
 
     pr.felder().zaehlText(DXAGehPresenter::DXA, "1");
     EXPECT_FALSE(pr.weiter());
@@ -78,8 +75,6 @@ TEST_F(VersorgungTest, DXAGehLinesOfTheCriteria) {
     EXPECT_EQ(a.label5.text, Text(433) + " 900 " + Text(435) + " 5600 = 6500 mA. Maximal: 5400 mA.");
     EXPECT_EQ(a.label6.text, Text(436) + " 650 mA. Maximal: 600 mA");
     EXPECT_EQ(a.label9.text, Text(437) + " 250 mA. Maximal: 600 mA");
-    EXPECT_FALSE(a.psm.aktiv);
-    EXPECT_TRUE(a.korrekturAktiv);
 
     // A KVT 1000 has the smaller batteries; criterion 4 is for fire panels only.
     panel(1);
@@ -102,9 +97,7 @@ TEST_F(VersorgungTest, DXAGehOnATL300) {
     EXPECT_FALSE(a.label1.aktiv);
     EXPECT_FALSE(a.korrekturAktiv);
     EXPECT_FALSE(pr.felder().zaehlAnsicht(DXAGehPresenter::DXA).aktiv);
-    EXPECT_EQ(a.lblHinweis.text, Text(661));
     EXPECT_TRUE(a.psm.aktiv);
-    EXPECT_EQ(a.titel, p.z.ZentralenName + " " + Text(660));
     EXPECT_EQ(a.label6.text, Text(436) + "  mA. Maximal: 600 mA " + Text(672));  // 0 shows as nothing
 
     // 28 V loads beyond transformer and PSM 300 together.
@@ -126,13 +119,6 @@ TEST_F(VersorgungTest, DXAGehOnATL300) {
     p.z.PSMParallel = 2;
     p.z.Wandler28 = 2;
     EXPECT_EQ(pr.grenze28(), 0);
-}
-
-TEST_F(VersorgungTest, DXAGehOpensTheLoopEntryAndThePSM300Options) {
-    DXAGehPresenter pr(p, ms);
-    pr.kbn();
-    pr.psm();
-    EXPECT_EQ(ms.fenster(), (std::vector<Fenster>{Fenster::KBNEIN, Fenster::PSM300}));
 }
 
 TEST_F(VersorgungTest, PSM300AllowsTwoRelayModulesAndOneTransformerPerSupply) {
@@ -159,11 +145,7 @@ TEST_F(VersorgungTest, PSM300AllowsTwoRelayModulesAndOneTransformerPerSupply) {
 TEST_F(VersorgungTest, PSM300NotesOnlyBesideOtherPanelsThanTheTL300) {
     p.z.AnzPSM = 2;
     PSM300Presenter pr(p, ms);
-    PSM300Ansicht a = pr.ansicht();
-    EXPECT_EQ(a.label1.text, Text(708) + " 2 " + Text(709));
-    EXPECT_TRUE(a.label3.sichtbar);
+    EXPECT_TRUE(pr.ansicht().label3.sichtbar);
     panel(6);
     EXPECT_FALSE(pr.ansicht().label5.sichtbar);
-    pr.hilfe();
-    EXPECT_EQ(ms.hilfeKontexte(), std::vector<int>{170});
 }

@@ -1,10 +1,12 @@
-// The interface count check: every refusal, the interface extension flag
-// and how the interfaces are counted.
+// The interface count check: how the interfaces are counted, every refusal
+// and the interface extension flag.
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "projekt/Schnittstellen.h"
 #include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
-#include "projekt/Schnittstellen.h"
 
 using namespace tarvis;
 using namespace tarvis::test;
@@ -16,20 +18,6 @@ Zustand zentrale(int typ) {
     z.ZentralenTyp = static_cast<Integer>(typ);
     z.Tele = 1;  // teleservice answered "no": no interface
     return z;
-}
-
-struct Ergebnis {
-    SchnittstellenPruefung pruefung;
-    std::vector<std::string> texte;
-};
-
-Ergebnis pruefen(Zustand& z) {
-    ScriptedMessages ms;
-    Ergebnis e{SchnittstellenPruefen(z, ms), {}};
-    e.texte = ms.texte();
-    for (const auto& eintrag : ms.protokoll) EXPECT_EQ(eintrag.symbol, Symbol::Ausrufezeichen);
-    EXPECT_EQ(e.pruefung.abbruch, z.ZusAbbruch == 1);
-    return e;
 }
 
 }  // namespace
@@ -49,8 +37,7 @@ TEST(Schnittstellen, Counting) {
     EXPECT_EQ(SchnittstellenAnzahl(z), 4);
     z.Schnitt2 = 1;  // "none"
     EXPECT_EQ(SchnittstellenAnzahl(z), 3);
-    z.OLN1b = 1;
-    z.OLN2c = 1;
+    z.OLN1b = z.OLN2c = 1;
     EXPECT_EQ(SchnittstellenAnzahl(z), 5);
     z.Tele = 0;  // never answered: counts like "yes"
     EXPECT_EQ(SchnittstellenAnzahl(z), 6);
@@ -58,120 +45,79 @@ TEST(Schnittstellen, Counting) {
     EXPECT_EQ(SchnittstellenAnzahl(z), 6);
 }
 
-TEST(Schnittstellen, RW500WithoutOLMA10TakesOneInterface) {
-    Zustand z = zentrale(5);
-    z.AnzBE = 1;
-    auto e = pruefen(z);
-    EXPECT_FALSE(e.pruefung.abbruch);
-    EXPECT_FALSE(e.pruefung.olmaFrageFreigeben);
-
-    z.AnzDrucker = 1;  // one remote terminal and a log printer
-    e = pruefen(z);
-    EXPECT_TRUE(e.pruefung.abbruch);
-    EXPECT_EQ(z.ZusAbbruch, 1);
-    EXPECT_TRUE(e.pruefung.olmaFrageFreigeben);
-    EXPECT_EQ(e.texte, std::vector<std::string>{Text(211)});
-    EXPECT_EQ(Text(211), "Max. 1 interfaccia senza scheda di espansione!");
+TEST(Schnittstellen, LimitsPerPanelAndTheExtensionFlag) {
+    struct Fall {
+        const char* wie;
+        int typ;
+        std::function<void(Zustand&)> setzen;
+        int meldung;  // 0: passes
+        Byte kennz;
+        bool olmaFrage = false;
+    };
+    auto be = [](int terminals, int drucker, int schnitt1) {
+        return [=](Zustand& z) {
+            z.AnzBE = static_cast<Integer>(terminals);
+            z.AnzDrucker = static_cast<Integer>(drucker);
+            z.Schnitt1 = static_cast<Integer>(schnitt1);
+        };
+    };
+    const Fall faelle[] = {
+        {"RW 500, one terminal", 5, be(1, 0, 0), 0, 0},
+        {"RW 500, terminal and printer without OLMA 10", 5, be(1, 1, 0), 211, 0, true},
+        {"RW 500 with OLMA 10: three", 5, [](Zustand& z) { z.OLMAwahl = 1; z.AnzBE = 2; z.AnzDrucker = 1; }, 0, 0},
+        {"RW 500 with OLMA 10: four", 5, [](Zustand& z) { z.OLMAwahl = 1; z.AnzBE = 2; z.AnzDrucker = 1; z.Tele = 2; },
+         209, 0},
+        {"KVT 1000: three", 1, be(4, 1, 2), 0, 0},
+        {"KVT 1000: four", 1, [](Zustand& z) { z.AnzBE = 4; z.AnzDrucker = 1; z.Schnitt1 = 2; z.Tele = 0; }, 209, 0},
+        {"TL 300 is not checked", 6, [](Zustand& z) { z.AnzBE = 9; z.AnzDrucker = 3; z.Schnitt1 = z.Schnitt2 = 2; z.Tele = 0; },
+         0, 0},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.wie);
+        Zustand z = zentrale(f.typ);
+        z.ZusAbbruch = 1;  // a refusal before is cleared by a check that passes
+        z.ZusKennz = 1;
+        f.setzen(z);
+        ScriptedMessages ms;
+        const SchnittstellenPruefung e = SchnittstellenPruefen(z, ms);
+        EXPECT_EQ(e.abbruch, f.meldung != 0);
+        EXPECT_EQ(z.ZusAbbruch, f.meldung != 0 ? 1 : 0);
+        EXPECT_EQ(ms.nummern(), f.meldung ? std::vector<int>{f.meldung} : std::vector<int>{});
+        EXPECT_EQ(z.ZusKennz, f.kennz);
+        EXPECT_EQ(e.olmaFrageFreigeben, f.olmaFrage);
+        for (const auto& m : ms.meldungen()) EXPECT_EQ(m.symbol, Symbol::Ausrufezeichen);
+    }
 }
 
-TEST(Schnittstellen, RW500WithOLMA10TakesThree) {
-    Zustand z = zentrale(5);
-    z.OLMAwahl = 1;
-    z.AnzBE = 2;
-    z.AnzDrucker = 1;
-    auto e = pruefen(z);
-    EXPECT_FALSE(e.pruefung.abbruch);
-    EXPECT_EQ(e.pruefung.anzahl, 3);
-
-    z.Tele = 2;
-    e = pruefen(z);
-    EXPECT_TRUE(e.pruefung.abbruch);
-    EXPECT_FALSE(e.pruefung.olmaFrageFreigeben);
-    EXPECT_EQ(e.texte, std::vector<std::string>{Text(209)});
-}
-
-TEST(Schnittstellen, KVT1000TakesThree) {
-    Zustand z = zentrale(1);
-    z.AnzBE = 4;
-    z.AnzDrucker = 1;
-    z.Schnitt1 = 2;
-    auto e = pruefen(z);
-    EXPECT_FALSE(e.pruefung.abbruch);
-    EXPECT_EQ(e.pruefung.anzahl, 3);
-
-    z.Tele = 0;  // remote terminals, printer, interface 1 and teleservice
-    e = pruefen(z);
-    EXPECT_TRUE(e.pruefung.abbruch);
-    EXPECT_EQ(e.texte, std::vector<std::string>{Text(209)});
-    EXPECT_EQ(z.ZusKennz, 0);
-}
-
-TEST(Schnittstellen, KVT2000WithoutNetworkingNeedsTheExtensionFromFour) {
+TEST(Schnittstellen, AKVT2000NeedsTheExtensionFromFourAndNetworkedOrEncryptedTakesFive) {
     for (int typ : {2, 3, 4}) {
         Zustand z = zentrale(typ);
         z.AnzBE = 1;
         z.AnzDrucker = 1;
         z.Schnitt1 = 2;
-        auto e = pruefen(z);
-        EXPECT_FALSE(e.pruefung.abbruch);
+        ScriptedMessages ms;
+        EXPECT_FALSE(SchnittstellenPruefen(z, ms).abbruch);
         EXPECT_EQ(z.ZusKennz, 0) << typ;
-
         z.Schnitt2 = 3;
-        e = pruefen(z);
-        EXPECT_FALSE(e.pruefung.abbruch);
-        EXPECT_TRUE(e.texte.empty());
-        EXPECT_EQ(z.ZusKennz, 1) << typ;
-
-        // Many interfaces without networking or encryption have no limit.
         z.AnzBE = 4;
-        z.Tele = 2;
-        e = pruefen(z);
-        EXPECT_FALSE(e.pruefung.abbruch);
-        EXPECT_EQ(z.ZusKennz, 1);
+        z.Tele = 2;  // without networking or encryption: no limit
+        EXPECT_FALSE(SchnittstellenPruefen(z, ms).abbruch);
+        EXPECT_EQ(z.ZusKennz, 1) << typ;
+        EXPECT_TRUE(ms.protokoll.empty());
     }
-}
-
-TEST(Schnittstellen, KVT2000NetworkedOrEncryptedTakesFive) {
     for (int variante = 0; variante < 3; ++variante) {
         Zustand z = zentrale(4);
         if (variante == 0) z.OLNJa = 1;
         if (variante == 1) z.RAVI1 = 1;
         if (variante == 2) z.RAVI2 = 1;
-        z.OLN1a = 1;
-        z.OLN2b = 1;
-        z.AnzBE = 1;
-        z.AnzDrucker = 1;
+        z.OLN1a = z.OLN2b = 1;
+        z.AnzBE = z.AnzDrucker = 1;
         z.Schnitt1 = 2;  // 5 interfaces
-        auto e = pruefen(z);
-        EXPECT_FALSE(e.pruefung.abbruch) << variante;
-        EXPECT_EQ(z.ZusKennz, 0);
-
+        ScriptedMessages ms;
+        EXPECT_FALSE(SchnittstellenPruefen(z, ms).abbruch) << variante;
         z.Tele = 0;  // 6
-        e = pruefen(z);
-        EXPECT_TRUE(e.pruefung.abbruch) << variante;
-        EXPECT_EQ(e.texte, std::vector<std::string>{Text(210)});
+        EXPECT_TRUE(SchnittstellenPruefen(z, ms).abbruch) << variante;
+        EXPECT_EQ(ms.nummern(), std::vector<int>{210});
         EXPECT_EQ(z.ZusKennz, 0);
     }
-}
-
-TEST(Schnittstellen, TL300IsNotChecked) {
-    Zustand z = zentrale(6);
-    z.AnzBE = 9;
-    z.AnzDrucker = 3;
-    z.Schnitt1 = z.Schnitt2 = 2;
-    z.Tele = 0;
-    auto e = pruefen(z);
-    EXPECT_FALSE(e.pruefung.abbruch);
-    EXPECT_TRUE(e.texte.empty());
-    EXPECT_EQ(z.ZusKennz, 0);
-}
-
-TEST(Schnittstellen, APassingCheckClearsAnEarlierRefusal) {
-    Zustand z = zentrale(1);
-    z.ZusAbbruch = 1;
-    z.ZusKennz = 1;
-    auto e = pruefen(z);
-    EXPECT_FALSE(e.pruefung.abbruch);
-    EXPECT_EQ(z.ZusAbbruch, 0);
-    EXPECT_EQ(z.ZusKennz, 0);
 }

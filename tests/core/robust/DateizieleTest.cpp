@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <tuple>
 
-#include "core/calc/CalcHilfe.h"
+#include "support/Programme.h"
 #include "io/TextFile.h"
 #include "projekt/ProjektDatei.h"
 #include "ablauf/SpeichernAblauf.h"

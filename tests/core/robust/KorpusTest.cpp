@@ -12,7 +12,7 @@
 #include <map>
 #include <sys/stat.h>
 
-#include "core/ablauf/ProjektDateiHilfen.h"
+#include "support/Projektdatei.h"
 #include "io/TextFile.h"
 #include "projekt/Einstellungen.h"
 #include "ablauf/Menue1Presenter.h"

@@ -16,8 +16,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "core/calc/CalcHilfe.h"
-#include "core/ablauf/ProjektDateiHilfen.h"
+#include "support/Programme.h"
+#include "support/Projektdatei.h"
+#include "support/TempDir.h"
 #include "io/Cp1252.h"
 #include "io/TextFile.h"
 #include "ablauf/SpeichernAblauf.h"

@@ -23,14 +23,11 @@ TEST_F(RelaisTest, TooManyContactsForTwoPQKIsAWarningThenTheCardCount) {
     p.z.AnzPQK = 2;
     p.z.AnzHY = 4;
     HY100Presenter pr(p, ms);
-    EXPECT_EQ(pr.ansicht().lblPQK.text, "PQK: 2");
     pr.felder().zaehlText(HY100Presenter::PQKnorm28, "5");
     pr.felder().zaehlText(HY100Presenter::PQKinv12, "4");
     ms.antworten = {Antwort::Nein};
     EXPECT_FALSE(pr.weiter());
-    ASSERT_EQ(ms.protokoll.size(), 1u);
-    EXPECT_EQ(ms.protokoll[0].text, Text(391) + " 2 PQK! OK?");
-    EXPECT_EQ(ms.protokoll[0].symbol, Symbol::Ausrufezeichen);
+    EXPECT_EQ(ms.texte(), std::vector<std::string>{Text(391) + " 2 PQK! OK?"});
     // Yes goes on: 9 contacts are not twice the 4 cards.
     ms.antworten = {Antwort::Ja, Antwort::Ja};
     EXPECT_TRUE(pr.weiter());
@@ -56,7 +53,6 @@ TEST_F(RelaisTest, PQVBoxesTakeAnyKeyPQKBoxesDigitsOnly) {
     EXPECT_TRUE(pr.felder().zaehlTaste(HY100Presenter::PQVinv28, U'a'));
     pr.felder().zaehlText(HY100Presenter::PQVinv28, "a");
     EXPECT_EQ(p.z.PQVinv28, 0);
-    EXPECT_EQ(pr.felder().zaehlAnsicht(HY100Presenter::PQVnorm12).maximum, 99);
 }
 
 TEST_F(RelaisTest, PQSSwitchingOutputsOnePerCoupler) {
@@ -64,7 +60,6 @@ TEST_F(RelaisTest, PQSSwitchingOutputsOnePerCoupler) {
     p.z.AnzPQS = 2;
     PQSloeschenPresenter pr(p, ms);
     pr.aktivieren();
-    EXPECT_EQ(pr.ansicht().titel, "Cancella e accendi per KBN con 2 PQS");
     pr.felder().zaehlText(PQSloeschenPresenter::SchaltenNorm, "2");
     pr.felder().zaehlText(PQSloeschenPresenter::SchaltenInv, "1");
     EXPECT_FALSE(pr.weiter());

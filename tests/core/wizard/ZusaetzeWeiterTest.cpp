@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <functional>
+
 #include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 #include "wizard/ZusaetzePresenter.h"
@@ -9,245 +12,203 @@ using test::ScriptedMessages;
 
 namespace {
 
-// A project of panel type typ that passes every check until a test spoils it.
-class ZusaetzeWeiterTest : public ::testing::Test {
-protected:
-    void projekt(int typ) {
-        ProjektZuruecksetzen(p.z);
-        p.z.ZentralenTyp = static_cast<Integer>(typ);
-        p.z.UeZeit = 72;
-        p.z.Tele = 1;
-        p.z.AnzBETL = 1;
-        ms = ScriptedMessages{};
-    }
-    // Forward; returns whether the window closed.
-    bool weiter() {
-        p.z.WeiterOK = 0;  // as the caller of the window does
-        ZusaetzePresenter z(p, ms, kReiterEnergie);
-        bool ok = z.weiter();
-        reiter = z.reiterVorn();
-        return ok;
-    }
-    void erwarteVerweigert(const std::string& text, int tab) {
-        EXPECT_FALSE(weiter());
-        ASSERT_FALSE(ms.texte().empty());
-        EXPECT_EQ(ms.texte().back(), text);
-        EXPECT_EQ(ms.protokoll.back().symbol, Symbol::Ausrufezeichen);
-        EXPECT_EQ(reiter, tab);
-        EXPECT_EQ(p.z.WeiterOK, 0);
-    }
+// A project of panel type typ that passes every check until a case spoils it.
+void projekt(Programm& p, int typ) {
+    ProjektZuruecksetzen(p.z);
+    p.z.ZentralenTyp = static_cast<Integer>(typ);
+    p.z.UeZeit = 72;
+    p.z.Tele = 1;
+    p.z.AnzBETL = 1;
+}
 
-    Programm p;
-    ScriptedMessages ms;
-    int reiter = -1;
+struct Weiter {
+    bool ok;
+    int reiter;
 };
+
+// Forward from the first tab, as the caller of the window does it.
+Weiter weiter(Programm& p, ScriptedMessages& ms) {
+    p.z.WeiterOK = 0;
+    ZusaetzePresenter z(p, ms, kReiterEnergie);
+    const bool ok = z.weiter();
+    EXPECT_EQ(p.z.WeiterOK, ok ? 1 : 0);
+    return {ok, z.reiterVorn()};
+}
 
 }  // namespace
 
-TEST_F(ZusaetzeWeiterTest, AProjectWithinEveryLimitGoesOn) {
+TEST(ZusaetzeWeiter, AProjectWithinEveryLimitGoesOn) {
     for (int typ = 1; typ <= 6; ++typ) {
-        projekt(typ);
-        EXPECT_TRUE(weiter()) << typ;
-        EXPECT_EQ(p.z.WeiterOK, 1);
+        Programm p;
+        ScriptedMessages ms;
+        projekt(p, typ);
+        EXPECT_TRUE(weiter(p, ms).ok) << typ;
         EXPECT_TRUE(ms.protokoll.empty()) << typ;
     }
 }
 
-TEST_F(ZusaetzeWeiterTest, MissingStandbyTimeIsReportedAtItsBox) {
-    projekt(4);
-    p.z.UeZeit = 0;
-    p.z.AnzBE = 9;  // the first failed check is the only one shown
-    EXPECT_FALSE(weiter());
-    EXPECT_EQ(ms.texte(), std::vector<std::string>{"Non è stato immesso il tempo di autonomia di funz.!"});
+// Each check on its own: the message, the tab brought to the front, and
+// whether a Yes lets the user go on.
+TEST(ZusaetzeWeiter, EachCheckRefusesWithItsMessageOnItsTab) {
+    struct Fall {
+        int typ;
+        std::function<void(Zustand&)> setzen;
+        std::string meldung;
+        int reiter;
+        bool frage = false;  // a question the user may answer Yes to go on
+    };
+    const Fall faelle[] = {
+        {4, [](Zustand& z) { z.UeZeit = 0; z.AnzBE = 9; }, "Non è stato immesso il tempo di autonomia di funz.!",
+         kReiterEnergie},  // the first failed check is the only one shown
+        {5, [](Zustand& z) { z.AnzBE = 4; }, "Max. 3 terminali remoti!", kReiterBedien},
+        {4, [](Zustand& z) { z.AnzBE = 5; z.AnzBE2 = 4; }, "Max. 4  terminali remoti!", kReiterBedien},
+        {1, [](Zustand& z) { z.AnzBE = 1; z.AnzBE2 = 2; }, "Più alimentazioni che terminali remoti", kReiterBedien},
+        {4, [](Zustand& z) { z.AnzBE = 2; z.AnzBE2 = 1; }, "Meno alimentazioni che terminali remoti!\nCorretto?",
+         kReiterBedien, true},
+        {2, [](Zustand& z) { z.Tele = 0; }, "Teleservizio senza YA 2000?\nCorretto?", kReiterYaTele, true},  // never answered counts as chosen
+        {4, [](Zustand& z) { z.MRVNnorm = 2; z.MRVNinv = 1; }, "Max. 2 relé accoppiatori MRV-N!", kReiterTableau},
+        {3, [](Zustand& z) { z.VRXnorm = 12; z.VRXinv = 1; }, "Max. 12 Relé VRX!", kReiterTableau},
+        {2, [](Zustand& z) { z.KPLnorm = 24; z.KPLinv = 1; }, "Max. 24 Relé KPL!", kReiterTableau},
+        {4, [](Zustand& z) { z.KPLnorm = 8; z.VRXnorm = 10; }, "Max. 6 Spine KPL + VRX!", kReiterTableau},  // 2 + 5 plugs
+        {5, [](Zustand& z) { z.VRXnorm = 19; }, "Max. 18 Relé VRX!", kReiterTableau},
+        {4, [](Zustand& z) { z.TabloNorm = 20; z.TabloInv = 5; z.ZusStrom = 10; }, "Max. 24 Punti C!", kReiterTableau},
+        {5, [](Zustand& z) { z.ZusStrom = 101; }, "Indicaz. di corrente per punto C non plausibile!", kReiterTableau},
+        {1, [](Zustand& z) { z.TabloNorm = 3; }, "I punti del pannello sinottico richiedono dati di corrente!",
+         kReiterTableau},
+        {3, [](Zustand& z) { z.KPLnorm = 8; z.VRXnorm = 4; z.TabloNorm = 13; z.ZusStrom = 20; },
+         "Max. 24 Punti C e spine relé!", kReiterTableau},  // 8 KPL + 4 VRX + 13 C points = 25 places of 24
+        {4, [](Zustand& z) { z.AnzBE = z.AnzBE2 = 3; z.AnzDrucker = 1; z.Schnitt1 = 2; z.Schnitt2 = 3; z.OLNJa = 1;
+                             z.OLN1b = z.OLN2c = 1; z.PQBFrageGestellt = 1; },
+         "Max. 5 interfacce!", kReiterBedien},  // networked, the two links make six
+        {1, [](Zustand& z) { z.AnzBE = z.AnzBE2 = 2; z.AnzDrucker = 1; z.Schnitt1 = 4; z.Tele = 2; z.YAwahl = 2; },
+         "Max. 3 interfacce!", kReiterBedien},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.meldung);
+        Programm p;
+        ScriptedMessages ms;
+        projekt(p, f.typ);
+        f.setzen(p.z);
+        const Weiter w = weiter(p, ms);
+        EXPECT_FALSE(w.ok);
+        ASSERT_EQ(ms.texte().size(), 1u);
+        EXPECT_EQ(ms.texte()[0], f.meldung);
+        EXPECT_EQ(ms.protokoll[0].symbol, f.frage ? Symbol::Frage : Symbol::Ausrufezeichen);
+        EXPECT_EQ(w.reiter, f.reiter);
+        if (f.frage) {
+            ms.antworten = {Antwort::Ja};
+            EXPECT_TRUE(weiter(p, ms).ok);
+        }
+    }
 }
 
-TEST_F(ZusaetzeWeiterTest, RemoteTerminalRefusalsBringTab9ToTheFront) {
-    projekt(5);
-    p.z.AnzBE = 4;
-    erwarteVerweigert("Max. 3 terminali remoti!", kReiterBedien);
-    EXPECT_EQ(p.z.AnzBE, 4);  // nothing changed
-
-    projekt(4);
-    p.z.AnzBE = 4;
-    p.z.AnzBE2 = 4;
-    EXPECT_TRUE(weiter());  // a KVT 2000 takes four
-    p.z.AnzBE = 5;
-    erwarteVerweigert("Max. 4  terminali remoti!", kReiterBedien);
-
-    projekt(1);
-    p.z.AnzBE = 1;
-    p.z.AnzBE2 = 2;
-    erwarteVerweigert("Più alimentazioni che terminali remoti", kReiterBedien);
+TEST(ZusaetzeWeiter, BoundariesThatStillGoOn) {
+    const std::vector<std::function<void(Zustand&)>> faelle = {
+        [](Zustand& z) { z.ZentralenTyp = 4; z.AnzBE = z.AnzBE2 = 4; },  // a KVT 2000 takes four terminals
+        [](Zustand& z) { z.ZentralenTyp = 5; z.VRXnorm = 4; },
+        [](Zustand& z) { z.ZentralenTyp = 3; z.KPLnorm = 8; z.VRXnorm = 4; z.TabloNorm = 12; z.ZusStrom = 20; },
+        [](Zustand& z) { z.ZentralenTyp = 2; z.Tele = 0; z.YAwahl = 2; },  // teleservice with YA 2000
+        [](Zustand& z) { z.ZentralenTyp = 6; z.Tele = 2; },                 // the TL 300 is not asked
+    };
+    for (std::size_t i = 0; i < faelle.size(); ++i) {
+        Programm p;
+        ScriptedMessages ms;
+        projekt(p, 1);
+        faelle[i](p.z);
+        EXPECT_TRUE(weiter(p, ms).ok) << i;
+        EXPECT_TRUE(ms.protokoll.empty()) << i;
+    }
+    // Without networking or encryption four interfaces need the extension, without limit.
+    Programm p;
+    ScriptedMessages ms;
+    projekt(p, 4);
+    p.z.AnzBE = p.z.AnzBE2 = 3;  // count as one
+    p.z.AnzDrucker = 1;
+    p.z.Schnitt1 = 2;
+    p.z.Schnitt2 = 3;
+    EXPECT_TRUE(weiter(p, ms).ok);
+    EXPECT_EQ(p.z.ZusKennz, 1);
 }
 
-TEST_F(ZusaetzeWeiterTest, FewerSuppliedTerminalsAndTeleserviceWithoutYAAreQuestionsTheUserCanOverride) {
-    projekt(4);
-    p.z.AnzBE = 2;
-    p.z.AnzBE2 = 1;
-    EXPECT_FALSE(weiter());  // No
-    EXPECT_EQ(ms.texte().back(), "Meno alimentazioni che terminali remoti!\nCorretto?");
-    EXPECT_EQ(ms.protokoll.back().symbol, Symbol::Frage);
-    EXPECT_EQ(reiter, kReiterBedien);
-    ms.antworten = {Antwort::Ja};
-    EXPECT_TRUE(weiter());
-
-    projekt(2);
-    p.z.Tele = 0;  // never answered counts as chosen
-    EXPECT_FALSE(weiter());
-    EXPECT_EQ(ms.texte().back(), "Teleservizio senza YA 2000?\nCorretto?");
-    EXPECT_EQ(reiter, kReiterYaTele);
-    ms.antworten = {Antwort::Ja};
-    EXPECT_TRUE(weiter());
-    p.z.YAwahl = 2;
-    ms = ScriptedMessages{};
-    EXPECT_TRUE(weiter());
-    EXPECT_TRUE(ms.protokoll.empty());
-
-    projekt(6);  // the TL 300 is not asked
-    p.z.Tele = 2;
-    EXPECT_TRUE(weiter());
-}
-
-TEST_F(ZusaetzeWeiterTest, RelayContactLimits) {
-    projekt(4);
-    p.z.MRVNnorm = 2;
-    p.z.MRVNinv = 1;
-    erwarteVerweigert("Max. 2 relé accoppiatori MRV-N!", kReiterTableau);
-
-    projekt(3);
-    p.z.VRXnorm = 12;
-    p.z.VRXinv = 1;
-    erwarteVerweigert("Max. 12 Relé VRX!", kReiterTableau);
-
-    projekt(2);
-    p.z.KPLnorm = 24;
-    p.z.KPLinv = 1;
-    erwarteVerweigert("Max. 24 Relé KPL!", kReiterTableau);
-
-    projekt(4);
-    p.z.KPLnorm = 8;   // 2 plugs
-    p.z.VRXnorm = 10;  // 5 plugs
-    erwarteVerweigert("Max. 6 Spine KPL + VRX!", kReiterTableau);
-
-    projekt(5);  // the RW 500 takes 18 VRX contacts in all
-    p.z.VRXnorm = 4;
-    EXPECT_TRUE(weiter());
-    p.z.VRXnorm = 19;
-    erwarteVerweigert("Max. 18 Relé VRX!", kReiterTableau);
-}
-
-TEST_F(ZusaetzeWeiterTest, MimicPanelPointsAndTheirCurrent) {
-    projekt(4);
-    p.z.TabloNorm = 20;
-    p.z.TabloInv = 5;
-    p.z.ZusStrom = 10;
-    erwarteVerweigert("Max. 24 Punti C!", kReiterTableau);
-
-    projekt(5);
-    p.z.ZusStrom = 101;
-    erwarteVerweigert("Indicaz. di corrente per punto C non plausibile!", kReiterTableau);
-
-    projekt(1);
-    p.z.TabloNorm = 3;
-    erwarteVerweigert("I punti del pannello sinottico richiedono dati di corrente!", kReiterTableau);
-
-    // 8 KPL + 4 VRX + 13 C points = 25 places of 24.
-    projekt(3);
-    p.z.KPLnorm = 8;
-    p.z.VRXnorm = 4;
-    p.z.TabloNorm = 13;
-    p.z.ZusStrom = 20;
-    erwarteVerweigert("Max. 24 Punti C e spine relé!", kReiterTableau);
-    p.z.TabloNorm = 12;
-    EXPECT_TRUE(weiter());
-}
-
-TEST_F(ZusaetzeWeiterTest, ATL300WithoutBE300LeadsToTheLoopEntryAndGoesOn) {
-    projekt(6);
-    p.z.AnzBETL = 0;
-    ms.fensterSkript[Fenster::KBNEIN] = [&] { p.z.AnzBETL = 1; return true; };
-    EXPECT_TRUE(weiter());  // No: the loop entry, then the remaining checks
-    EXPECT_EQ(ms.texte(), std::vector<std::string>{"TL 300 senza BE 300 KBN! É sicuro?"});
-    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::KBNEIN});
-
-    projekt(6);
-    p.z.AnzBETL = 0;
-    p.z.TabloNorm = 3;
-    p.z.ZusStrom = 50;
-    EXPECT_FALSE(weiter());  // after the loop entry a later check still refuses
-    EXPECT_EQ(ms.texte().back(), "Max. 2 Punti C!");
-
-    projekt(6);
+TEST(ZusaetzeWeiter, ATL300WithoutBE300LeadsToTheLoopEntryAndTheChecksGoOnAfterIt) {
+    for (bool spaeterVerweigert : {false, true}) {
+        Programm p;
+        ScriptedMessages ms;
+        projekt(p, 6);
+        p.z.AnzBETL = 0;
+        if (spaeterVerweigert) {
+            p.z.TabloNorm = 3;
+            p.z.ZusStrom = 50;
+        }
+        ms.fensterSkript[Fenster::KBNEIN] = [&] { p.z.AnzBETL = 1; return true; };
+        EXPECT_EQ(weiter(p, ms).ok, !spaeterVerweigert);  // No: the loop entry, then the remaining checks
+        EXPECT_EQ(ms.texte().front(), "TL 300 senza BE 300 KBN! É sicuro?");
+        EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::KBNEIN});
+        if (spaeterVerweigert) {
+            EXPECT_EQ(ms.texte().back(), "Max. 2 Punti C!");
+        }
+    }
+    Programm p;
+    ScriptedMessages ms;
+    projekt(p, 6);
     p.z.AnzBETL = 0;
     ms.antworten = {Antwort::Ja};
-    EXPECT_TRUE(weiter());
+    EXPECT_TRUE(weiter(p, ms).ok);
     EXPECT_TRUE(ms.fenster().empty());
 }
 
-TEST_F(ZusaetzeWeiterTest, ANetworkedFirePanelIsAskedForTheRedundancyCouplerOnce) {
-    projekt(4);
-    p.z.OLNJa = 1;
-    p.z.OLN1a = p.z.OLN2a = 1;
-    EXPECT_TRUE(weiter());
-    EXPECT_EQ(ms.texte(), std::vector<std::string>{Text(526)});
-    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::KBNEIN});  // No: add it in the loop entry
-    EXPECT_EQ(p.z.PQBFrageGestellt, 1);
-
-    ms = ScriptedMessages{};
-    EXPECT_TRUE(weiter());
-    EXPECT_TRUE(ms.protokoll.empty());
-
-    projekt(3);  // intrusion panels are not asked
-    p.z.OLNJa = 1;
-    EXPECT_TRUE(weiter());
-    EXPECT_TRUE(ms.protokoll.empty());
+// Questions asked once per project: a No sends to the loop entry to add the coupler.
+TEST(ZusaetzeWeiter, CouplerQuestionsAreAskedOnce) {
+    struct Fall {
+        const char* wie;
+        int typ;
+        std::function<void(Zustand&)> setzen;
+        std::deque<Antwort> antworten;
+        std::vector<std::string> texte;
+        bool kbnein;
+        Byte pqb, pqs;  // the flags after it
+        bool wieder;    // asked again next time
+    };
+    const Fall faelle[] = {
+        {"networked fire panel: PQB", 4, [](Zustand& z) { z.OLNJa = 1; z.OLN1a = z.OLN2a = 1; }, {}, {Text(526)}, true, 1,
+         0, false},
+        {"networked intrusion panel", 3, [](Zustand& z) { z.OLNJa = 1; }, {}, {}, false, 0, 0, false},
+        {"sounders, couplers entered: No", 5, [](Zustand& z) { z.Menge[370] = 2; z.AnzPQS = 1; }, {}, {Text(531)}, true,
+         0, 1, false},
+        {"sounders, couplers entered: Yes", 4, [](Zustand& z) { z.Menge[440] = 1; z.AnzPQS = 1; }, {Antwort::Ja},
+         {Text(531)}, false, 0, 0, true},
+        {"sounders without coupler: add", 2, [](Zustand& z) { z.Menge[364] = 1; }, {Antwort::Ja},
+         {"Per i segnalatorI non sono stati aggiunti accop. PQS!\nAggiungere?"}, true, 0, 1, false},
+        {"intrusion panels use the TIR card", 3, [](Zustand& z) { z.Menge[364] = 1; }, {}, {}, false, 0, 0, false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.wie);
+        Programm p;
+        ScriptedMessages ms;
+        projekt(p, f.typ);
+        f.setzen(p.z);
+        ms.antworten = f.antworten;
+        EXPECT_TRUE(weiter(p, ms).ok);
+        EXPECT_EQ(ms.texte(), f.texte);
+        EXPECT_EQ(ms.fenster(), f.kbnein ? std::vector<Fenster>{Fenster::KBNEIN} : std::vector<Fenster>{});
+        EXPECT_EQ(p.z.PQBFrageGestellt, f.pqb);
+        EXPECT_EQ(p.z.PQSFrageGestellt, f.pqs);
+        ScriptedMessages danach;
+        danach.antworten = f.antworten;
+        weiter(p, danach);
+        EXPECT_EQ(danach.texte().empty(), !f.wieder);
+    }
 }
 
-TEST_F(ZusaetzeWeiterTest, SoundersAskForPQSCouplers) {
-    // Couplers entered: a No to 531 sends to the loop entry, once.
-    projekt(5);
-    p.z.Menge[370] = 2;
-    p.z.AnzPQS = 1;
-    EXPECT_TRUE(weiter());
-    EXPECT_EQ(ms.texte(), std::vector<std::string>{Text(531)});
-    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::KBNEIN});
-    EXPECT_EQ(p.z.PQSFrageGestellt, 1);
-    ms = ScriptedMessages{};
-    EXPECT_TRUE(weiter());
-    EXPECT_TRUE(ms.protokoll.empty());
-
-    // A Yes to 531 asks again next time.
-    projekt(4);
-    p.z.Menge[440] = 1;
-    p.z.AnzPQS = 1;
-    ms.antworten = {Antwort::Ja};
-    EXPECT_TRUE(weiter());
-    EXPECT_EQ(p.z.PQSFrageGestellt, 0);
-    EXPECT_TRUE(ms.fenster().empty());
-
-    // No coupler: Yes to 532 adds one in the loop entry.
-    projekt(2);
-    p.z.Menge[364] = 1;
-    ms.antworten = {Antwort::Ja};
-    EXPECT_TRUE(weiter());
-    EXPECT_EQ(ms.texte(), std::vector<std::string>{"Per i segnalatorI non sono stati aggiunti accop. PQS!\nAggiungere?"});
-    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::KBNEIN});
-    EXPECT_EQ(p.z.PQSFrageGestellt, 1);
-
-    projekt(3);  // intrusion panels use the TIR card
-    p.z.Menge[364] = 1;
-    EXPECT_TRUE(weiter());
-    EXPECT_TRUE(ms.protokoll.empty());
-}
-
-TEST_F(ZusaetzeWeiterTest, TooManyInterfacesShowTab9AndOnTheRW500OfferOLMA10) {
-    projekt(5);
+TEST(ZusaetzeWeiter, TooManyInterfacesShowTab9AndOnTheRW500OfferOLMA10) {
+    Programm p;
+    ScriptedMessages ms;
+    projekt(p, 5);
     ZusaetzePresenter z(p, ms);
     z.aktivieren();
     EXPECT_FALSE(z.ansicht().bedien.olma.aktiv);  // no terminal, no OLMA 10 question
     // A terminal and a log printer, as a loaded project may have them.
-    p.z.AnzBE = 1;
-    p.z.AnzBE2 = 1;
+    p.z.AnzBE = p.z.AnzBE2 = 1;
     p.z.AnzDrucker = 3;
     z.reiterWaehlen(kReiterDrucker);
     EXPECT_FALSE(z.weiter());
@@ -255,39 +216,7 @@ TEST_F(ZusaetzeWeiterTest, TooManyInterfacesShowTab9AndOnTheRW500OfferOLMA10) {
     EXPECT_EQ(z.reiterVorn(), kReiterBedien);
     EXPECT_EQ(p.z.ZusAbbruch, 1);
     EXPECT_TRUE(z.ansicht().bedien.olma.aktiv);
-    EXPECT_TRUE(z.ansicht().bedien.lblUndOder.aktiv);
-
-    // With OLMA 10 it has three.
-    z.olma(true);
+    z.olma(true);  // with OLMA 10 it has three
     EXPECT_TRUE(z.weiter());
     EXPECT_EQ(p.z.ZusAbbruch, 0);
-}
-
-TEST_F(ZusaetzeWeiterTest, InterfaceCountsOfTheKVTPanels) {
-    // A KVT 2000 without networking or encryption: four interfaces need the extension.
-    projekt(4);
-    p.z.AnzBE = 3;
-    p.z.AnzBE2 = 3;  // count as one
-    p.z.AnzDrucker = 1;
-    p.z.Schnitt1 = 2;
-    p.z.Schnitt2 = 3;
-    EXPECT_TRUE(weiter());
-    EXPECT_EQ(p.z.ZusKennz, 1);
-
-    // Networked, the two links make six: refused.
-    p.z.OLNJa = 1;
-    p.z.OLN1b = p.z.OLN2c = 1;
-    p.z.PQBFrageGestellt = 1;
-    erwarteVerweigert("Max. 5 interfacce!", kReiterBedien);
-    EXPECT_EQ(p.z.ZusKennz, 0);
-
-    // A KVT 1000 with terminals, printer, interface 1 and teleservice: four of three.
-    projekt(1);
-    p.z.AnzBE = 2;
-    p.z.AnzBE2 = 2;
-    p.z.AnzDrucker = 1;
-    p.z.Schnitt1 = 4;
-    p.z.Tele = 2;
-    p.z.YAwahl = 2;
-    erwarteVerweigert("Max. 3 interfacce!", kReiterBedien);
 }

@@ -28,7 +28,7 @@
 #include <tuple>
 
 #include "calc/Drucken.h"
-#include "core/ablauf/ProjektDateiHilfen.h"
+#include "support/Projektdatei.h"
 #include "io/TextFile.h"
 #include "loops/PeriStromPresenter.h"
 #include "ablauf/Anwendung.h"

@@ -17,7 +17,7 @@
 #include "calc/Auswerten.h"
 #include "calc/Drucken.h"
 #include "calc/Exportdateien.h"
-#include "core/ablauf/ProjektDateiHilfen.h"
+#include "support/Projektdatei.h"
 #include "io/TextFile.h"
 #include "loops/DXAGehPruefung.h"
 #include "loops/KBNNachzaehlen.h"
