@@ -9,7 +9,7 @@
 #include "Calc.h"
 #include "Check.h"
 #include "Evidence.h"
-#include "core/calc/CalcHilfe.h"
+#include "support/Programme.h"
 #include "io/TextFile.h"
 #include "projekt/ProjektDatei.h"
 #include "support/Projektgenerator.h"

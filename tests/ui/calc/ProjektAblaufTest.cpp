@@ -25,6 +25,7 @@
 #include "ablauf/Anwendung.h"
 #include "ablauf/Menue1View.h"
 #include "widgets/QtText.h"
+#include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 #include "ui/calc/Fensterfuehrer.h"
 
