@@ -28,6 +28,9 @@ SpeiRepDialog::SpeiRepDialog(const SpeiRepAnsicht& a, QWidget* parent) : QDialog
     auto* ok = okKnopf(this, QStringLiteral("&OK"), [] { return true; });
     layout->addLayout(knopfzeile({}, {ok}));
     setMinimumWidth(460);
+    // As wide as the longest line; the screen is the limit, not two thirds
+    // of it.
+    resize(sizeHint());
 }
 
 }  // namespace tarvis::ui
