@@ -19,6 +19,12 @@ bool schreiben(const Programm& p, const std::string& ziel, const std::string& te
     return static_cast<bool>(ok);
 }
 
+// Where the names of the files written are printed: not into the file
+// itself when that is the tool's own output (--out /dev/stdout).
+std::ostream& namenAusgabe(const std::string& ziel, std::ostream& aus, std::ostream& fehler) {
+    return io::sameFile(ziel, "/dev/stdout") ? fehler : aus;
+}
+
 }  // namespace
 
 int exportDatei(const AusgabeOptionen& o, std::ostream& aus, std::ostream& fehler) {
@@ -70,7 +76,7 @@ int exportDatei(const AusgabeOptionen& o, std::ostream& aus, std::ostream& fehle
         }
     }
     if (!ok) return 1;
-    aus << geschrieben << "\n";
+    namenAusgabe(geschrieben, aus, fehler) << geschrieben << "\n";
     return 0;
 }
 
@@ -85,7 +91,7 @@ int link(const AusgabeOptionen& o, std::ostream& aus, std::ostream& fehler) {
     if (v.oeffnen(std::filesystem::absolute(o.dateiB, ec)) != Verknuepfung::Ergebnis::Gueltig) return 1;
     if (!o.ziel.empty()) v.zielSetzen(o.ziel);
     if (!v.speichern(Zeit(o.datum, o.zeit))) return 1;
-    aus << v.ziel() << "\n" << v.liste() << "\n";
+    namenAusgabe(v.ziel(), aus, fehler) << v.ziel() << "\n" << v.liste() << "\n";
     return 0;
 }
 

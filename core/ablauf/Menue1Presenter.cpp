@@ -240,7 +240,7 @@ bool Menue1Presenter::ausfuehren(Befehl b) {
     case Befehl::Oeffnen:
         startseiteLoeschen();
         // Opening replaces the project: unsaved input is offered for saving first.
-        if (z.Bearbeitet == 1 && !gesichert(sichernFragen())) break;
+        if (z.Bearbeitet == 1 && !gesichert(sichernFragen(46))) break;
         if (ms_.oeffnen(Fenster::Oeffnen)) ms_.oeffnen(Fenster::Stammdaten);
         break;
     case Befehl::SpeichernUnter:
@@ -362,8 +362,10 @@ void Menue1Presenter::kbnDrucken() {
         if (druckausgabe_) druckausgabe_(*auftrag);
 }
 
-Antwort Menue1Presenter::sichernFragen() {
-    return ms_.frage(Nr(67), Schaltflaechen::JaNeinAbbrechen, Symbol::Frage, Nr(66));
+// Titled as the exit while a project is being opened, the question would
+// look as if the program were ending.
+Antwort Menue1Presenter::sichernFragen(int titel) {
+    return ms_.frage(Nr(67), Schaltflaechen::JaNeinAbbrechen, Symbol::Frage, Nr(titel));
 }
 
 bool Menue1Presenter::gesichert(Antwort antwort) {
@@ -381,7 +383,7 @@ bool Menue1Presenter::beendenAblauf(bool /*ausSchliessfeld*/) {
     // Only the answer given now counts: an answer from an earlier, cancelled
     // exit must not keep the program open later.
     Antwort antwort = Antwort::Keine;
-    if (z.Bearbeitet == 1) antwort = sichernFragen();
+    if (z.Bearbeitet == 1) antwort = sichernFragen(66);
 
     // The settings are written on every way out (also the close box) and
     // also when the exit is cancelled, so that a changed font or code mode

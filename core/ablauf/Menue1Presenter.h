@@ -115,8 +115,9 @@ public:
 private:
     bool aktiv(Befehl b) const;
     bool beendenAblauf(bool ausSchliessfeld);
-    // Question 67 "save input?" with Yes, No and Cancel.
-    Antwort sichernFragen();
+    // Question 67 "save input?" with Yes, No and Cancel, titled with the
+    // string `titel` of the command that asks (exit or open).
+    Antwort sichernFragen(int titel);
     // The answer carried out: Yes saves; true when the command may go on
     // (No, or Yes and the project was saved).
     bool gesichert(Antwort antwort);

@@ -217,7 +217,9 @@ Verknuepfung::Ergebnis Verknuepfung::pruefen2(const std::string& name) {
 
 void Verknuepfung::zielSetzen(const std::string& text) {
     ziel_ = text;
-    if (!Grossbuchstaben(ziel_).ends_with(".EPO")) ziel_ += ".EPO";
+    // A pipe or a device is written as named; a name with another ending
+    // would make a new file beside it (in /dev for /dev/stdout).
+    if (!Grossbuchstaben(ziel_).ends_with(".EPO") && !io::writtenDirectly(ziel_)) ziel_ += ".EPO";
 }
 
 bool Verknuepfung::speichern(const Zeitstempel& t) {
@@ -241,7 +243,11 @@ bool Verknuepfung::speichern(const Zeitstempel& t) {
     return true;
 }
 
-std::string Verknuepfung::liste() const { return DateiMitEndung(ziel_, ".TXT"); }
+// A pipe or a device has no folder for the list: it goes where it goes
+// without a name given, beside file 2.
+std::string Verknuepfung::liste() const {
+    return io::writtenDirectly(ziel_) ? DateiMitEndung(datei2_, "_6.TXT") : DateiMitEndung(ziel_, ".TXT");
+}
 
 void Verknuepfung::abbrechen() { p_.z.WeiterOK = 0; }
 

@@ -384,6 +384,11 @@ Status writeAll(std::initializer_list<FileBytes> files) {
 
 Status writeBytes(const fs::path& path, std::string_view bytes) { return writeAll({{path, bytes}}); }
 
+bool writtenDirectly(const fs::path& path) {
+    auto z = zielFinden(path);
+    return z && (z->art == Ziel::Art::Direkt || z->art == Ziel::Art::Deskriptor);
+}
+
 Status writeText(const fs::path& path, std::string_view utf8) {
     return writeBytes(path, utf8ToCp1252(utf8));
 }

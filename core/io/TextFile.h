@@ -40,6 +40,11 @@ Status writeBytes(const std::filesystem::path& path, std::string_view bytes);
 // Writes UTF-8 text as a CP1252 file.
 Status writeText(const std::filesystem::path& path, std::string_view utf8);
 
+// Whether a write to `path` goes straight to a pipe, a device or a
+// descriptor of this process instead of replacing a file: there is no
+// folder of its own beside such a target to put other files in.
+bool writtenDirectly(const std::filesystem::path& path);
+
 // Files that belong together: either every one is replaced or none is.
 struct FileBytes {
     std::filesystem::path path;

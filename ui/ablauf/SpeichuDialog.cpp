@@ -28,7 +28,6 @@ SpeichuDialog::SpeichuDialog(SpeichuPresenter& presenter, QWidget* parent) : QDi
     lblName->setObjectName(QStringLiteral("Label1"));
     text1_ = new QLineEdit(this);
     text1_->setObjectName(QStringLiteral("text1"));
-    text1_->setMaxLength(200);
     lblName->setBuddy(text1_);
     auto* endung = new QLabel(qs(a.endung), this);
     endung->setObjectName(QStringLiteral("lblEndung"));
@@ -40,6 +39,9 @@ SpeichuDialog::SpeichuDialog(SpeichuPresenter& presenter, QWidget* parent) : QDi
     label5_ = new QLabel(this);
     label5_->setObjectName(QStringLiteral("Label5"));
     label5_->setWordWrap(true);
+    // A long name is a path without blanks to wrap at: it must not widen the
+    // window beyond the screen, where its buttons could not be reached.
+    label5_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     label5_->setFrameShape(QFrame::Panel);
     label5_->setFrameShadow(QFrame::Sunken);
     layout->addWidget(label5_);

@@ -228,7 +228,7 @@ TEST_F(Menue1Test, OpenWithUnsavedInputAsksToSaveFirst) {
         presenter.ausfuehren(Befehl::Oeffnen);
         const bool gefragt = antwort != Antwort::Keine;
         EXPECT_EQ(ms.texte(), gefragt ? std::vector<std::string>{Text(67)} : std::vector<std::string>{});
-        EXPECT_EQ(ms.protokoll[0].titel, gefragt ? Text(66) : "");
+        EXPECT_EQ(ms.protokoll[0].titel, gefragt ? Text(46) : "");
         EXPECT_EQ(gespeichert, speichern);
         EXPECT_EQ(ms.fenster() == std::vector<Fenster>{Fenster::Oeffnen}, oeffnen);
     }

@@ -130,7 +130,7 @@ TEST(Meldungen, AQuestionCarriesItsNumbersButtonsAndDefaultUntilItIsShown) {
     ASSERT_EQ(ms.meldungen().size(), 1u);
     const Meldung m = ms.meldungen()[0];
     EXPECT_EQ(m.text.nummern(), std::vector<int>{67});
-    EXPECT_EQ(m.titel.nummer(), 66);
+    EXPECT_EQ(m.titel.nummer(), 46);
     EXPECT_EQ(m.knoepfe, Schaltflaechen::JaNeinAbbrechen);
     EXPECT_EQ(m.text.text(), Text(67));
 

@@ -74,6 +74,12 @@ private slots:
         QCOMPARE(d.windowTitle(), QStringLiteral("Report di salvataggio"));
         QCOMPARE(kind<QLabel>(d, "Label1")->text(), QStringLiteral("File del progetto salvato: /p/NORD.PLM"));
         for (int i = 2; i <= 8; ++i) QVERIFY(kind<QLabel>(d, qPrintable(QStringLiteral("Label%1").arg(i)))->isHidden());
+
+        // A path wider than any screen may be cut; the window may not grow
+        // beyond the screen with its button.
+        z.ProjektDatei = "/p/" + std::string(400, 'N') + ".PLM";
+        SpeiRepDialog lang(SpeiRepNachSpeichern(z));
+        QVERIFY(lang.minimumSizeHint().width() < 700);
     }
 
     void aFullSaveReportsEveryFileAndWhatTheHandOverFileHolds() {

@@ -107,6 +107,20 @@ private slots:
         QCOMPARE(f.ms.texte(), std::vector<std::string>{"Immettere nomi del progetto!"});
     }
 
+    // A name too long for a file is shown whole and refused whole, and its
+    // path does not widen the window.
+    void aTooLongNameIsRefusedAsItIsAndTheWindowKeepsItsWidth() {
+        Aufbau f;
+        f.p.z.Projektname = std::string(280, 'B');
+        SpeichuPresenter pr(f.p, f.ms);
+        SpeichuDialog d(pr);
+        QCOMPARE(f.kind<QLineEdit>(d, "text1")->text().size(), 280);
+        QVERIFY(d.minimumSizeHint().width() < 700);
+        f.kind<QPushButton>(d, "cmdOK")->click();
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+        QCOMPARE(f.ms.nummern(), std::vector<int>{2020});
+    }
+
     void theOpenWindowListsTheProjectFilesAndADoubleClickOpens() {
         Aufbau f;
         // The project folder comes after many others in the tree.
