@@ -66,7 +66,9 @@ TEST(BatchTool, ExportAndLinkWriteOnlyWhatTheyMayAndSayWhyNot) {
                                   "cp typ4.PLM P.NPA && cp $T/korpus/uebergabe/*.EPO . && cp SUED.EPO S && "
                                   "echo alt > ro.NPA && chmod 444 ro.NPA && echo alt > echt/x.NPA && "
                                   "chmod 640 echt/x.NPA && ln -s echt/x.NPA link.NPA && ln -s NORD.EPO N2.EPO && "
-                                  "mkfifo rohr.PLM && ln -s /dev/stdout aus")
+                                  "mkfifo rohr.PLM && ln -s /dev/stdout stdaus && "
+                                  // A device of the test's own: never one of the system's.
+                                  "{ mknod geraet c 1 3 2>/dev/null || ln -s /dev/null geraet; }")
                                      .c_str()),
               0);
 
@@ -76,9 +78,9 @@ TEST(BatchTool, ExportAndLinkWriteOnlyWhatTheyMayAndSayWhyNot) {
         {"export typ4.PLM --npa --out ro.NPA; cat ro.NPA", 0,
          "394: Errore N° 75 / Path/File access error: read-only file / ro.NPA\nalt"},
         {"export typ4.PLM --npa --out link.NPA && test -L link.NPA && stat -c %a echt/x.NPA", 0, "\n640"},
-        {"export typ4.PLM --epo --out /dev/null && test -c /dev/null", 0, "/dev/null"},
+        {"export typ4.PLM --epo --out geraet && test -c geraet", 0, "geraet"},
         // The tool's own output holds the file alone; the name goes with the messages.
-        {"export typ4.PLM --npa --out /dev/stdout > s.NPA; grep -c /dev/stdout s.NPA || :", 0, "/dev/stdout\n0"},
+        {"export typ4.PLM --npa --out stdaus > s.NPA; grep -c stdaus s.NPA || :", 0, "stdaus\n0"},
         {"export innen/A --npa", 0, "innen/A.NPA"},
         {"export P.NPA --npa; head -c 8 P.NPA", 0, "/P.NPA\n\"26.1.0\""},
         {"export innen --npa", 2, "cannot read innen: Path/File access error: is a directory"},
@@ -90,7 +92,7 @@ TEST(BatchTool, ExportAndLinkWriteOnlyWhatTheyMayAndSayWhyNot) {
         {"link NORD.EPO SUED.EPO --out X; test -e X.EPO", 1, "is a directory / X.TXT"},
         {"link NORD.EPO S && test -f S_6.EPO", 0, "S_6.TXT"},
         // A link to the output is written through, the list beside file 2.
-        {"link NORD.EPO SUED.EPO --out aus > e.EPO; test ! -e aus.EPO && cat e.EPO", 0,
+        {"link NORD.EPO SUED.EPO --out stdaus > e.EPO; test ! -e stdaus.EPO && cat e.EPO", 0,
          "SUED_6.TXT\n\"J\"\r\n\"K52018724\",1,\"KVT 2000/6"},
     };
     for (const auto& [befehl, status, ausgabe] : faelle) {
