@@ -1,6 +1,7 @@
 #include "calc/HinweisDialog.h"
 
 #include <QGuiApplication>
+#include <algorithm>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -22,7 +23,10 @@ HinweisDialog::HinweisDialog(HinweisPresenter& presenter, QWidget* parent) : QDi
     setWindowTitle(qs(a.titel).remove(QLatin1Char('&')));
 
     auto* layout = new QVBoxLayout(this);
-    grid_ = rasterErstellen(this, 1);
+    // A second column only for what stands beside a line (the standby time
+    // beside the battery line).
+    const bool neben = std::any_of(a.neben.begin(), a.neben.end(), [](const std::string& s) { return !s.empty(); });
+    grid_ = rasterErstellen(this, neben ? 2 : 1);
     grid_->horizontalHeader()->setVisible(false);
     // The report's columns line up only in a fixed-pitch font.
     grid_->setFont(DruckSchriftart("COURIER NEW", 10));
@@ -31,8 +35,10 @@ HinweisDialog::HinweisDialog(HinweisPresenter& presenter, QWidget* parent) : QDi
     layout->addWidget(grid_, 1);
 
     std::vector<std::vector<std::string>> zeilen;
-    for (const auto& z : a.zeilen) {
+    for (std::size_t k = 0; k < a.zeilen.size(); ++k) {
+        const std::string& z = a.zeilen[k];
         zeilen.push_back({z});
+        if (neben) zeilen.back().push_back(k < a.neben.size() ? a.neben[k] : std::string());
         laengsteZeile_ = std::max(laengsteZeile_, grid_->fontMetrics().horizontalAdvance(qs(z)));
     }
     rasterFuellen(grid_, {}, zeilen, {});
@@ -46,6 +52,8 @@ HinweisDialog::HinweisDialog(HinweisPresenter& presenter, QWidget* parent) : QDi
 
     // Wide enough for the report's lines where the screen allows.
     int breite = laengsteZeile_ + 60;
+    for (const std::string& t : a.neben)
+        if (!t.empty()) breite = std::max(breite, laengsteZeile_ + 60 + grid_->fontMetrics().horizontalAdvance(qs(t)) + 40);
     if (QScreen* s = QGuiApplication::primaryScreen()) breite = std::min(breite, s->availableGeometry().width() - 40);
     resize(std::max(breite, 640), 560);
     spalteAnpassen();
@@ -57,6 +65,11 @@ void HinweisDialog::resizeEvent(QResizeEvent* e) {
 }
 
 void HinweisDialog::spalteAnpassen() {
+    // Beside the lines: the second column takes the rest of the width.
+    if (grid_->columnCount() > 1) {
+        grid_->setColumnWidth(0, laengsteZeile_ + 24);
+        return;
+    }
     // The window's width less a margin; a longer line widens the column and
     // the grid scrolls sideways instead of cutting it.
     int breite = grid_->viewport()->width() - 4;
