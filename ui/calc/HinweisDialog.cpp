@@ -1,15 +1,16 @@
 #include "calc/HinweisDialog.h"
 
 #include <QGuiApplication>
-#include <algorithm>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "calc/Drucken.h"
+#include "io/Cp1252.h"
 #include "calc/Raster.h"
 #include "shell/QtText.h"
 #include "widgets/Knoepfe.h"
@@ -23,10 +24,7 @@ HinweisDialog::HinweisDialog(HinweisPresenter& presenter, QWidget* parent) : QDi
     setWindowTitle(qs(a.titel).remove(QLatin1Char('&')));
 
     auto* layout = new QVBoxLayout(this);
-    // A second column only for what stands beside a line (the standby time
-    // beside the battery line).
-    const bool neben = std::any_of(a.neben.begin(), a.neben.end(), [](const std::string& s) { return !s.empty(); });
-    grid_ = rasterErstellen(this, neben ? 2 : 1);
+    grid_ = rasterErstellen(this, 1);
     grid_->horizontalHeader()->setVisible(false);
     // The report's columns line up only in a fixed-pitch font.
     grid_->setFont(DruckSchriftart("COURIER NEW", 10));
@@ -36,9 +34,12 @@ HinweisDialog::HinweisDialog(HinweisPresenter& presenter, QWidget* parent) : QDi
 
     std::vector<std::vector<std::string>> zeilen;
     for (std::size_t k = 0; k < a.zeilen.size(); ++k) {
-        const std::string& z = a.zeilen[k];
+        // What stands beside a line (the standby time beside the battery
+        // line) follows it in the row, apart from the report's text.
+        std::string z = a.zeilen[k];
+        if (k < a.neben.size() && !a.neben[k].empty())
+            z += std::string(std::max<std::size_t>(4, 44 - std::min<std::size_t>(44, io::utf8Length(z))), ' ') + a.neben[k];
         zeilen.push_back({z});
-        if (neben) zeilen.back().push_back(k < a.neben.size() ? a.neben[k] : std::string());
         laengsteZeile_ = std::max(laengsteZeile_, grid_->fontMetrics().horizontalAdvance(qs(z)));
     }
     rasterFuellen(grid_, {}, zeilen, {});
@@ -52,8 +53,6 @@ HinweisDialog::HinweisDialog(HinweisPresenter& presenter, QWidget* parent) : QDi
 
     // Wide enough for the report's lines where the screen allows.
     int breite = laengsteZeile_ + 60;
-    for (const std::string& t : a.neben)
-        if (!t.empty()) breite = std::max(breite, laengsteZeile_ + 60 + grid_->fontMetrics().horizontalAdvance(qs(t)) + 40);
     if (QScreen* s = QGuiApplication::primaryScreen()) breite = std::min(breite, s->availableGeometry().width() - 40);
     resize(std::max(breite, 640), 560);
     spalteAnpassen();
@@ -65,11 +64,6 @@ void HinweisDialog::resizeEvent(QResizeEvent* e) {
 }
 
 void HinweisDialog::spalteAnpassen() {
-    // Beside the lines: the second column takes the rest of the width.
-    if (grid_->columnCount() > 1) {
-        grid_->setColumnWidth(0, laengsteZeile_ + 24);
-        return;
-    }
     // The window's width less a margin; a longer line widens the column and
     // the grid scrolls sideways instead of cutting it.
     int breite = grid_->viewport()->width() - 4;

@@ -44,9 +44,11 @@ NachweisDialog::NachweisDialog(NachweisPresenter& presenter, QWidget* parent) : 
     uebernehmen_->setObjectName(QStringLiteral("cmdUebernehmen"));
     box->addWidget(label);
     box->addWidget(probe_);
-    box->addWidget(ergebnis_, 1);
     box->addWidget(uebernehmen_);
+    box->addStretch();
     layout->addLayout(box);
+    ergebnis_->setWordWrap(true);
+    layout->addWidget(ergebnis_);
 
     auto* drucken = new QPushButton(qs(a.drucken), this);
     drucken->setObjectName(QStringLiteral("cmdDrucken"));
