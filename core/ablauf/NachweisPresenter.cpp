@@ -26,13 +26,14 @@ void NachweisPresenter::aktivieren() {
     for (const DruckSeite& s : auftrag_.seiten)
         for (const DruckZeile& z : s.zeilen) a.zeilen.push_back(ZeileAlsText(z));
     ansicht_ = std::move(a);
-    setzeProbe(std::max<int>(1, p_.z.UeZeit));
+    setzeProbe(p_.z.UeZeit);
+    box_.zeigen(ansicht_.probeStunden);
 }
 
 void NachweisPresenter::setzeProbe(int stunden) {
-    const int t = std::clamp(stunden, 1, 9999);
+    const int t = std::clamp(stunden, 0, kMaxStunden);
     ansicht_.probeStunden = t;
-    ansicht_.uebernehmenAktiv = t != p_.z.UeZeit;
+    ansicht_.uebernehmenAktiv = t > 0 && t != p_.z.UeZeit;
     try {
         const Single kap = BatterieformelFuer(gerechnet_, t).kapazitaet;
         const Batteriewahl w = BatterienWaehlen(gerechnet_.ZentralenTyp, kap);

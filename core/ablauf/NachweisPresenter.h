@@ -6,6 +6,7 @@
 #include "ablauf/Nachweis.h"
 #include "projekt/MessageService.h"
 #include "projekt/Programm.h"
+#include "projekt/Zaehleingabe.h"
 
 namespace tarvis {
 
@@ -27,20 +28,31 @@ struct NachweisAnsicht {
 // may open), then the window shows the new calculation.
 class NachweisPresenter {
 public:
-    NachweisPresenter(Programm& p, std::function<void(const Druckauftrag&)> drucken,
+    NachweisPresenter(Programm& p, MessageService& ms, std::function<void(const Druckauftrag&)> drucken,
                       std::function<void()> rechnen)
-        : p_(p), drucken_(std::move(drucken)), rechnen_(std::move(rechnen)) {}
+        : p_(p), ms_(ms), drucken_(std::move(drucken)), rechnen_(std::move(rechnen)) {}
 
     void aktivieren();
     const NachweisAnsicht& ansicht() const { return ansicht_; }
-    // The box: hours 1..9999.
+    // The box: hours 0..9999 (0 cannot be taken over: no standby time).
     void setzeProbe(int stunden);
+    ZaehlAnsicht probeAnsicht() const { return box_.ansicht(ansicht_.probeStunden); }
+    void probeText(const std::string& text) { setzeProbe(box_.textAendern(text, kMaxStunden)); }
+    void probeBalken(int stunden) {
+        box_.zeigen(stunden);
+        setzeProbe(stunden);
+    }
+    bool probeTaste(char32_t zeichen) { return box_.taste(zeichen, ms_); }
+    void probeTasteUnten() { box_.tasteUnten(ansicht_.probeStunden); }
     void uebernehmen();
     void drucken();
     bool ok() { return true; }
 
 private:
+    static constexpr int kMaxStunden = 9999;
     Programm& p_;
+    MessageService& ms_;
+    Zaehlbox box_{ZaehlRegel{kMaxStunden, true, true, 4, true}};
     std::function<void(const Druckauftrag&)> drucken_;
     std::function<void()> rechnen_;
     Zustand gerechnet_;  // the state of the calculation shown

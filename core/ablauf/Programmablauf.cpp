@@ -182,7 +182,7 @@ bool Programmablauf::fenster(Fenster f) {
         // A standby time taken over is calculated as the calculation
         // command does it; the result window does not follow.
         NachweisPresenter presenter(
-            p_, [this](const Druckauftrag& auftrag) { ansichten_.drucken(auftrag); },
+            p_, ms, [this](const Druckauftrag& auftrag) { ansichten_.drucken(auftrag); },
             [this] { Auswerten(p_, weiter_); });
         a.zeigen(f, presenter);
         return true;

@@ -6,13 +6,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QSignalBlocker>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "calc/Drucken.h"
 #include "shell/QtText.h"
 #include "widgets/Knoepfe.h"
+#include "widgets/Zaehlfeld.h"
 
 namespace tarvis::ui {
 
@@ -26,6 +25,7 @@ NachweisDialog::NachweisDialog(NachweisPresenter& presenter, QWidget* parent) : 
     text_ = new QPlainTextEdit(this);
     text_->setObjectName(QStringLiteral("txtNachweis"));
     text_->setReadOnly(true);
+    text_->setTabChangesFocus(true);
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     // The tables line up only in a fixed-pitch font.
     text_->setFont(DruckSchriftart("COURIER NEW", 10));
@@ -33,17 +33,20 @@ NachweisDialog::NachweisDialog(NachweisPresenter& presenter, QWidget* parent) : 
 
     auto* box = new QHBoxLayout;
     auto* label = new QLabel(qs(a.probeLabel), this);
-    probe_ = new QSpinBox(this);
-    probe_->setObjectName(QStringLiteral("txtProbe"));
-    probe_->setRange(1, 9999);
-    probe_->setSuffix(QStringLiteral(" h"));
-    label->setBuddy(probe_);
+    probe_ = new Zaehlfeld(QStringLiteral("txtProbe"), QStringLiteral("hsbProbe"), this);
+    probe_->binden(ZaehlBindung{[this] { return presenter_.probeAnsicht(); },
+                                [this](const std::string& t) { presenter_.probeText(t); },
+                                [this](int v) { presenter_.probeBalken(v); },
+                                [this](char32_t c) { return presenter_.probeTaste(c); },
+                                [this] { presenter_.probeTasteUnten(); }});
+    label->setBuddy(probe_->feld());
     ergebnis_ = new QLabel(this);
     ergebnis_->setObjectName(QStringLiteral("lblProbe"));
     uebernehmen_ = new QPushButton(qs(a.uebernehmen), this);
     uebernehmen_->setObjectName(QStringLiteral("cmdUebernehmen"));
     box->addWidget(label);
     box->addWidget(probe_);
+    box->addWidget(new QLabel(QStringLiteral("h"), this));
     box->addWidget(uebernehmen_);
     box->addStretch();
     layout->addLayout(box);
@@ -55,10 +58,7 @@ NachweisDialog::NachweisDialog(NachweisPresenter& presenter, QWidget* parent) : 
     auto* ok = okKnopf(this, qs(a.ok), [this] { return presenter_.ok(); });
     layout->addLayout(knopfzeile({drucken}, {ok}));
 
-    connect(probe_, &QSpinBox::valueChanged, this, [this](int stunden) {
-        presenter_.setzeProbe(stunden);
-        probeAnzeigen();
-    });
+    connect(probe_, &Zaehlfeld::geaendert, this, [this] { probeAnzeigen(); });
     connect(uebernehmen_, &QPushButton::clicked, this, [this] {
         presenter_.uebernehmen();
         anzeigen();
@@ -87,8 +87,7 @@ void NachweisDialog::anzeigen() {
 
 void NachweisDialog::probeAnzeigen() {
     const NachweisAnsicht& a = presenter_.ansicht();
-    const QSignalBlocker still(probe_);
-    probe_->setValue(a.probeStunden);
+    probe_->aktualisieren();
     ergebnis_->setText(qs(a.probeErgebnis));
     uebernehmen_->setEnabled(a.uebernehmenAktiv);
 }

@@ -6,9 +6,10 @@
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-class QSpinBox;
 
 namespace tarvis::ui {
+
+class Zaehlfeld;
 
 // The calculation evidence window: the document in a fixed-pitch font, the
 // box that tries another standby time with its button to take it over, a
@@ -18,7 +19,7 @@ class NachweisDialog : public QDialog {
 public:
     NachweisDialog(NachweisPresenter& presenter, QWidget* parent = nullptr);
     QPlainTextEdit* dokument() const { return text_; }
-    QSpinBox* probe() const { return probe_; }
+    Zaehlfeld* probe() const { return probe_; }
     QLabel* ergebnis() const { return ergebnis_; }
     QPushButton* uebernehmen() const { return uebernehmen_; }
 
@@ -28,7 +29,7 @@ private:
 
     NachweisPresenter& presenter_;
     QPlainTextEdit* text_ = nullptr;
-    QSpinBox* probe_ = nullptr;
+    Zaehlfeld* probe_ = nullptr;
     QLabel* ergebnis_ = nullptr;
     QPushButton* uebernehmen_ = nullptr;
 };
