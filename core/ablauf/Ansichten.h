@@ -33,6 +33,7 @@
 
 namespace tarvis {
 
+class NachweisPresenter;
 class OeffnenPresenter;
 class SpeichuPresenter;
 class Verknuepfung;
@@ -78,6 +79,8 @@ public:
     virtual bool zeigen(Fenster f, EPOspeiPresenter& p) = 0;
     virtual bool zeigen(Fenster f, SpeichuPresenter& p) = 0;
     virtual bool zeigen(Fenster f, OeffnenPresenter& p) = 0;
+    // The calculation evidence.
+    virtual bool zeigen(Fenster f, NachweisPresenter& p) = 0;
     // The linking window: the first hand-over file, chosen from `start`.
     virtual bool zeigen(Fenster f, Verknuepfung& v, const std::string& start) = 0;
 

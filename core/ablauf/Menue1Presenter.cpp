@@ -163,6 +163,8 @@ bool Menue1Presenter::aktiv(Befehl b) const {
         return !autark && (p_.z.ProjektBefehleAktiv != 0 || p_.z.KBNMenueAktiv != 0);
     if (b == Befehl::Bearb7) return !autark;
     if (brauchtProjekt(b) && p_.z.ProjektBefehleAktiv == 0) return false;
+    // The evidence shows a calculation: an opened project has none yet.
+    if (b == Befehl::Nachweis) return p_.z.ProjektBefehleAktiv != 0 && p_.z.Berechnet != 0;
     if (b == Befehl::Bearb9 && !istKVT1000(p_.z.ZentralenTyp)) return false;
     return true;
 }
@@ -176,7 +178,8 @@ Menue1Ansicht Menue1Presenter::ansicht() const {
     a.menues.push_back({Text(5),
                         {e(Befehl::Neu, 6), e(Befehl::Oeffnen, 7), e(Befehl::Speichern, 8),
                          e(Befehl::SpeichernUnter, 9), trenner, e(Befehl::DruckerEinrichten, 19),
-                         e(Befehl::Drucken, 10), trenner, e(Befehl::PRN1, 315), e(Befehl::PRN2, 316),
+                         e(Befehl::Drucken, 10), e(Befehl::Nachweis, 2141), trenner, e(Befehl::PRN1, 315),
+                         e(Befehl::PRN2, 316),
                          e(Befehl::Verknuepfen, 755), trenner, e(Befehl::PVerz, 11), e(Befehl::Ende, 12)}});
     MenueGruppe bearb{Text(14), {}};
     const int bearbTexte[] = {21, 23, 22, 24, 31, 26, 25, 32, 156, 357};
@@ -280,6 +283,10 @@ bool Menue1Presenter::ausfuehren(Befehl b) {
         ms_.oeffnen(Fenster::Modus);
         break;
     case Befehl::Uebergabe: ms_.oeffnen(Fenster::EPOspei); break;
+    case Befehl::Nachweis:
+        startseiteLoeschen();
+        ms_.oeffnen(Fenster::Nachweis);
+        break;
     case Befehl::WEKfragen: ms_.oeffnen(Fenster::WEKfrage); break;
     case Befehl::Druckbild: ms_.oeffnen(Fenster::Drucker); break;
     case Befehl::Kontakt: ms_.oeffnen(Fenster::Kontakt); break;

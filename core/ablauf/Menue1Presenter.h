@@ -16,7 +16,7 @@ namespace tarvis {
 
 // The commands of the main window: menu items and tool pictures.
 enum class Befehl {
-    Neu, Oeffnen, Speichern, SpeichernUnter, DruckerEinrichten, Drucken, PRN1, PRN2, Verknuepfen, PVerz, Ende,
+    Neu, Oeffnen, Speichern, SpeichernUnter, DruckerEinrichten, Drucken, Nachweis, PRN1, PRN2, Verknuepfen, PVerz, Ende,
     Bearb0, Bearb1, Bearb2, Bearb3, Bearb4, Bearb5, Bearb6, Bearb7, Bearb8, Bearb9,
     ListeSeh, ListeDru, ArtSuch, SnVep, Sachbe, Uebergabe, WEKfragen, Druckbild,
     Hilfe, Kurz, Neues, Finden, Kontakt,

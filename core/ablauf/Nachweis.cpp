@@ -144,6 +144,7 @@ void batterien(Dokument& d, const Programm& p, const Nachweis& n) {
     } else {
         const Batterieformel& f = *n.formel;
         d.text(Text(f.brand ? 2161 : 2162));
+        if (f.brand) d.text("    " + Text(2225));
         d.wert(Text(2163), ZahlText(z.UeZeit) + " h");
         if (f.brand) {
             d.wert(Text(2166), ZahlText(f.tV) + " h (" + ZahlText(z.Verzwahl) + " min)");
@@ -151,8 +152,8 @@ void batterien(Dokument& d, const Programm& p, const Nachweis& n) {
             d.wert("IR", mA(z.IRuhe) + " mA");
             d.wert("IA", mA(z.IAlarm) + " mA");
             d.wert("k", Format(f.k, "0.00") + "  " + Text(f.k > 1 ? 2164 : 2165));
-            d.text("C = ((" + ZahlText(z.UeZeit) + " + " + ZahlText(f.tV) + ") x " + mA(z.IRuhe) + " / 1000 + " +
-                   mA(z.IAlarm) + " x 0,5 / 1000 + " + mA(z.IRuhe) + " x 0,5 / 1000) x " + Format(f.k, "0.00"));
+            d.text("C = ((" + ZahlText(z.UeZeit) + " + " + ZahlText(f.tV) + ") x " + mA(z.IRuhe) + " / 1000");
+            d.text("      + " + mA(z.IAlarm) + " x 0,5 / 1000 + " + mA(z.IRuhe) + " x 0,5 / 1000) x " + Format(f.k, "0.00"));
         } else {
             d.wert("IR", mA(z.IRuhe) + " mA");
             d.text("C = [" + ZahlText(z.UeZeit) + " x " + mA(z.IRuhe) + " / 1000] + 0,5");
@@ -196,9 +197,9 @@ void kriterien(Dokument& d, const Programm& p, const Nachweis& n, Druckauftrag& 
         .bei(kLinks, Text(2199))
         .bei(37, rechts(Text(2178), 10))
         .bei(48, rechts(Text(2179), 9))
-        .bei(58, rechts(Text(2201), 9))
-        .bei(68, rechts(Text(2202), 11));
-    a.zeile().bei(kLinks, "1 " + Text(2203) + " " + ZahlText(z.BatKapazitaet) + " Ah").bei(68, rechts(ZahlText(z.DXABedarf[1]), 11));
+        .bei(59, rechts(Text(2201), 10))
+        .bei(70, rechts(Text(2202), 9));
+    a.zeile().bei(kLinks, "1 " + Text(2203) + " " + ZahlText(z.BatKapazitaet) + " Ah").bei(70, rechts(ZahlText(z.DXABedarf[1]), 9));
     const int texte[] = {0, 0, 2204, 2205, 2206, 2209};
     for (int k = 2; k <= 5; ++k) {
         const Versorgungskriterium& c = n.kriterien[static_cast<std::size_t>(k)];
@@ -207,8 +208,8 @@ void kriterien(Dokument& d, const Programm& p, const Nachweis& n, Druckauftrag& 
             .bei(kLinks, std::to_string(k) + " " + Text(texte[k]))
             .bei(37, rechts(ganz(c.last), 10))
             .bei(48, rechts(ganz(c.grenze), 9))
-            .bei(58, rechts(ganz(c.je), 9))
-            .bei(68, rechts(ZahlText(z.DXABedarf[static_cast<std::size_t>(k)]), 11));
+            .bei(59, rechts(ganz(c.je), 10))
+            .bei(70, rechts(ZahlText(z.DXABedarf[static_cast<std::size_t>(k)]), 9));
     }
     d.wert(Text(2210), "DXA 1000: " + ZahlText(z.DXAVorschlag) + "   ZOLW: " + ZahlText(z.ZOLWVorschlag));
     d.wert(Text(2211), "DXA 1000: " + ZahlText(z.AnzDXA) + "   ZOLW: " + ZahlText(z.AnzZOLW));
@@ -292,8 +293,8 @@ Druckauftrag NachweisSeiten(const Programm& p, const Nachweis& n, const Zeitstem
     a.zeile().bei(kLinks, std::string(io::utf8Length(titel), '='));
     a.leer();
     a.zeile().bei(kLinks, Text(322)).bei(23, z.Projektname).bei(51, "TARVIS Version " + z.PrgVersion);
-    a.zeile().bei(kLinks, Text(2142)).bei(23, ZentralenNameFuer(z.ZentralenTyp)).bei(51, "Datum: " + t.datum);
-    a.zeile().bei(kLinks, Text(328)).bei(23, z.Sachbearbeiter).bei(51, "Zeit:  " + t.zeit);
+    a.zeile().bei(kLinks, Text(2142)).bei(23, ZentralenNameFuer(z.ZentralenTyp)).bei(51, Text(2223) + " " + t.datum);
+    a.zeile().bei(kLinks, Text(328)).bei(23, z.Sachbearbeiter).bei(51, Text(2224) + " " + t.zeit);
 
     strombilanz(d, p, n);
     batterien(d, p, n);

@@ -1,5 +1,6 @@
 #include "ablauf/Programmablauf.h"
 
+#include "ablauf/NachweisPresenter.h"
 #include "ablauf/OeffnenPresenter.h"
 #include "ablauf/SpeichernAblauf.h"
 #include "ablauf/SpeichuPresenter.h"
@@ -177,6 +178,15 @@ bool Programmablauf::fenster(Fenster f) {
     case Fenster::DXAErg:
         a.zeigen(f, DXAErgAktivieren(p_.z));
         return true;
+    case Fenster::Nachweis: {
+        // A standby time taken over is calculated as the calculation
+        // command does it; the result window does not follow.
+        NachweisPresenter presenter(
+            p_, ms, [this](const Druckauftrag& auftrag) { ansichten_.drucken(auftrag); },
+            [this] { Auswerten(p_, weiter_); });
+        a.zeigen(f, presenter);
+        return true;
+    }
     case Fenster::Speichu: {
         SpeichuPresenter presenter(p_, ms, speichuEndung_, [this] { menue_.startseiteLoeschen(); });
         const bool ok = a.zeigen(f, presenter);

@@ -12,6 +12,9 @@ namespace tarvis {
 struct HinweisAnsicht {
     std::string titel, drucken, ok;
     std::vector<std::string> zeilen;
+    // Beside a row: the standby time the batteries give, next to the battery
+    // line ("Batterie: "); empty elsewhere. Not part of the report.
+    std::vector<std::string> neben;
     // The current cell: the first row, column 0.
     int aktuelleZeile = 1, aktuelleSpalte = 0;
 };

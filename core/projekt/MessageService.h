@@ -19,6 +19,7 @@ enum class Fenster {
     PQKSpeisung, PQVSpeisung, PQSPQBsp, DUV100Sp, JUBLSpeis, DXA1000, DXAGeh, PSM300,
     Ausgabe, Hinweis, Speichu, Oeffnen, Oeffnen6, EPOspei, DXAErg, SpeiRep, Listeseh, Sucherg,
     Druckereinrichtung,
+    Nachweis,  // the calculation evidence
 };
 
 // A message or a question as a value: its text (string numbers and parts),

@@ -161,7 +161,8 @@ TEST(NachweisCli, CheckGivesOneRowPerProjectAsCalcHasIt) {
     for (const char* art : {"good", "exceeding", "stopped", "unreadable"}) EXPECT_GT(arten[art], 0) << art;
 
     // One thread, as text: the same verdict, one line per file; without the
-    // unreadable file, the exceeding and stopped projects give 1.
+    // unreadable file, the exceeding and stopped projects give 1, and the
+    // folders below count only with --recursive.
     std::ostringstream text;
     EXPECT_EQ(cli::check({o.dir.path(), TARVIS_PROGRAM_DIR, false, false, 1}, text, fehler), 2);
     const std::string zeilenText = text.str();
@@ -169,6 +170,11 @@ TEST(NachweisCli, CheckGivesOneRowPerProjectAsCalcHasIt) {
     test::TempDir ohne;
     for (std::size_t i = 0; i + 1 < o.dateien.size(); ++i)
         std::filesystem::copy_file(o.dateien[i], ohne / o.dateien[i].filename().string());
-    std::ostringstream leer;
-    EXPECT_EQ(cli::check({ohne.path(), TARVIS_PROGRAM_DIR, true, false, 0}, leer, fehler), 1);
+    std::filesystem::create_directory(ohne / "unter");
+    std::filesystem::copy_file(o.dateien[0], ohne / "unter" / "Z.plm");
+    for (const bool rekursiv : {false, true}) {
+        std::ostringstream ohneAus;
+        EXPECT_EQ(cli::check({ohne.path(), TARVIS_PROGRAM_DIR, true, rekursiv, 0}, ohneAus, fehler), 1);
+        EXPECT_EQ(Json::parse(ohneAus.str()).size(), o.dateien.size() - (rekursiv ? 0 : 1));
+    }
 }

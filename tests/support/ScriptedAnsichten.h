@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ablauf/Ansichten.h"
+#include "ablauf/NachweisPresenter.h"
 
 namespace tarvis::test {
 
@@ -45,6 +46,7 @@ public:
     TARVIS_ZEIGEN(EPOspeiPresenter)
     TARVIS_ZEIGEN(SpeichuPresenter)
     TARVIS_ZEIGEN(OeffnenPresenter)
+    TARVIS_ZEIGEN(NachweisPresenter)
 #undef TARVIS_ZEIGEN
     bool zeigen(Fenster f, Verknuepfung&, const std::string&) override { return antwort(f); }
     void zeigen(Fenster f, const DXAErgAnsicht&) override { antwort(f); }

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QPrintDialog>
 
+#include "ablauf/NachweisPresenter.h"
 #include "ablauf/OeffnenPresenter.h"
 #include "ablauf/SpeichuPresenter.h"
 #include "ablauf/Verknuepfen.h"
@@ -12,6 +13,7 @@
 #include "calc/Drucken.h"
 #include "calc/EPOspeiDialog.h"
 #include "calc/HinweisDialog.h"
+#include "calc/NachweisDialog.h"
 #include "calc/SpeiRepDialog.h"
 #include "loops/DXA1000Dialog.h"
 #include "loops/DXAGehDialog.h"
@@ -97,6 +99,7 @@ bool QtAnsichten::zeigen(Fenster f, HinweisPresenter& p) { return modal<HinweisD
 bool QtAnsichten::zeigen(Fenster f, EPOspeiPresenter& p) { return modal<EPOspeiDialog>(f, p); }
 bool QtAnsichten::zeigen(Fenster f, SpeichuPresenter& p) { return modal<SpeichuDialog>(f, p); }
 bool QtAnsichten::zeigen(Fenster f, OeffnenPresenter& p) { return modal<OeffnenDialog>(f, p); }
+bool QtAnsichten::zeigen(Fenster f, NachweisPresenter& p) { return modal<NachweisDialog>(f, p); }
 
 bool QtAnsichten::zeigen(Fenster f, Verknuepfung& v, const std::string& start) {
     if (auto it = ersatz_.find(f); it != ersatz_.end()) return it->second();

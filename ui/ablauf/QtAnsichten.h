@@ -47,6 +47,7 @@ public:
     bool zeigen(Fenster f, EPOspeiPresenter& p) override;
     bool zeigen(Fenster f, SpeichuPresenter& p) override;
     bool zeigen(Fenster f, OeffnenPresenter& p) override;
+    bool zeigen(Fenster f, NachweisPresenter& p) override;
     bool zeigen(Fenster f, Verknuepfung& v, const std::string& start) override;
     void zeigen(Fenster f, const DXAErgAnsicht& a) override;
     void zeigen(Fenster f, const SpeiRepAnsicht& a) override;

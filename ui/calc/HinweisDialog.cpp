@@ -3,10 +3,13 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "calc/Drucken.h"
 #include "calc/Raster.h"
@@ -14,6 +17,34 @@
 #include "widgets/Knoepfe.h"
 
 namespace tarvis::ui {
+
+namespace {
+
+// Where the remark beside a line starts: after the line, at least at column 45.
+int nebenX(const QFontMetrics& fm, const QString& zeile) {
+    return std::max(fm.horizontalAdvance(zeile + QStringLiteral("    ")), fm.horizontalAdvance(QString(44, QLatin1Char(' '))));
+}
+
+// Paints what stands beside a report line (kept in the item apart from its
+// text) after the line, in the colour of links: a remark on the line, not
+// part of the report.
+class NebenDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& o, const QModelIndex& i) const override {
+        QStyledItemDelegate::paint(p, o, i);
+        const QString neben = i.data(Qt::UserRole).toString();
+        if (neben.isEmpty()) return;
+        const QFontMetrics fm(o.font);
+        const int x = o.rect.left() + 3 + nebenX(fm, i.data(Qt::DisplayRole).toString());
+        p->save();
+        p->setPen(o.palette.color(o.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Link));
+        p->drawText(QRect(x, o.rect.top(), o.rect.right() - x, o.rect.height()), Qt::AlignVCenter | Qt::AlignLeft, neben);
+        p->restore();
+    }
+};
+
+}  // namespace
 
 HinweisDialog::HinweisDialog(HinweisPresenter& presenter, QWidget* parent) : QDialog(parent), presenter_(presenter) {
     setObjectName(QStringLiteral("Hinweis"));
@@ -36,6 +67,14 @@ HinweisDialog::HinweisDialog(HinweisPresenter& presenter, QWidget* parent) : QDi
         laengsteZeile_ = std::max(laengsteZeile_, grid_->fontMetrics().horizontalAdvance(qs(z)));
     }
     rasterFuellen(grid_, {}, zeilen, {});
+    // What stands beside a line (the standby time beside the battery line).
+    grid_->setItemDelegate(new NebenDelegate(grid_));
+    for (std::size_t k = 0; k < a.neben.size() && k < a.zeilen.size(); ++k) {
+        if (a.neben[k].empty()) continue;
+        grid_->item(static_cast<int>(k), 0)->setData(Qt::UserRole, qs(a.neben[k]));
+        const int breite = nebenX(grid_->fontMetrics(), qs(a.zeilen[k])) + grid_->fontMetrics().horizontalAdvance(qs(a.neben[k]));
+        laengsteZeile_ = std::max(laengsteZeile_, breite);
+    }
     if (!zeilen.empty()) grid_->setCurrentCell(a.aktuelleZeile - 1, a.aktuelleSpalte);
 
     auto* drucken = new QPushButton(qs(a.drucken), this);

@@ -1,0 +1,95 @@
+// The calculation evidence window from the main window's File menu.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "ablauf/NachweisPresenter.h"
+#include "ablauf/Programmablauf.h"
+#include "core/calc/CalcHilfe.h"
+#include "projekt/Format.h"
+#include "support/ScriptedAnsichten.h"
+
+using namespace tarvis;
+using namespace tarvis::test;
+
+namespace {
+
+struct NachweisAnsichten : ScriptedAnsichten {
+    using ScriptedAnsichten::zeigen;
+    std::function<void(NachweisPresenter&)> nachweis;
+    bool zeigen(Fenster f, NachweisPresenter& p) override {
+        p.aktivieren();
+        if (nachweis) nachweis(p);
+        return antwort(f);
+    }
+};
+
+bool aktiv(Programmablauf& a, Befehl b) {
+    for (const MenueGruppe& g : a.menue().ansicht().menues)
+        for (const auto& e : g.eintraege)
+            if (e && e->befehl == b) return e->aktiv;
+    return false;
+}
+
+bool enthaelt(const std::vector<std::string>& zeilen, const std::string& teil) {
+    return std::any_of(zeilen.begin(), zeilen.end(), [&](const std::string& z) { return z.find(teil) != std::string::npos; });
+}
+
+}  // namespace
+
+TEST(NachweisAblauf, ATriedStandbyTimeChangesNothingUntilTakenOverThenItIsCalculated) {
+    // A KVT 2000/1 fire panel for 30 h, opened: nothing calculated yet.
+    Programm p = musterProgramm();
+    zentrale(p.z, 2);
+    p.z.UeZeit = 30;
+    p.z.ProjektBefehleAktiv = 1;
+    ScriptedMessages ms;
+    NachweisAnsichten v;
+    Programmablauf a{p, ms, v};
+    v.skript[Fenster::DXAGeh] = [&] {
+        DXAGehVorschlagUebernehmen(p.z);
+        return DXAGehWeiter(p.z, a.meldungen());
+    };
+    EXPECT_FALSE(aktiv(a, Befehl::Nachweis));
+    a.menue().ausfuehren(Befehl::Berechnen);
+    ASSERT_TRUE(aktiv(a, Befehl::Nachweis));
+
+    // The report window shows the standby time beside the battery line.
+    HinweisPresenter h(p, ms, {});
+    h.aktivieren();
+    const auto& bericht = h.ansicht();
+    const auto zeile = std::find(bericht.zeilen.begin(), bericht.zeilen.end(), "Batterie: ") - bericht.zeilen.begin();
+    const std::string autonomie = ZahlText(*Autonomie(p.z)) + " ore";
+    EXPECT_EQ(bericht.neben.at(static_cast<std::size_t>(zeile)), "Autonomia delle batterie: " + autonomie);
+
+    std::string probe;
+    v.nachweis = [&](NachweisPresenter& n) {
+        // The numbers of the calculation and of the report.
+        EXPECT_TRUE(enthaelt(n.ansicht().zeilen, Format(p.z.IRuhe, "#,##0.00")));
+        EXPECT_TRUE(enthaelt(n.ansicht().zeilen, "Autonomia delle batterie"));
+        EXPECT_TRUE(enthaelt(n.ansicht().zeilen, autonomie));
+        n.drucken();
+        ASSERT_EQ(v.gedruckt.size(), 1u);
+        EXPECT_EQ(ZeileAlsText(v.gedruckt[0].seiten[0].zeilen[4]), n.ansicht().zeilen[4]);
+
+        const Zustand vorher = p.z;
+        n.setzeProbe(100);
+        probe = n.ansicht().probeErgebnis;
+        EXPECT_TRUE(n.ansicht().uebernehmenAktiv);
+        EXPECT_EQ(p.z.UeZeit, 30);
+        EXPECT_EQ(p.z.Menge, vorher.Menge);
+        EXPECT_EQ(p.z.BatKapazitaet, vorher.BatKapazitaet);
+
+        n.uebernehmen();
+        EXPECT_EQ(p.z.UeZeit, 100);
+        EXPECT_FALSE(n.ansicht().uebernehmenAktiv);
+        EXPECT_TRUE(enthaelt(n.ansicht().zeilen, "100 h"));
+    };
+    const auto angezeigt = v.gezeigt.size();
+    a.menue().ausfuehren(Befehl::Nachweis);
+    EXPECT_EQ(v.gezeigt[angezeigt], Fenster::DXAGeh);  // the new time calculated
+    EXPECT_EQ(v.gezeigt.back(), Fenster::Nachweis);
+    // What the box said the time needs is what the calculation chose.
+    EXPECT_NE(probe.find(ZahlText(p.z.BatKapazitaet) + " Ah"), std::string::npos) << probe;
+    EXPECT_NE(probe.find("= " + ZahlText(p.z.BatAhGesamt) + " Ah"), std::string::npos) << probe;
+}
