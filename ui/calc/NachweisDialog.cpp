@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "calc/Drucken.h"
-#include "shell/QtText.h"
+#include "widgets/QtText.h"
 #include "widgets/Knoepfe.h"
 #include "widgets/Zaehlfeld.h"
 

@@ -5,7 +5,7 @@
 
 #include "ablauf/NachweisPresenter.h"
 #include "ablauf/Programmablauf.h"
-#include "core/calc/CalcHilfe.h"
+#include "support/Programme.h"
 #include "projekt/Format.h"
 #include "support/ScriptedAnsichten.h"
 
