@@ -37,7 +37,7 @@
 #include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
-#include "ui/calc/Fensterfuehrer.h"
+#include "support/Fensterfuehrer.h"
 
 using namespace tarvis;
 using namespace tarvis::ui;
