@@ -211,3 +211,40 @@ TEST(Strombilanz, PeripheralOutputsOverloadedNeedTheFuseDistributor) {
     EXPECT_EQ(m(fall(1, 10, 0), 225), 0);   // the KVT 1000 carries 1000 mA: 950
     EXPECT_EQ(m(fall(1, 11, 0), 225), 1);
 }
+
+// The base sounder on the loop: an intrusion panel counts its 28 V value as a
+// 12 V quiescent current, a fire panel counts it at 28 V and its alarm in
+// the sounder base.
+TEST(Strombilanz, TheBaseSounderDrawsFrom12VOnIntrusionPanels) {
+    for (int typ : {3, 4}) {
+        Programm p = leeresProgramm();
+        p.katalog.setzen(603, artikel("Sockelsirene", 0, 0, 0, 0, 1.5f));
+        p.estrom.EStrom5[491 - 450] = 20;
+        zentrale(p.z, typ);
+        schleife(p.z, 1, 603, 4);
+        ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
+        const bool einbruch = typ == 3;
+        EXPECT_FLOAT_EQ(p.z.I28, einbruch ? 0.0f : 6.0f) << typ;
+        EXPECT_FLOAT_EQ(p.z.IRuhe, static_cast<float>((einbruch ? 6 : v12(6, 28)) * 1.1)) << typ;
+        EXPECT_FLOAT_EQ(p.z.I28AlarmBasis, einbruch ? 0.0f : 80.0f) << typ;
+    }
+}
+
+// Loop modules fed at 12 V from an intrusion panel: each draws its element's
+// quiescent current (with the reserve) and alarm current and loads the mains unit.
+TEST(Strombilanz, LoopModulesFedAt12VByIntrusionPanels) {
+    for (auto [satz, element] : std::vector<std::pair<int, int>>{{648, 454}, {649, 453}, {677, 488}, {678, 488}, {679, 489}}) {
+        for (int typ : {3, 4}) {
+            Programm p = leeresProgramm();
+            p.estrom.EStrom1[static_cast<std::size_t>(element - 450)] = 10;
+            p.estrom.EStrom3[static_cast<std::size_t>(element - 450)] = 30;
+            zentrale(p.z, typ);
+            schleife(p.z, 1, satz, 2);
+            ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
+            const float faktor = typ == 3 ? 1.0f : 0.0f;  // fire panels do not feed them
+            EXPECT_FLOAT_EQ(p.z.INetz12, 20 * faktor) << satz << " " << typ;
+            EXPECT_FLOAT_EQ(p.z.IRuhe, 22 * faktor) << satz << " " << typ;
+            EXPECT_FLOAT_EQ(p.z.IAlarm, 60 * faktor) << satz << " " << typ;
+        }
+    }
+}
