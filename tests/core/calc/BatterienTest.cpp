@@ -88,7 +88,7 @@ TEST(Batterien, OtherPanelsRoundUpAndAddHalfAnAmpereHour) {
 
 TEST(Batterien, TL300TakesTwo17AhBatteriesOrFourWithAParallelPSM300) {
     struct Fall { float kap; int psm; int parallel; int anzahl; const char* kennz; };
-    for (Fall f : {Fall{34, 0, 0, 2, "J"}, Fall{35, 0, 0, 3, "N"}, Fall{35, 1, 2, 3, "J"}, Fall{35, 1, 1, 3, "N"},
+    for (Fall f : {Fall{34, 0, 0, 2, "J"}, Fall{35, 0, 0, 3, "N"}, Fall{34, 1, 1, 2, "J"}, Fall{35, 1, 2, 3, "J"}, Fall{35, 1, 1, 3, "N"},
                    Fall{68, 1, 2, 4, "J"}, Fall{69, 1, 2, 5, "N"}}) {
         Programm p = musterProgramm();
         zentrale(p.z, 6);

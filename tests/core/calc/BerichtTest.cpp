@@ -165,6 +165,19 @@ TEST(Bericht, ATL300Without28VLoopCurrentHasNo28VLoopLine) {
     EXPECT_TRUE(enthaelt(erstellt(p, ms), "Corrente per KBN a 28V:  20 mA"));
 }
 
+TEST(Bericht, AnRW500WithTheIMRA10IsWarnedOfItsLimitAt28V) {
+    Programm p = berechnet(5);
+    p.z.Menge[147] = 1;
+    ScriptedMessages ms;
+    auto v = erstellt(p, ms);
+    const std::size_t k = position(v, Text(579));
+    ASSERT_LT(k + 2, v.size());
+    EXPECT_EQ(v[k + 1], Text(580));
+    EXPECT_EQ(v[k + 2], Text(581));
+    p.z.Menge[147] = 0;
+    EXPECT_FALSE(enthaelt(erstellt(p, ms), Text(579)));
+}
+
 TEST(Bericht, LinesBeyond149AreDroppedAndLine150StaysEmpty) {
     Zustand z;
     z.Hinweiszeile[150] = "alt";

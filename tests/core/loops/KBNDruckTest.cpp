@@ -57,8 +57,10 @@ TEST(KBNDruck, CancelPrintsNothingYesEveryElementNoTheEnteredOnes) {
     EXPECT_EQ(ms.protokoll[0].titel, Text(363));
 
     ms.antworten = {Antwort::Ja};
+    p.z.DruckSchrift = "Courier";
     auto alle = KBNDrucken(p, ms, kZeit);
     ASSERT_TRUE(alle);
+    EXPECT_EQ(alle->schrift, "Courier");
     auto v = zeilen(*alle);
     // Every element, with zeros; the heading and the empty records are left out.
     ASSERT_EQ(v.size(), 19u);
