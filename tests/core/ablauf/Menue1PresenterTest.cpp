@@ -87,18 +87,6 @@ TEST_F(Menue1Test, MissingProjectFolderOnNoAsksForAnotherOne) {
     EXPECT_TRUE(fs::is_directory(dir / "Eigene"));
     EXPECT_FALSE(fs::exists(dir / "PROJEKTE"));
     EXPECT_EQ(p.z.ProjPfad, (dir / "Eigene").string());
-
-    // An empty answer creates nothing and ends the start-up there.
-    ScriptedMessages ms2;
-    Programm p2;
-    Menue1Presenter zweiter(p2, ms2);
-    ASSERT_TRUE(io::writeText(dir / "RECHNER.DAT", "2\r\n"));
-    fs::remove(dir / "Eigene");
-    ms2.antworten = {Antwort::Nein};
-    ms2.eingaben = {std::string("")};
-    EXPECT_TRUE(zweiter.starten(umgebung));
-    EXPECT_FALSE(fs::exists(dir / "Eigene"));
-    EXPECT_TRUE(ms2.fenster().empty());  // no clerk selection after the stop
 }
 
 TEST_F(Menue1Test, MultiUserStartChoosesTheClerk) {
@@ -181,16 +169,6 @@ TEST_F(Menue1Test, ExitAfterInputAsksAndCancelOrACancelledSaveKeepsTheProgramOpe
 
     ms.antworten = {Antwort::Nein};
     EXPECT_TRUE(presenter.schliessen());
-}
-
-TEST_F(Menue1Test, MultiUserExitRemovesPersDat) {
-    ASSERT_TRUE(io::writeText(dir / "RECHNER.DAT", "2\r\n"));
-    ASSERT_TRUE(starten());
-    EXPECT_TRUE(presenter.beenden());
-    EXPECT_FALSE(fs::exists(dir / "PERS.DAT"));
-    auto log = io::readText(dir / "User.dat");
-    ASSERT_TRUE(log);
-    EXPECT_NE(log->find("26.1.0"), std::string::npos);
 }
 
 TEST_F(Menue1Test, OpenWithUnsavedInputAsksToSaveFirst) {

@@ -119,16 +119,6 @@ TEST(Speichern, AnExistingFileIsReplacedOnlyAfterYes) {
     EXPECT_TRUE(f.lesen("ALT.PLM").starts_with("\"26.1.0\""));
 }
 
-TEST(Speichern, TheParameterFileComesWithTheProjectAndTheReportNamesIt) {
-    Projekt f;
-    Zustand& z = f.p.z;
-    z.ParaSpeichern = 1;
-    z.ProjektDatei = (f / "P.PLM").string();
-    Speichern(f.p, f.ms);
-    EXPECT_TRUE(fs::exists(f / "P.NPA"));
-    EXPECT_EQ(SpeiRepNachSpeichern(z).label[2], "File *PAR salvato: " + (f / "P.NPA").string());
-}
-
 TEST(Speichern, AnIncompleteProjectGetsNoParameterFileAndTheReportDoesNotClaimOne) {
     Projekt f;
     Zustand& z = f.p.z;

@@ -146,18 +146,6 @@ private slots:
         QCOMPARE(w["SUMME"].blatt, 1);
     }
 
-    void aFullSheetGoesOnOnTheNextOne() {
-        tarvis::test::TempDir dir;
-        Druckauftrag a;
-        for (int i = 1; i <= 150; ++i) a.zeile().bei(5, "Zeile " + std::to_string(i));
-        QVERIFY(drucken(dir / "lang.pdf", a));
-        const QStringList s = seiten(dir / "lang.pdf");
-        QCOMPARE(s.size(), 3);  // about 60 lines of 12 points to a sheet of A4
-        QVERIFY(s[0].contains(QStringLiteral("Zeile 1\n")));
-        QVERIFY(s[2].contains(QStringLiteral("Zeile 150")));
-        QVERIFY(!s[1].contains(QStringLiteral("Zeile 150")));
-    }
-
     void aLongTextGoesOnBelowInsteadOfRunningOffTheSheet() {
         tarvis::test::TempDir dir;
         Druckauftrag a;

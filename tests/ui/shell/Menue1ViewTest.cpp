@@ -111,11 +111,6 @@ private slots:
         QVERIFY(hatTastatur());
     }
 
-    void contactWindowShowsTheVersion() {
-        KontaktDialog d("26.1.0E");
-        QCOMPARE(d.findChild<QLabel*>("lblVersion")->text(), QStringLiteral("Version: 26.1.0E E"));
-    }
-
     void helpOpensAtItsContext() {
         HilfeFenster h(fs::path(TARVIS_PROGRAM_DIR) / "hilfe");
         h.zeigen(130);
