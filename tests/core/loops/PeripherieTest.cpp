@@ -140,6 +140,19 @@ TEST_F(PeripherieTest, StandaloneSumsWithSoundersCouplerAndDUV) {
     EXPECT_TRUE(wieder.ansicht().koppler[4].gewaehlt);
 }
 
+// Each sounder of the standalone calculation draws its element's 28 V alarm current.
+TEST_F(PeripherieTest, StandaloneSoundersDrawTheirElementsAlarmCurrent) {
+    for (auto [satz, element] : std::vector<std::pair<int, int>>{{366, 480}, {367, 480}, {436, 480}, {437, 480}, {434, 481},
+                                                                 {433, 482}, {438, 483}, {439, 484}, {441, 485}, {399, 490}}) {
+        PeriStromDaten daten;
+        daten.PeriMenge[static_cast<std::size_t>(satz)] = 2;
+        p.estrom.EStrom5.fill(0);
+        p.estrom.EStrom5[static_cast<std::size_t>(element - 450)] = 35;
+        PeriStromPresenter pr(p, ms, daten);
+        EXPECT_EQ(pr.summen().alarm28, 70) << satz;
+    }
+}
+
 TEST_F(PeripherieTest, StandaloneDeleteAfterTheQuestionAndADUVCountNeverBelowZero) {
     PeriStromDaten daten;
     daten.PeriMenge[321] = 4;

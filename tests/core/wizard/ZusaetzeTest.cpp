@@ -108,6 +108,8 @@ TEST_F(ZusaetzeTest, DelayYesStartsAt10AndStaysBetween1And60) {
     EXPECT_EQ(z.zaehlAnsicht(ZFeld::Vzeit).text, "60");
     z.zaehlBalken(ZFeld::Vzeit, 0);
     EXPECT_EQ(p.z.Verzwahl, 1);  // a delay chosen is at least one minute
+    z.zaehlText(ZFeld::Vzeit, "0");
+    EXPECT_EQ(z.zaehlAnsicht(ZFeld::Vzeit).text, "1");
 
     z.verzoegerung(false);
     EXPECT_EQ(p.z.Verzwahl, 0);
@@ -190,7 +192,12 @@ TEST_F(ZusaetzeTest, ExternalLoadLabelsSayWhetherLoadsExist) {
     EXPECT_EQ(z.ansicht().energie.lbl12.text, "A 12V: non ci sono immissioni");
 
     p.z.Ext28Alarm = 5;
+    p.z.Ext28RuheI[4] = p.z.Ext28AlarmI[4] = p.z.Ext28Menge[4] = 3;
     EXPECT_EQ(z.ansicht().energie.lbl28.text, "A 28V: ci sono immissioni");
+    ms.antworten = {Antwort::Ja};
+    z.ext28Loeschen();
+    EXPECT_EQ(p.z.Ext28RuheI[4] + p.z.Ext28AlarmI[4] + p.z.Ext28Menge[4], 0);
+    EXPECT_EQ(p.z.Ext28Alarm, 0.0f);
 }
 
 TEST_F(ZusaetzeTest, WindowsReachedFromHereAreOfferedOnlyWhenTheyExistAndActivateAgain) {
@@ -299,6 +306,10 @@ TEST_F(ZusaetzeTest, TabMarkersAreRefreshedAtLoadAndOnRequestOnly) {
     EXPECT_EQ(a.reiter[kReiterEnergie], Text(90) + " *");
     EXPECT_EQ(a.reiter[kReiterDrucker], Text(100) + " *");
     EXPECT_EQ(a.reiter[kReiterFbfSd], "&FBF, SD *");
+    EXPECT_FALSE(a.reiter[kReiterSchnittstellen].ends_with(" *"));
+    p.z.Schnitt2 = 2;  // an interface on the second connection counts as well
+    z.markierungenAuffrischen();
+    EXPECT_TRUE(z.ansicht().reiter[kReiterSchnittstellen].ends_with(" *"));
 }
 
 TEST_F(ZusaetzeTest, ActivationStoresWhatTheOptionsShow) {
