@@ -89,28 +89,6 @@ TEST_F(Menue1Test, MissingProjectFolderOnNoAsksForAnotherOne) {
     EXPECT_EQ(p.z.ProjPfad, (dir / "Eigene").string());
 }
 
-TEST_F(Menue1Test, MultiUserStartChoosesTheClerk) {
-    ASSERT_TRUE(io::writeText(dir / "RECHNER.DAT", "2\r\n"));
-    ASSERT_TRUE(starten());
-    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::SBWahl});
-
-    // With a name on the command line the clerk's file is read, in any letter case.
-    Zustand s;
-    s.Sachbearbeiter = "Bianchi";
-    s.PrgVersion = "26.1.0";
-    s.ParaSpeichern = 1;
-    ASSERT_TRUE(KonfigDateiSchreiben(dir / "Bianchi.KON", s, KonfigWerteAus(s)));
-    ScriptedMessages ms2;
-    Programm p2;
-    Menue1Presenter zweiter(p2, ms2);
-    umgebung.sachbearbeiterArgument = "bianchi";
-    ASSERT_TRUE(zweiter.starten(umgebung));
-    EXPECT_EQ(p2.z.KonfigDatei, "BIANCHI.KON");
-    EXPECT_EQ(p2.z.Sachbearbeiter, "Bianchi");
-    EXPECT_EQ(p2.z.ParaSpeichern, 0);
-    EXPECT_TRUE(ms2.fenster().empty());
-}
-
 TEST_F(Menue1Test, CommandsNeedTheirWindowAndAProject) {
     ASSERT_TRUE(starten());
     presenter.setzeVerfuegbar({Befehl::Drucken, Befehl::Kontakt, Befehl::Bearb9});

@@ -134,21 +134,6 @@ TEST(Speichern, AnIncompleteProjectGetsNoParameterFileAndTheReportDoesNotClaimOn
     EXPECT_EQ(SpeiRepNachSpeichern(z).label[1], "File del progetto salvato: " + (f / "Q.PLM").string());
 }
 
-TEST(Speichern, PartNumberModeWritesNoHandOverFile) {
-    Projekt f;
-    Zustand& z = f.p.z;
-    z.CodeModus = z.ProjCodeModus = "S";
-    z.EPOGeschrieben = 1;  // from an earlier save
-    z.ProjektDatei = (f / "S.PLM").string();
-    Speichern(f.p, f.ms);
-    EXPECT_TRUE(fs::exists(f / "S.PLM"));
-    EXPECT_FALSE(fs::exists(f / "S.EPO"));
-    EXPECT_EQ(z.EPOGeschrieben, 0);
-    EXPECT_EQ(f.ms.fenster(), std::vector<Fenster>{Fenster::SpeiRep});
-    SpeiRepAnsicht r = SpeiRepNachSpeichern(z);
-    for (std::size_t i = 2; i < r.label.size(); ++i) EXPECT_EQ(r.label[i], "") << i;
-}
-
 TEST(Speichern, ExitOrOpenWithYesStayWithTheProjectWhenTheSaveRefuses) {
     struct Fall {
         const char* wie;

@@ -84,26 +84,6 @@ TEST(Linienkarte, KVT2000NeedsDKM100WhenTheBaseCardDoesNotCoverTheLoops) {
     EXPECT_EQ(m(p, 154), 0);
 }
 
-TEST(Bedieneinheiten, RW500ListsEveryTerminalInItsLanguageAndTakesOffThoseFedOnSite) {
-    Programm p = leeresProgramm();
-    p.katalog.setzen(209, artikel("BE RW 500 deutsch", 50, 40, 90));
-    zentrale(p.z, 5);
-    p.z.OLMAwahl = 1;  // three terminals are three interfaces
-    p.z.AnzBE = 3;
-    p.z.AnzBE2 = 0;  // none fed from the panel
-    ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
-    EXPECT_EQ(m(p, 209), 3);
-    EXPECT_FLOAT_EQ(p.z.IRuhe, 0);
-    EXPECT_FLOAT_EQ(p.z.IAlarm, 0);
-    p.z.Sprache = 2;
-    ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
-    EXPECT_EQ(m(p, 195), 3);
-    EXPECT_EQ(m(p, 209), 0);
-    p.z.Sprache = 11;  // no unit for this language
-    ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
-    for (int i = 195; i <= 209; ++i) EXPECT_EQ(m(p, i), 0) << i;
-}
-
 TEST(Zusatzartikel, NetworkedKVT2000BWithPrinterAndInterface) {
     Programm p = leeresProgramm();
     zentrale(p.z, 4);

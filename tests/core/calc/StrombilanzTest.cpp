@@ -7,25 +7,6 @@
 using namespace tarvis;
 using namespace tarvis::test;
 
-TEST(Strombilanz, KVT2000NWithOneLoopFromTheSampleCatalogue) {
-    Programm p = musterProgramm();
-    zentrale(p.z, 3);
-    p.z.UeZeit = 30;
-    schleife(p.z, 1, 561, 100);  // motion detectors BM 310 KBN, 0.8 mA at 35 V
-    ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
-
-    // The panel KVT 2000 N deutsch: 450 mA quiescent, 680 mA alarm (intrusion).
-    const double schleife35 = 100 * 0.8;
-    EXPECT_FLOAT_EQ(p.z.IKBN35, static_cast<float>(schleife35));
-    EXPECT_FLOAT_EQ(p.z.I28, 0);
-    const float ruhe = static_cast<float>(450 + v12(schleife35, 35));
-    EXPECT_FLOAT_EQ(p.z.IRuhe, static_cast<float>(ruhe * 1.1));
-    EXPECT_FLOAT_EQ(p.z.IAlarm, static_cast<float>(680 + v12(schleife35, 35)));
-    // Intrusion panel: 30 h x 773.99 mA = 23.2 Ah, rounded up, plus 0.5.
-    EXPECT_FLOAT_EQ(p.z.BatKapazitaet, 24.5f);
-    EXPECT_EQ(m(p, 278), 1);
-}
-
 TEST(Strombilanz, FirePanelCountsExcessAlarmCurrentAndConvertsLoopAnd28V) {
     Programm p = leeresProgramm();
     p.katalog.setzen(122, artikel("KVT 2000/1 Brand D", 450, 200, 650));

@@ -123,13 +123,3 @@ TEST_F(ExtTest, AQuantityOf0DeletesTheCurrentsButKeepsTheName) {
     EXPECT_EQ(pr.ansicht().summeAlarm.text, "70");
 }
 
-TEST_F(ExtTest, KeysOfTheBoxes) {
-    ExtPresenter pr(p, ms, ExtSpannung::V12);
-    pr.aktivieren();
-    EXPECT_FALSE(pr.felder().zaehlTaste(ExtPresenter::feld(0, ExtPresenter::Ruhe), U','));
-    EXPECT_FALSE(pr.nameTaste(U'"'));
-    EXPECT_TRUE(pr.nameTaste(U'ä'));
-    EXPECT_EQ(test::piepser(ms), 2);
-    pr.nameAendern(0, "Sirene \"A\"");
-    EXPECT_EQ(p.z.Ext12Name[0], "Sirene A");
-}

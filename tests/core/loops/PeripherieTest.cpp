@@ -90,23 +90,6 @@ TEST_F(PeripherieTest, QX400SupplyQuestion) {
     EXPECT_EQ(p.z.PeriEingabe, "J");
 }
 
-TEST_F(PeripherieTest, TheListIsTheProjectsPeripheralRange) {
-    panel(2);
-    p.z.Menge[321] = 7;
-    PERIPHPresenter pr(p, ms);
-    pr.aktivieren();
-    const int r = *pr.raster().zeileVon(321);
-    EXPECT_EQ(pr.raster().zelle(r, 3), "7");
-    EXPECT_EQ(pr.raster().zelle(r, 2), p.katalog.satz(321).LIBEXBrand.trimmed());  // a fire panel
-    EXPECT_EQ(pr.raster().zeile(*pr.raster().zeileVon(320)).art, RasterZeilenArt::Ueberschrift);
-    EXPECT_FALSE(pr.raster().zeileVon(443));  // withdrawn
-    eingeben(pr, 321, "9999");
-    EXPECT_EQ(p.z.Menge[321], 9999);
-    eingeben(pr, 321, "0");
-    EXPECT_EQ(p.z.Menge[321], 0);
-    EXPECT_EQ(pr.raster().zelle(r, 3), "");
-}
-
 TEST_F(PeripherieTest, StandaloneSumsWithSoundersCouplerAndDUV) {
     PeriStromDaten daten;
     PeriStromPresenter pr(p, ms, daten);

@@ -78,20 +78,6 @@ TEST_F(ZusaetzeTest, TypedHoursOutsideTheShortcutsLeaveTheOptionsUnselectedAndLa
     EXPECT_EQ(wieder.zaehlAnsicht(ZFeld::Uezeit).text, "4");
 }
 
-TEST_F(ZusaetzeTest, TL300AlwaysHasAFixed30MinuteDelay) {
-    p.z.Verzwahl = 0;
-    auto z = fenster(6);
-    EXPECT_EQ(p.z.Verzwahl, 30);
-    auto a = z.ansicht();
-    EXPECT_TRUE(a.energie.verz.ja);
-    EXPECT_FALSE(a.energie.verz.aktiv);
-    EXPECT_FALSE(a.energie.fraVzeit.aktiv);
-    EXPECT_FALSE(z.zaehlAnsicht(ZFeld::Vzeit).aktiv);
-    EXPECT_EQ(z.zaehlAnsicht(ZFeld::Vzeit).text, "30");
-    z.verzoegerung(false);
-    EXPECT_EQ(p.z.Verzwahl, 30);
-}
-
 TEST_F(ZusaetzeTest, DelayYesStartsAt10AndStaysBetween1And60) {
     auto z = fenster(5);
     EXPECT_FALSE(z.ansicht().energie.verz.ja);
@@ -198,22 +184,6 @@ TEST_F(ZusaetzeTest, ExternalLoadLabelsSayWhetherLoadsExist) {
     z.ext28Loeschen();
     EXPECT_EQ(p.z.Ext28RuheI[4] + p.z.Ext28AlarmI[4] + p.z.Ext28Menge[4], 0);
     EXPECT_EQ(p.z.Ext28Alarm, 0.0f);
-}
-
-TEST_F(ZusaetzeTest, WindowsReachedFromHereAreOfferedOnlyWhenTheyExistAndActivateAgain) {
-    p.z.ZentralenTyp = 4;
-    ZusaetzePresenter z(p, ms);
-    z.aktivieren();
-    EXPECT_FALSE(z.ansicht().energie.cmd12eingeben.aktiv);
-    EXPECT_FALSE(z.ansicht().peripherie.cmdWahl.aktiv);
-    z.ext12Eingeben();
-    EXPECT_TRUE(ms.fenster().empty());
-
-    z.setzeVorhandeneFenster({Fenster::Ex12});
-    ms.fensterSkript[Fenster::Ex12] = [&] { p.z.Ext12Alarm = 12; return true; };
-    z.ext12Eingeben();
-    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::Ex12});
-    EXPECT_EQ(z.ansicht().energie.lbl12.text, Text(131));
 }
 
 TEST_F(ZusaetzeTest, PeripheralSelectionAndTheSounderCard) {
