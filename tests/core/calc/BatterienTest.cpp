@@ -143,13 +143,3 @@ TEST(Batterien, TL300At28V) {
     EXPECT_EQ(m(p, 150), 0);
 }
 
-TEST(Batterien, RW500Takes28VFromTheIMRA10) {
-    Programm p = musterProgramm();
-    zentrale(p.z, 5);
-    ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
-    EXPECT_EQ(m(p, 147), 0);
-    p.z.Ext28Menge[0] = 1;
-    p.z.Ext28AlarmI[0] = 50;
-    ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
-    EXPECT_EQ(m(p, 147), 1);
-}

@@ -130,19 +130,6 @@ TEST(Bericht, LimitsBrokenTurnTheFlagAndShow605) {
     EXPECT_EQ(v[k + 4], Text(604));
 }
 
-TEST(Bericht, ATL300Without28VLoopCurrentHasNo28VLoopLine) {
-    Programm p = berechnet(6);
-    p.z.Ext28Ruhe = 35;
-    p.z.Ext28Menge[0] = 1;
-    p.z.Ext28RuheI[0] = 35;
-    ScriptedMessages ms;
-    auto v = erstellt(p, ms);
-    for (const auto& s : v) EXPECT_FALSE(s.starts_with(Text(587))) << s;
-    EXPECT_TRUE(enthaelt(v, "Alimentazione TL 300:"));
-    p.z.I28 = 20;
-    EXPECT_TRUE(enthaelt(erstellt(p, ms), "Corrente per KBN a 28V:  20 mA"));
-}
-
 TEST(Bericht, AnRW500WithTheIMRA10IsWarnedOfItsLimitAt28V) {
     Programm p = berechnet(5);
     p.z.Menge[147] = 1;

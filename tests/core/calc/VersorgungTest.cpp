@@ -71,18 +71,6 @@ TEST(Versorgung, AlarmCurrentCriterionOnlyForTypes1To3) {
     EXPECT_EQ(p.z.DXAVorschlag, 0);
 }
 
-TEST(Versorgung, QuiescentAndChargingCurrent) {
-    Programm p = leeresProgramm();
-    zentrale(p.z, 3);
-    p.z.BatKapazitaet = 160;  // 4 x 40 Ah: 6666.7 mA charging current
-    ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
-    EXPECT_FLOAT_EQ(p.z.Ladestrom, 160 / 24.0f * 1000);
-    EXPECT_EQ(p.z.DXABedarf[3], 1);
-    EXPECT_EQ(p.z.DXABedarf[1], 1);
-    EXPECT_FLOAT_EQ(p.z.NetzRest12, 5400 - 160 / 24.0f * 1000);
-    EXPECT_EQ(p.z.DXAVorschlag, 1);
-}
-
 TEST(Versorgung, ZOLWConvertersFor28V) {
     // 2400 mA at 28 V: 1800 above the 600 of the panel, 1200 per converter.
     Programm p = lasten(4, 0, 0, 2400);

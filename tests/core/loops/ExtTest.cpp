@@ -104,22 +104,3 @@ TEST_F(ExtTest, TL300At28V) {
     EXPECT_TRUE(pr.ok());
 }
 
-TEST_F(ExtTest, AQuantityOf0DeletesTheCurrentsButKeepsTheName) {
-    p.z.Ext28Name[2] = "Magnete";
-    p.z.Ext28Menge[2] = 0;
-    p.z.Ext28RuheI[2] = 40;
-    p.z.Ext28AlarmI[2] = 60;
-    p.z.Ext28Menge[5] = 2;
-    p.z.Ext28RuheI[5] = 0;
-    p.z.Ext28AlarmI[5] = 35;
-    ExtPresenter pr(p, ms, ExtSpannung::V28);
-    pr.aktivieren();
-    EXPECT_EQ(pr.name(2), "Magnete");
-    EXPECT_EQ(p.z.Ext28RuheI[2] + p.z.Ext28AlarmI[2], 0);
-    EXPECT_EQ(pr.felder().zaehlAnsicht(ExtPresenter::feld(2, ExtPresenter::Ruhe)).text, "");
-    EXPECT_EQ(pr.felder().zaehlAnsicht(ExtPresenter::feld(5, ExtPresenter::Menge)).text, "2");
-    EXPECT_EQ(pr.felder().zaehlAnsicht(ExtPresenter::feld(5, ExtPresenter::Ruhe)).text, "");
-    EXPECT_EQ(pr.felder().zaehlAnsicht(ExtPresenter::feld(5, ExtPresenter::Alarm)).text, "35");
-    EXPECT_EQ(pr.ansicht().summeAlarm.text, "70");
-}
-

@@ -148,19 +148,6 @@ TEST_F(ZusaetzeTest, RemoteTerminalsPullTheSuppliedOnesDown) {
     EXPECT_FALSE(z.ansicht().bedien.olma.aktiv);  // OLMA 10 is for the RW 500
 }
 
-TEST_F(ZusaetzeTest, TheRW500OffersOLMA10OnceItHasATerminal) {
-    auto z = fenster(5);
-    EXPECT_FALSE(z.ansicht().bedien.olma.aktiv);
-    EXPECT_EQ(z.zaehlAnsicht(ZFeld::BE1).maximum, 3);
-    z.zaehlBalken(ZFeld::BE1, 1);
-    EXPECT_TRUE(z.ansicht().bedien.olma.aktiv);
-    z.olma(true);
-    z.zaehlBalken(ZFeld::BE1, 0);
-    EXPECT_EQ(p.z.OLMAwahl, 0);
-    EXPECT_FALSE(z.ansicht().bedien.olma.aktiv);
-    EXPECT_TRUE(z.ansicht().bedien.olma.nein);
-}
-
 TEST_F(ZusaetzeTest, ExternalLoadLabelsSayWhetherLoadsExist) {
     p.z.Ext12Ruhe = 40;
     p.z.Ext12Name[0] = "Sirena";
@@ -203,27 +190,6 @@ TEST_F(ZusaetzeTest, PeripheralSelectionAndTheSounderCard) {
     z.peripherieLoeschen();
     EXPECT_EQ(p.z.Menge[370], 0);
     EXPECT_EQ(z.ansicht().peripherie.lblGewaehlt.text, Text(198));
-}
-
-TEST_F(ZusaetzeTest, KeyDepotCodesFollowOptionAndHeaterSupply) {
-    auto z = fenster(4);
-    EXPECT_FALSE(z.ansicht().fbfSd.gma.aktiv);
-    z.schluesseldepot(3);  // Kruse 24 V, heater not yet checked
-    EXPECT_EQ(p.z.SDwahl, 7);
-    EXPECT_TRUE(z.ansicht().fbfSd.gma.aktiv);
-    z.heizung(true);
-    EXPECT_EQ(p.z.SDwahl, 3);
-    z.schluesseldepot(1);  // the heater check stays
-    EXPECT_EQ(p.z.SDwahl, 1);
-    EXPECT_TRUE(z.ansicht().fbfSd.sd[1].gewaehlt);
-    EXPECT_TRUE(z.ansicht().fbfSd.gma.gewaehlt);
-    z.schluesseldepot(0);
-    EXPECT_EQ(p.z.SDwahl, 0);
-    EXPECT_FALSE(z.ansicht().fbfSd.gma.gewaehlt);
-    EXPECT_FALSE(z.ansicht().fbfSd.gma.aktiv);
-
-    EXPECT_FALSE(fenster(1).ansicht().fbfSd.fraSD.aktiv);
-    EXPECT_FALSE(fenster(6).ansicht().fbfSd.fbf[1].aktiv);
 }
 
 TEST_F(ZusaetzeTest, InterfacesAndEncryptionByPanel) {
