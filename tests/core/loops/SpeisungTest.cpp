@@ -47,6 +47,16 @@ TEST_F(SpeisungTest, PQKFeedsOtherThanTheModuleCountAreAsked) {
     EXPECT_EQ(wieder.felder().zaehlAnsicht(PQKSpeisungPresenter::PQK28).text, "1");
 }
 
+TEST_F(SpeisungTest, APQVFeedNoOptionShowsBecomesTheFirstOption) {
+    for (Integer gespeichert : {Integer{0}, Integer{7}}) {
+        p.z.PQVspeis = gespeichert;
+        PQVSpeisungPresenter pr(p);
+        pr.aktivieren();
+        EXPECT_EQ(p.z.PQVspeis, 1) << gespeichert;
+        EXPECT_TRUE(pr.ansicht().optionen[0].gewaehlt);
+    }
+}
+
 TEST_F(SpeisungTest, PQSAndPQBFrames) {
     p.z.Menge[529] = 2;
     p.z.Menge[530] = 2;
