@@ -101,5 +101,6 @@ TEST(Artikelsuche, RulesByCodeModeAndFocus) {
     const Programm p = test::musterProgramm();
     EXPECT_EQ(nummern(p.katalog, "1725", "V", "B"), V{"534"});
     EXPECT_EQ(nummern(p.katalog, "0.923", "S", "B"), V{"534"});
+    EXPECT_EQ(SuchergAktivieren(p).titel, Text(657));  // the window of the matches
 }
 
