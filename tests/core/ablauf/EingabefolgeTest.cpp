@@ -81,25 +81,6 @@ TEST_F(EingabefolgeTest, StopsAreSilentAndTheNextRunResumesBehindTheConfirmedWin
     EXPECT_EQ(ms.fenster(), (std::vector<Fenster>{Fenster::KBNEIN, Fenster::Zusaetze}));
 }
 
-TEST_F(EingabefolgeTest, MasterDataConfirmedOnceAreNotAskedAgainEvenWithTheDefaultName) {
-    allesBestaetigt();
-    p.z.ZentralenTyp = 5;
-    p.z.StammdatenOK = 1;
-    p.z.ModusOK = 1;
-    p.z.Sachbearbeiter.clear();
-    folge.bearbeiten(0);
-    EXPECT_EQ(p.z.Sachbearbeiter, "Nobody");
-    EXPECT_EQ(ms.fenster().front(), Fenster::KBNEIN);
-}
-
-TEST_F(EingabefolgeTest, StandalonePartsOpenTheirOwnWindowOnly) {
-    p.z.ZentralenTyp = 7;
-    folge.bearbeiten(0);
-    p.z.ZentralenTyp = 8;
-    folge.bearbeiten(0);
-    EXPECT_EQ(ms.fenster(), (std::vector<Fenster>{Fenster::DXA1000, Fenster::PeriStrom}));
-}
-
 TEST_F(EingabefolgeTest, ShowResultRunsTheForwardChecksThenCalculatesWhateverTheyFound) {
     p.z.ZentralenTyp = 5;
     p.z.UeZeit = 0;  // never entered

@@ -63,14 +63,6 @@ TEST_F(Menue1Test, FirstStartOnAFreshDirectory) {
     EXPECT_EQ(p.z.ProjPfad, (dir / "PROJEKTE").string());
 }
 
-TEST_F(Menue1Test, SettingsOfAnOlderVersionOpenWhatIsNew) {
-    Zustand s;
-    s.PrgVersion = "02.5.8";
-    ASSERT_TRUE(KonfigDateiSchreiben(dir / "PERS.DAT", s, KonfigWerteAus(s)));
-    ASSERT_TRUE(starten());
-    EXPECT_EQ(ms.hilfeKontexte(), std::vector<int>{3});
-}
-
 TEST_F(Menue1Test, AnOldBuildRemindsOfANewVersion) {
     umgebung.buildDatum = {2026, 5, 1};
     ASSERT_TRUE(starten());
@@ -95,40 +87,6 @@ TEST_F(Menue1Test, MissingProjectFolderOnNoAsksForAnotherOne) {
     EXPECT_TRUE(fs::is_directory(dir / "Eigene"));
     EXPECT_FALSE(fs::exists(dir / "PROJEKTE"));
     EXPECT_EQ(p.z.ProjPfad, (dir / "Eigene").string());
-
-    // An empty answer creates nothing and ends the start-up there.
-    ScriptedMessages ms2;
-    Programm p2;
-    Menue1Presenter zweiter(p2, ms2);
-    ASSERT_TRUE(io::writeText(dir / "RECHNER.DAT", "2\r\n"));
-    fs::remove(dir / "Eigene");
-    ms2.antworten = {Antwort::Nein};
-    ms2.eingaben = {std::string("")};
-    EXPECT_TRUE(zweiter.starten(umgebung));
-    EXPECT_FALSE(fs::exists(dir / "Eigene"));
-    EXPECT_TRUE(ms2.fenster().empty());  // no clerk selection after the stop
-}
-
-TEST_F(Menue1Test, MultiUserStartChoosesTheClerk) {
-    ASSERT_TRUE(io::writeText(dir / "RECHNER.DAT", "2\r\n"));
-    ASSERT_TRUE(starten());
-    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::SBWahl});
-
-    // With a name on the command line the clerk's file is read, in any letter case.
-    Zustand s;
-    s.Sachbearbeiter = "Bianchi";
-    s.PrgVersion = "26.1.0";
-    s.ParaSpeichern = 1;
-    ASSERT_TRUE(KonfigDateiSchreiben(dir / "Bianchi.KON", s, KonfigWerteAus(s)));
-    ScriptedMessages ms2;
-    Programm p2;
-    Menue1Presenter zweiter(p2, ms2);
-    umgebung.sachbearbeiterArgument = "bianchi";
-    ASSERT_TRUE(zweiter.starten(umgebung));
-    EXPECT_EQ(p2.z.KonfigDatei, "BIANCHI.KON");
-    EXPECT_EQ(p2.z.Sachbearbeiter, "Bianchi");
-    EXPECT_EQ(p2.z.ParaSpeichern, 0);
-    EXPECT_TRUE(ms2.fenster().empty());
 }
 
 TEST_F(Menue1Test, CommandsNeedTheirWindowAndAProject) {
@@ -164,16 +122,6 @@ TEST_F(Menue1Test, CommandsNeedTheirWindowAndAProject) {
     EXPECT_FALSE(presenter.startseite());
 }
 
-TEST_F(Menue1Test, TitleShowsPanelAndProjectOnceLoaded) {
-    ASSERT_TRUE(starten());
-    p.z.ProjektGeladen = 1;
-    p.z.ZentralenTyp = 5;
-    p.z.Projektname = "Scuola";
-    EXPECT_EQ(presenter.titel(), "TARVIS  -  RW 500  -  Scuola");
-    p.z.ZentralenTyp = 7;
-    EXPECT_EQ(presenter.titel(), "TARVIS  -  DXA 1000 autark");
-}
-
 TEST_F(Menue1Test, ExitWithoutInputEndsAtOnceButStillWritesSettingsAndRemovesMarkers) {
     ASSERT_TRUE(starten());
     ASSERT_TRUE(io::writeText(dir / "BELEGT.DAT", "x\r\n"));
@@ -199,16 +147,6 @@ TEST_F(Menue1Test, ExitAfterInputAsksAndCancelOrACancelledSaveKeepsTheProgramOpe
 
     ms.antworten = {Antwort::Nein};
     EXPECT_TRUE(presenter.schliessen());
-}
-
-TEST_F(Menue1Test, MultiUserExitRemovesPersDat) {
-    ASSERT_TRUE(io::writeText(dir / "RECHNER.DAT", "2\r\n"));
-    ASSERT_TRUE(starten());
-    EXPECT_TRUE(presenter.beenden());
-    EXPECT_FALSE(fs::exists(dir / "PERS.DAT"));
-    auto log = io::readText(dir / "User.dat");
-    ASSERT_TRUE(log);
-    EXPECT_NE(log->find("26.1.0"), std::string::npos);
 }
 
 TEST_F(Menue1Test, OpenWithUnsavedInputAsksToSaveFirst) {
@@ -245,47 +183,29 @@ TEST_F(Menue1Test, NewProjectStopsWhenAChangeOfPanelLeftNoPanel) {
     EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::GMAwechsel});
 }
 
-TEST_F(Menue1Test, OLNNetworkingIsOfferedForKVT2000OnceConfirmedOrWithAProject) {
+// Which items of the edit menu a project enables.
+TEST_F(Menue1Test, EditItemsFollowThePanelAndTheWindowsConfirmed) {
     ASSERT_TRUE(starten());
-    presenter.setzeVerfuegbar({Befehl::Bearb8});
-    auto aktiv = [&] {
-        Menue1Ansicht a = presenter.ansicht();
-        for (const auto& e : a.menues[1].eintraege)
-            if (e && e->befehl == Befehl::Bearb8) return e->aktiv;
-        return false;
-    };
-    p.z.ZentralenTyp = 3;
-    EXPECT_FALSE(aktiv());
-    p.z.OLNMenueAktiv = 1;  // the networking window was confirmed
-    EXPECT_TRUE(aktiv());
-    p.z.ZentralenTyp = 5;
-    EXPECT_FALSE(aktiv());
-    p.z.ProjektBefehleAktiv = 1;
-    EXPECT_FALSE(aktiv());
-    p.z.ZentralenTyp = 2;
-    p.z.OLNMenueAktiv = 0;
-    EXPECT_TRUE(aktiv());
-}
-
-TEST_F(Menue1Test, LoopEntryItemsFollowTheConfirmedLoopEntry) {
-    ASSERT_TRUE(starten());
-    presenter.setzeVerfuegbar({Befehl::Bearb4, Befehl::Bearb5, Befehl::Bearb7});
+    presenter.setzeVerfuegbar({Befehl::Bearb4, Befehl::Bearb5, Befehl::Bearb7, Befehl::Bearb8});
     auto aktiv = [&](Befehl b) {
         for (const auto& m : presenter.ansicht().menues)
             for (const auto& e : m.eintraege)
                 if (e && e->befehl == b) return e->aktiv;
         return false;
     };
-    p.z.ZentralenTyp = 4;
-    EXPECT_FALSE(aktiv(Befehl::Bearb4));
-    EXPECT_FALSE(aktiv(Befehl::Bearb5));
-    EXPECT_TRUE(aktiv(Befehl::Bearb7));
-    p.z.KBNMenueAktiv = 1;  // the loop entry went forward
-    EXPECT_TRUE(aktiv(Befehl::Bearb4));
-    EXPECT_TRUE(aktiv(Befehl::Bearb5));
-    p.z.ZentralenTyp = 7;
-    EXPECT_FALSE(aktiv(Befehl::Bearb5));
-    EXPECT_FALSE(aktiv(Befehl::Bearb7));
+    struct Fall { Integer typ; Byte oln, kbn, projekt; bool netz, kbnBefehle, zusaetze; };
+    for (Fall f : {Fall{3, 0, 0, 0, false, false, true}, Fall{3, 1, 0, 0, true, false, true},  // networking confirmed
+                   Fall{5, 1, 0, 0, false, false, true}, Fall{2, 0, 0, 1, true, true, true},  // or with a project
+                   Fall{4, 0, 1, 0, false, true, true}, Fall{7, 0, 1, 0, false, false, false}}) {
+        p.z.ZentralenTyp = f.typ;
+        p.z.OLNMenueAktiv = f.oln;
+        p.z.KBNMenueAktiv = f.kbn;  // the loop entry went forward
+        p.z.ProjektBefehleAktiv = f.projekt;
+        EXPECT_EQ(aktiv(Befehl::Bearb8), f.netz) << f.typ;
+        EXPECT_EQ(aktiv(Befehl::Bearb4), f.kbnBefehle) << f.typ;
+        EXPECT_EQ(aktiv(Befehl::Bearb5), f.kbnBefehle) << f.typ;
+        EXPECT_EQ(aktiv(Befehl::Bearb7), f.zusaetze) << f.typ;
+    }
     ProjektZuruecksetzen(p.z);
     EXPECT_EQ(p.z.KBNMenueAktiv, 0);
 }

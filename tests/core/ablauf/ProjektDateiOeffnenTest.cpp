@@ -180,15 +180,7 @@ TEST_F(OeffnenTest, AKVT1000WithGLTIsRefusedWithoutItIsReportedWithItsZones) {
     projekt.ZentralenTyp = 1;
     projekt.AnzMG = 16;
     projekt.Bemerkung1 = "Hinweis";
-    EXPECT_EQ(oeffnen([](auto& l) { feldSetzen(l[4], 2, "2"); }), LadeErgebnis::Abgelehnt);
-    EXPECT_EQ(texte(), std::vector<std::string>{Text(168)});
-    EXPECT_EQ(ms.protokoll[0].symbol, Symbol::Ausrufezeichen);
-    EXPECT_EQ(p.z.TypFehler, 1);
-    EXPECT_FALSE(ProjektLaden(p, ms, dir / "P.PLM"));
-
-    ms.protokoll.clear();
-    p.z.TypFehler = 0;
-    EXPECT_EQ(oeffnen(), LadeErgebnis::Geladen);
+    EXPECT_EQ(oeffnen(), LadeErgebnis::Geladen);  // with GLT it is refused (the corpus has one)
     ASSERT_EQ(texte().size(), 2u);
     EXPECT_EQ(texte()[0], Text(64) + " KVT 1000 " + Text(192) + " 16 MG\n" + Text(62));
     EXPECT_EQ(texte()[1], Text(53) + "\nHinweis\n\n");
@@ -259,23 +251,6 @@ TEST_F(OeffnenTest, TheLanguageFieldAndTheCodeMode) {
     EXPECT_EQ(p.z.CodeModus, "S");
 }
 
-TEST_F(OeffnenTest, ATL300WithAPSM300OpensWithoutTheParallelSupplyQuestion) {
-    projekt.ZentralenTyp = 6;
-    projekt.PSMParallel = 1;
-    projekt.Wandler28 = 1;
-    projekt.AnzBETL = 4;  // the byte is overruled by the loops
-    projekt.KBNWert(1, 514, 1) = 1;
-    projekt.KBNWert(1, 620, 1) = 2;
-    EXPECT_EQ(oeffnen(), LadeErgebnis::Geladen);
-    for (const auto& e : ms.protokoll) EXPECT_NE(e.art, ScriptedMessages::Eintrag::Frage);
-    EXPECT_EQ(p.z.AnzPSM, 1);
-    EXPECT_EQ(p.z.PSMParallel, 1);
-    EXPECT_EQ(p.z.Wandler28, 1);
-    EXPECT_EQ(p.z.AnzBETL, 2);
-    EXPECT_EQ(p.z.ProjektGeoeffnet, 0);
-}
-
-// The messages of broken files are KorpusTest's; here the loop tuples' own rules.
 TEST_F(OeffnenTest, LoopTuplesOutsideTheCardsAreErrorsEmptyOnesSkippedAHalfLastOneLeftOut) {
     EXPECT_EQ(oeffnenText(text() + "3,1,534,1\r\n"), LadeErgebnis::Lesefehler);
     EXPECT_EQ(texte(), std::vector<std::string>{Text(394) + " 9\nSubscript out of range"});
@@ -287,34 +262,3 @@ TEST_F(OeffnenTest, LoopTuplesOutsideTheCardsAreErrorsEmptyOnesSkippedAHalfLastO
     EXPECT_EQ(p.z.KBNMenge2[534], 3);
 }
 
-TEST_F(OeffnenTest, EveryTruncationAndGarbageEndsInAMessageNotACrash) {
-    projekt.Bemerkung1 = "a";
-    projekt.Menge[330] = 3;
-    projekt.KBNWert(1, 534, 1) = 4;
-    const std::string t = text();
-    for (std::size_t n = 0; n <= t.size(); ++n) {
-        ms.protokoll.clear();
-        LadeErgebnis e = oeffnenText(t.substr(0, n));
-        if (e != LadeErgebnis::Geladen) {
-            ASSERT_FALSE(texte().empty()) << n;
-            // A marker cut short is no marker of ours.
-            EXPECT_TRUE(texte().back() == Text(86) || texte().back().starts_with(Text(394)) ||
-                        texte().back() == "Kein TARVIS-Projekt!")
-                << n;
-        }
-    }
-    std::mt19937 rng(7);
-    for (int runde = 0; runde < 200; ++runde) {
-        std::string g;
-        int laenge = std::uniform_int_distribution<int>(0, 3000)(rng);
-        for (int i = 0; i < laenge; ++i) {
-            int c = std::uniform_int_distribution<int>(0, 255)(rng);
-            if (runde % 2) c = "0123456789,\"\r\n-.E "[c % 19];
-            g += static_cast<char>(c);
-        }
-        ms.protokoll.clear();
-        ASSERT_TRUE(io::writeBytes(dir / "G.PLM", g));
-        ProjektOeffnen(p, ms, dir / "G.PLM");
-        EXPECT_FALSE(ms.protokoll.empty());
-    }
-}

@@ -58,35 +58,3 @@ TEST(Ausgabe, TheWindowTakesTheFireCodeForEveryTypeButTheIntrusionPanels) {
     EXPECT_EQ(LIBEXCode(dkm, 7), "K51046851");  // the standalone DXA 1000 prints the intrusion code
 }
 
-TEST(Hinweis, TheWindowShowsTheReportFromItsFirstLineWithPageBreaksAsEmptyRows) {
-    Programm p = test::musterProgramm();
-    test::zentrale(p.z, 4);
-    p.z.Projektname = "Nord";
-    test::schleife(p.z, 1, 534, 10);
-    ASSERT_EQ(test::rechnen(p), AuswertenHalt::Keiner);
-    p.z.ZentralenName = "Nessun sistema attuale!";
-    ScriptedMessages ms;
-    int gedruckt = 0;
-    HinweisPresenter h(p, ms, [&] { ++gedruckt; });
-    h.aktivieren();
-    const auto& zeilen = h.ansicht().zeilen;
-    ASSERT_FALSE(zeilen.empty());
-    EXPECT_EQ(zeilen[0], "Indicazioni di calcolo al progetto:  Nord");
-    EXPECT_EQ(static_cast<int>(zeilen.size()), p.z.HinweisAnz - 1);
-    // The panel's display name, although no title refresh has set it yet.
-    EXPECT_NE(std::find(zeilen.begin(), zeilen.end(), "Alimentazione universale DXA 1000/PSM 300 KBN a KVT 2000 Incendio:"),
-              zeilen.end());
-    h.drucken();
-    EXPECT_EQ(gedruckt, 1);
-
-    // A linked project: the link notes, the marker as an empty row, the limits refreshed.
-    p.z.Verknuepft = 1;
-    p.z.NetzMax12 = 0;
-    HinweisPresenter g(p, ms, {});
-    g.aktivieren();
-    EXPECT_EQ(g.ansicht().zeilen.front(), "Hinweise zu Projekt: Nord");
-    EXPECT_EQ(g.ansicht().zeilen.back(), "");
-    EXPECT_EQ(p.z.Hinweiszeile[g.ansicht().zeilen.size()], kSeitenwechsel);
-    EXPECT_EQ(p.z.NetzMax12, 5400);
-    g.drucken();  // no print command handed in: nothing happens
-}

@@ -82,28 +82,6 @@ TEST(Bericht, ACalculationWithinItsLimitsKeepsTheFlagAndTheEstimateNeedsAQuiesce
     EXPECT_FALSE(enthaelt(erstellt(p, ms), Text(621)));
 }
 
-TEST(Bericht, ExternalLoadTablesListOnlyRowsWithAQuantityCutToTheirColumns) {
-    Programm p = berechnet(4);
-    Zustand& z = p.z;
-    z.Ext12Name[2] = "Lichtschranke mit einer sehr langen Bezeichnung";
-    z.Ext12Menge[2] = 3;
-    z.Ext12RuheI[2] = 45;
-    z.Ext12AlarmI[2] = 120;
-    z.Ext12Name[5] = "ohne Menge";
-    z.Ext12RuheI[5] = 99;
-    z.Ext12Ruhe = 135;
-    z.Ext12Alarm = 360;
-    ScriptedMessages ms;
-    auto v = erstellt(p, ms);
-    const std::size_t k = position(v, Text(610));
-    ASSERT_LT(k + 5, v.size());
-    EXPECT_EQ(v[k + 1], "Denominazione                         Quant.  Corrente di r Allarme corre");  // fire: 615 cut to 13
-    EXPECT_EQ(v[k + 3], "Lichtschranke mit einer sehr langen B       3            45           120");
-    EXPECT_EQ(v[k + 5], "Summe:" + std::string(50, ' ') + "135           360");
-    for (const auto& s : v) EXPECT_EQ(s.find("ohne Menge"), std::string::npos);
-    EXPECT_FALSE(enthaelt(v, Text(617)));  // no 28 V table: every quantity is 0
-}
-
 TEST(Bericht, LimitsBrokenTurnTheFlagAndShow605) {
     struct Fall {
         const char* wie;
@@ -152,17 +130,17 @@ TEST(Bericht, LimitsBrokenTurnTheFlagAndShow605) {
     EXPECT_EQ(v[k + 4], Text(604));
 }
 
-TEST(Bericht, ATL300Without28VLoopCurrentHasNo28VLoopLine) {
-    Programm p = berechnet(6);
-    p.z.Ext28Ruhe = 35;
-    p.z.Ext28Menge[0] = 1;
-    p.z.Ext28RuheI[0] = 35;
+TEST(Bericht, AnRW500WithTheIMRA10IsWarnedOfItsLimitAt28V) {
+    Programm p = berechnet(5);
+    p.z.Menge[147] = 1;
     ScriptedMessages ms;
     auto v = erstellt(p, ms);
-    for (const auto& s : v) EXPECT_FALSE(s.starts_with(Text(587))) << s;
-    EXPECT_TRUE(enthaelt(v, "Alimentazione TL 300:"));
-    p.z.I28 = 20;
-    EXPECT_TRUE(enthaelt(erstellt(p, ms), "Corrente per KBN a 28V:  20 mA"));
+    const std::size_t k = position(v, Text(579));
+    ASSERT_LT(k + 2, v.size());
+    EXPECT_EQ(v[k + 1], Text(580));
+    EXPECT_EQ(v[k + 2], Text(581));
+    p.z.Menge[147] = 0;
+    EXPECT_FALSE(enthaelt(erstellt(p, ms), Text(579)));
 }
 
 TEST(Bericht, LinesBeyond149AreDroppedAndLine150StaysEmpty) {

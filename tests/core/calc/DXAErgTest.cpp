@@ -44,16 +44,3 @@ TEST(DXAErg, CapacityBatteriesConvertersAndUnitsFollowTheCurrents) {
     }
 }
 
-TEST(DXAErg, AFirePanelSizesTheUnitsAgainstQuiescentPlusAlarm) {
-    Zustand z;
-    const DXAErgAnsicht a = ergebnis("B", 30, 2000, 1000, 600, z);
-    EXPECT_EQ(a.werte.r12, 3491);  // 600 x 24 / 9.66 + 2000
-    EXPECT_EQ(a.werte.a12s, 4491);
-    EXPECT_FLOAT_EQ(z.Ladestrom, 5000.0f);
-    EXPECT_EQ(a.lblLadestrom, "5,0");
-    EXPECT_EQ(a.lblRuhestrom, "3491");
-    EXPECT_EQ(a.lblAlarmstrom, "4491");  // the alarm value the units are sized against
-    EXPECT_EQ(a.lblDXA, Text(645));
-    Zustand leer;
-    EXPECT_EQ(ergebnis("N", 0, 500, 0, 0, leer).lblLadestrom, ",0");
-}

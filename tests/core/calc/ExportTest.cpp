@@ -3,9 +3,9 @@
 // leaves behind. Their layouts are pinned by ExportGoldenTest.
 #include <gtest/gtest.h>
 
-#include "calc/EPOspeiPresenter.h"
+
 #include "calc/Exportdateien.h"
-#include "calc/SpeiRep.h"
+
 #include "io/TextFile.h"
 #include "projekt/Texte.h"
 #include "support/Programme.h"
@@ -152,38 +152,3 @@ TEST(PRNDatei, AProjectWithoutFileIsSavedFirstAndAFailedWriteIsNotCalledSaved) {
     EXPECT_EQ(std::distance(fs::directory_iterator(f.dir.path()), {}), 2);
 }
 
-TEST(SpeiRep, TheSaveReportNamesWhatWasWritten) {
-    Zustand z;
-    z.ProjektDatei = "/p/A.PLM";
-    auto a = SpeiRepAktivieren(z);
-    EXPECT_EQ(a.label[1], "File del progetto salvato: /p/A.PLM");
-    for (std::size_t i = 2; i <= 8; ++i) EXPECT_EQ(a.label[i], "") << i;
-
-    z.ParaSpeichern = z.EPOGeschrieben = z.LIBEXFehlt = 1;
-    z.ParaDatei = "/p/A.NPA";
-    z.EPODatei = "/p/A.EPO";
-    z.EPONetz = 0;
-    z.EPOPeri = 1;
-    a = SpeiRepAktivieren(z);
-    EXPECT_EQ(a.label[2], "File *PAR salvato: /p/A.NPA");
-    EXPECT_EQ(a.label[3], "Elenco LIBEX salvato: /p/A.EPO");
-    EXPECT_EQ(a.label[4], Text(302));
-    EXPECT_EQ(a.label[5], "Elementi di rete non salvato");
-    EXPECT_EQ(a.label[6], "Periferiche (rivelatori ecc.) salvato");
-    EXPECT_EQ(a.label[8], Text(465));
-}
-
-TEST(EPOspei, ClicksStoreAtOnceAndOKConfirmsForTheProject) {
-    Programm p = test::musterProgramm();
-    EPOspeiPresenter e(p);
-    EXPECT_TRUE(e.ansicht().peripherieAn && e.ansicht().netzAn);
-    e.netzKlick(false);
-    EXPECT_EQ(p.z.EPONetz, 0);
-    EXPECT_FALSE(e.ansicht().netzAn);
-    e.peripherieKlick(false);
-    e.peripherieKlick(true);
-    EXPECT_EQ(p.z.EPOPeri, 1);
-    EXPECT_EQ(p.z.EPOAbgefragt, 0);
-    EXPECT_TRUE(e.ok());
-    EXPECT_EQ(p.z.EPOAbgefragt, 1);
-}

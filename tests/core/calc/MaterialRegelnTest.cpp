@@ -41,18 +41,6 @@ TEST(Zentralenartikel, PanelArticleByTypeAndLanguage) {
     }
 }
 
-TEST(Linienkarte, RW500NeedsTOBAForTheSecondLoop) {
-    struct Fall { std::vector<int> schleifen; int karte; bool hinweis; };
-    for (const Fall& f : {Fall{{1}, 0, false}, Fall{{2}, 1, true}, Fall{{1, 2}, 1, false}}) {
-        Programm p = leeresProgramm();
-        zentrale(p.z, 5);
-        for (int k : f.schleifen) schleife(p.z, k, 534, 10);
-        EXPECT_EQ(auswerten(p), f.hinweis ? std::vector<std::string>{Text(275)} : std::vector<std::string>{});
-        EXPECT_EQ(m(p, 148), f.karte) << f.schleifen.size();
-        EXPECT_EQ(p.z.Kennz11E, f.karte ? "J" : "N");
-    }
-}
-
 TEST(Linienkarte, KVT2000NeedsDKM100WhenTheBaseCardDoesNotCoverTheLoops) {
     struct Fall { std::vector<int> schleifen; bool doppeln, karte, hinweis; };
     const std::vector<Fall> faelle = {
@@ -84,26 +72,6 @@ TEST(Linienkarte, KVT2000NeedsDKM100WhenTheBaseCardDoesNotCoverTheLoops) {
     EXPECT_EQ(m(p, 154), 0);
 }
 
-TEST(Bedieneinheiten, RW500ListsEveryTerminalInItsLanguageAndTakesOffThoseFedOnSite) {
-    Programm p = leeresProgramm();
-    p.katalog.setzen(209, artikel("BE RW 500 deutsch", 50, 40, 90));
-    zentrale(p.z, 5);
-    p.z.OLMAwahl = 1;  // three terminals are three interfaces
-    p.z.AnzBE = 3;
-    p.z.AnzBE2 = 0;  // none fed from the panel
-    ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
-    EXPECT_EQ(m(p, 209), 3);
-    EXPECT_FLOAT_EQ(p.z.IRuhe, 0);
-    EXPECT_FLOAT_EQ(p.z.IAlarm, 0);
-    p.z.Sprache = 2;
-    ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
-    EXPECT_EQ(m(p, 195), 3);
-    EXPECT_EQ(m(p, 209), 0);
-    p.z.Sprache = 11;  // no unit for this language
-    ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
-    for (int i = 195; i <= 209; ++i) EXPECT_EQ(m(p, i), 0) << i;
-}
-
 TEST(Zusatzartikel, NetworkedKVT2000BWithPrinterAndInterface) {
     Programm p = leeresProgramm();
     zentrale(p.z, 4);
@@ -121,22 +89,6 @@ TEST(Zusatzartikel, NetworkedKVT2000BWithPrinterAndInterface) {
     for (auto [satz, menge] : Mengen{{156, 3}, {157, 1}, {161, 1}, {158, 1}, {155, 1}, {210, 2}, {211, 1},
                                {233, 1}, {236, 1}, {238, 2}, {307, 2}, {165, 0}})
         EXPECT_EQ(m(p, satz), menge) << satz;
-}
-
-TEST(Zusatzartikel, SounderCardUnlessPQSCouplersCarryTheSounders) {
-    Programm p = leeresProgramm();
-    zentrale(p.z, 3);
-    p.z.Menge[440] = 2;
-    ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
-    EXPECT_EQ(m(p, 240), 1);
-    p.z.TIRwahl = 1;
-    p.z.AnzPQS = 1;
-    ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
-    EXPECT_EQ(m(p, 240), 0);
-    zentrale(p.z, 1);
-    p.z.AnzPQS = 0;
-    ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
-    EXPECT_EQ(m(p, 244), 1);
 }
 
 TEST(RW500, ExtensionCardIsRecountedInEveryRun) {
@@ -191,25 +143,6 @@ TEST(KBNElemente, WithdrawnElementsAreDroppedWithANoteAndOldProjectsLoseRecords5
     p.z.AusDatei = 1;
     ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
     EXPECT_EQ(m(p, 501), 0);
-}
-
-TEST(JUBL, SupplyWindowOnlyWithJUBLControls) {
-    Programm p = leeresProgramm();
-    zentrale(p.z, 3);
-    p.z.AnzJUBL = 2;
-    Ablauf a(p);
-    ASSERT_TRUE(Auswerten(p, a.ms));
-    EXPECT_EQ(p.z.JUBLFrage, 0);
-    EXPECT_EQ(p.z.AnzJUBL, 0);
-    EXPECT_EQ(a.ms.fenster(), std::vector<Fenster>{Fenster::DXAGeh});
-
-    p.z.Menge[456] = 2;
-    Ablauf b(p);
-    b.ms.fensterSkript[Fenster::JUBLSpeis] = [&p] { p.z.AnzJUBL = 1; return true; };
-    ASSERT_TRUE(Auswerten(p, b.ms));
-    EXPECT_EQ(p.z.JUBLFrage, 1);
-    EXPECT_EQ(p.z.AnzJUBL, 1);
-    EXPECT_EQ(b.ms.fenster(), (std::vector<Fenster>{Fenster::JUBLSpeis, Fenster::DXAGeh}));
 }
 
 TEST(Abschluss, TheSupplyCountsConfirmedDecideTheArticlesAndTheFlag) {

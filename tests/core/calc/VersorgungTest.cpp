@@ -71,18 +71,6 @@ TEST(Versorgung, AlarmCurrentCriterionOnlyForTypes1To3) {
     EXPECT_EQ(p.z.DXAVorschlag, 0);
 }
 
-TEST(Versorgung, QuiescentAndChargingCurrent) {
-    Programm p = leeresProgramm();
-    zentrale(p.z, 3);
-    p.z.BatKapazitaet = 160;  // 4 x 40 Ah: 6666.7 mA charging current
-    ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
-    EXPECT_FLOAT_EQ(p.z.Ladestrom, 160 / 24.0f * 1000);
-    EXPECT_EQ(p.z.DXABedarf[3], 1);
-    EXPECT_EQ(p.z.DXABedarf[1], 1);
-    EXPECT_FLOAT_EQ(p.z.NetzRest12, 5400 - 160 / 24.0f * 1000);
-    EXPECT_EQ(p.z.DXAVorschlag, 1);
-}
-
 TEST(Versorgung, ZOLWConvertersFor28V) {
     // 2400 mA at 28 V: 1800 above the 600 of the panel, 1200 per converter.
     Programm p = lasten(4, 0, 0, 2400);
@@ -115,38 +103,3 @@ TEST(DXAGeh, TheProposalHasADXA1000PerZOLWCardAndTheCountsAreChecked) {
     EXPECT_EQ(DXAGehPruefen(0, 0), 0);
 }
 
-TEST(ExtSummen, TotalRoutineStopsAtAProductAbove32767) {
-    Zustand z;
-    ScriptedMessages ms;
-    z.Ext12Menge[0] = 3;
-    z.Ext12RuheI[0] = 100;
-    z.Ext12AlarmI[0] = 150;
-    z.Ext12Menge[1] = 300;
-    z.Ext12RuheI[1] = 100;  // 30000: fine
-    ExtSummen s = ExtSummenBilden(z, ExtSpannung::V12, ms);
-    EXPECT_FALSE(s.zuGrosseZeile);
-    EXPECT_EQ(s.ruhe, 30300);
-    EXPECT_EQ(s.alarm, 450);
-    EXPECT_FLOAT_EQ(z.Ext12Ruhe, 30300);
-    EXPECT_FLOAT_EQ(z.Ext12Alarm, 450);
-    EXPECT_TRUE(ms.texte().empty());
-
-    z.Ext12Menge[1] = 400;  // 40000
-    s = ExtSummenBilden(z, ExtSpannung::V12, ms);
-    ASSERT_TRUE(s.zuGrosseZeile);
-    EXPECT_EQ(*s.zuGrosseZeile, 1);
-    EXPECT_EQ(ms.texte(), std::vector<std::string>{Text(147)});
-    EXPECT_FLOAT_EQ(z.Ext12Ruhe, 300);  // the rows before the stop
-    EXPECT_FLOAT_EQ(z.Ext12Alarm, 450);
-
-    // The 28 V rows are their own.
-    z.Ext28Menge[9] = 2;
-    z.Ext28AlarmI[9] = 16384;  // 32768
-    s = ExtSummenBilden(z, ExtSpannung::V28, ms);
-    EXPECT_EQ(*s.zuGrosseZeile, 9);
-    z.Ext28AlarmI[9] = 16383;
-    s = ExtSummenBilden(z, ExtSpannung::V28, ms);
-    EXPECT_FALSE(s.zuGrosseZeile);
-    EXPECT_FLOAT_EQ(z.Ext28Alarm, 32766);
-    EXPECT_FLOAT_EQ(z.Ext28Ruhe, 0);
-}

@@ -109,36 +109,23 @@ TEST_F(ModusTest, OkWithPartNumbersAndNoLanguageGives765) {
     EXPECT_TRUE(m2.ok());
 }
 
-TEST(Drucker, TheFontOptionIsFoundInAnyLetterCase) {
+TEST(Drucker, TheFontOptionIsFoundInAnyLetterCaseAndWhatIsNotOfferedStays) {
     using Schrift = DruckerAnsicht::Schrift;
-    Programm p;
-    DruckerPresenter d(p);
-    p.z.DruckSchrift = "Courier NEW";  // the start value
-    p.z.DruckGroesse = 12;
-    d.aktivieren();
-    EXPECT_EQ(d.ansicht().schrift, Schrift::CourierNew);
-    EXPECT_EQ(d.ansicht().groesse, 12);
-    EXPECT_EQ(p.z.DruckSchrift, "COURIER NEW");
-
-    DruckerPresenter d2(p);
-    p.z.DruckSchrift = "courier";
-    p.z.DruckGroesse = 8;
-    d2.aktivieren();
-    EXPECT_EQ(d2.ansicht().schrift, Schrift::Courier);
-    EXPECT_EQ(d2.ansicht().groesse, 8);
-
-    // A font or size the window does not offer selects nothing and stays.
-    DruckerPresenter d3(p);
-    p.z.DruckSchrift = "Arial";
-    p.z.DruckGroesse = 9;
-    d3.aktivieren();
-    EXPECT_EQ(d3.ansicht().schrift, Schrift::Keine);
-    EXPECT_EQ(d3.ansicht().groesse, 0);
-    EXPECT_EQ(p.z.DruckSchrift, "Arial");
-
-    d3.groesseKlick(10);
-    d3.schriftKlick(Schrift::Courier);
-    EXPECT_EQ(p.z.DruckGroesse, 10);
-    EXPECT_EQ(p.z.DruckSchrift, "COURIER");
-    EXPECT_TRUE(d3.ok());
+    struct Fall { const char* schrift; Integer groesse; Schrift gezeigt; int groesseGezeigt; const char* danach; };
+    for (Fall f : {Fall{"Courier NEW", 12, Schrift::CourierNew, 12, "COURIER NEW"},  // the start value
+                   Fall{"courier", 8, Schrift::Courier, 8, "COURIER"}, Fall{"Arial", 9, Schrift::Keine, 0, "Arial"}}) {
+        Programm p;
+        p.z.DruckSchrift = f.schrift;
+        p.z.DruckGroesse = f.groesse;
+        DruckerPresenter d(p);
+        d.aktivieren();
+        EXPECT_EQ(d.ansicht().schrift, f.gezeigt) << f.schrift;
+        EXPECT_EQ(d.ansicht().groesse, f.groesseGezeigt) << f.schrift;
+        EXPECT_EQ(p.z.DruckSchrift, f.danach);
+        d.groesseKlick(10);
+        d.schriftKlick(Schrift::Courier);
+        EXPECT_EQ(p.z.DruckGroesse, 10);
+        EXPECT_EQ(p.z.DruckSchrift, "COURIER");
+        EXPECT_TRUE(d.ok());
+    }
 }

@@ -108,46 +108,6 @@ TEST_F(SachbearbeiterTest, AClerkTypedInAnotherCaseReplacesHisFileAndFindsHisDir
     EXPECT_EQ(kon("Bianchi.KON").substr(0, 29), "\"Sachbearbeiter: \",\"BIANCHI\"\r");
 }
 
-TEST_F(SachbearbeiterTest, TheSelectionListsTheClerkFilesAndReadsTheOneChosen) {
-    fs::create_directory(dir / "PROJEKTE");
-    fs::create_directory(dir / "Filiale");
-    Zustand s;
-    s.Sachbearbeiter = "Bianchi";
-    s.ProjPfad = "/progetti/bianchi";
-    s.PrgVersion = kVersionText;
-    ASSERT_TRUE(KonfigDateiSchreiben(dir / "Bianchi.KON", s, KonfigWerteAus(s)));
-    ASSERT_TRUE(KonfigDateiSchreiben(dir / "conti.kon", s, KonfigWerteAus(s)));
-    ASSERT_TRUE(KonfigDateiSchreiben(dir / "Filiale" / "Gallo.KON", s, KonfigWerteAus(s)));
-    ASSERT_TRUE(io::writeText(dir / "PERS.DAT", "x"));
-
-    SBWahlPresenter w(p, ms);
-    w.aktivieren();
-    SBWahlAnsicht a = w.ansicht();
-    EXPECT_EQ(a.titel, Text(307));
-    EXPECT_EQ(a.verzeichnis, dir.path().string());
-    EXPECT_EQ(a.dateien, (std::vector<std::string>{"Bianchi.KON", "conti.kon"}));
-    EXPECT_EQ(a.verzeichnisse, (std::vector<std::string>{"..", "Filiale", "PROJEKTE"}));
-
-    EXPECT_TRUE(w.dateiDoppelklick(0));
-    EXPECT_EQ(p.z.KonfigDatei, (dir / "Bianchi.KON").string());
-    EXPECT_EQ(p.z.Sachbearbeiter, "Bianchi");
-    EXPECT_EQ(p.z.ProjPfad, "/progetti/bianchi");
-
-    // The next selection starts in the directory chosen last.
-    SBWahlPresenter zweite(p, ms);
-    zweite.aktivieren();
-    zweite.verzeichnisOeffnen(1);
-    EXPECT_EQ(zweite.ansicht().dateien, std::vector<std::string>{"Gallo.KON"});
-    zweite.dateiWaehlen(0);
-    EXPECT_TRUE(zweite.ok());
-    EXPECT_EQ(p.z.KonfigVerz, (dir / "Filiale").string());
-    SBWahlPresenter dritte(p, ms);
-    dritte.aktivieren();
-    EXPECT_EQ(dritte.ansicht().verzeichnis, (dir / "Filiale").string());
-    dritte.verzeichnisOeffnen(0);
-    EXPECT_EQ(dritte.ansicht().verzeichnis, dir.path().string());
-}
-
 TEST_F(SachbearbeiterTest, OkWithoutAFileAsksWhetherToStartWithoutOne) {
     SBWahlPresenter w(p, ms);
     w.aktivieren();

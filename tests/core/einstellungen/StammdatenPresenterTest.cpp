@@ -34,23 +34,6 @@ TEST(NameUngueltig, CommaAndBothSlashes) {
     EXPECT_FALSE(NameUngueltig("Ospedale S. Anna (2)"));
 }
 
-TEST_F(StammdatenTest, ActivationFillsDefaultsAndShowsTheHints) {
-    p.z.Projektname = "";
-    p.z.Sachbearbeiter = "";
-    s.aktivieren();
-    StammdatenAnsicht a = s.ansicht();
-    EXPECT_EQ(a.texte[1], "Projekt1");
-    EXPECT_EQ(a.texte[6], "Nobody");
-    EXPECT_TRUE(a.projektHinweisSichtbar && a.sachHinweisSichtbar);
-
-    s.setzeText(1, "Ospedale");
-    s.setzeText(6, "Rossi");
-    EXPECT_FALSE(s.ansicht().projektHinweisSichtbar);
-    EXPECT_FALSE(s.ansicht().sachHinweisSichtbar);
-    s.setzeText(1, "");
-    EXPECT_TRUE(s.ansicht().projektHinweisSichtbar);
-}
-
 TEST_F(StammdatenTest, TheFormerClerkIsShownOnlyWhenHeDiffers) {
     p.z.Sachbearbeiter = "Rossi";
     p.z.AltSachbearbeiter = "Ferrari";
@@ -59,30 +42,6 @@ TEST_F(StammdatenTest, TheFormerClerkIsShownOnlyWhenHeDiffers) {
     p.z.AltSachbearbeiter = "Rossi";
     s.aktivieren();
     EXPECT_EQ(s.ansicht().altName, "");
-}
-
-TEST_F(StammdatenTest, TypingIntoTheDefaultProjectNameStartsFromAnEmptyBox) {
-    s.aktivieren();
-    EXPECT_TRUE(s.taste(1, U'S'));
-    EXPECT_EQ(p.z.Projektname, "");
-    s.setzeText(1, "S");
-    EXPECT_TRUE(s.taste(1, U'c'));
-    EXPECT_EQ(p.z.Projektname, "S");
-    // Other boxes are not emptied.
-    p.z.Angebotsnummer = "Projekt1";
-    EXPECT_TRUE(s.taste(2, U'x'));
-    EXPECT_EQ(p.z.Angebotsnummer, "Projekt1");
-}
-
-TEST_F(StammdatenTest, DoubleQuotesAreRefusedWithABeepInEveryBox) {
-    s.aktivieren();
-    for (int feld = 1; feld <= 6; ++feld) EXPECT_FALSE(s.taste(feld, U'"'));
-    EXPECT_EQ(p.z.Projektname, "Projekt1");  // a refused key does not empty the box
-    s.setzeText(3, "A\"12\"");              // pasted
-    EXPECT_EQ(p.z.Bestellnummer, "A12");
-    std::size_t piepse = 0;
-    for (const auto& e : ms.protokoll) piepse += e.art == ScriptedMessages::Eintrag::Piep;
-    EXPECT_EQ(piepse, 7u);
 }
 
 TEST_F(StammdatenTest, OkChecksInOrderAndConfirmingWritesTheMarker) {

@@ -75,6 +75,9 @@ TEST_F(VersorgungTest, DXAGehLinesOfTheCriteria) {
     EXPECT_EQ(a.label5.text, Text(433) + " 900 " + Text(435) + " 5600 = 6500 mA. Maximal: 5400 mA.");
     EXPECT_EQ(a.label6.text, Text(436) + " 650 mA. Maximal: 600 mA");
     EXPECT_EQ(a.label9.text, Text(437) + " 250 mA. Maximal: 600 mA");
+    p.z.DXABedarf[2] = 0;  // each line follows its own criterion
+    EXPECT_TRUE(pr.ansicht().label2.sichtbar);
+    EXPECT_FALSE(pr.ansicht().label3.sichtbar);
 
     // A KVT 1000 has the smaller batteries; criterion 4 is for fire panels only.
     panel(1);

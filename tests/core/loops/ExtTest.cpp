@@ -104,32 +104,3 @@ TEST_F(ExtTest, TL300At28V) {
     EXPECT_TRUE(pr.ok());
 }
 
-TEST_F(ExtTest, AQuantityOf0DeletesTheCurrentsButKeepsTheName) {
-    p.z.Ext28Name[2] = "Magnete";
-    p.z.Ext28Menge[2] = 0;
-    p.z.Ext28RuheI[2] = 40;
-    p.z.Ext28AlarmI[2] = 60;
-    p.z.Ext28Menge[5] = 2;
-    p.z.Ext28RuheI[5] = 0;
-    p.z.Ext28AlarmI[5] = 35;
-    ExtPresenter pr(p, ms, ExtSpannung::V28);
-    pr.aktivieren();
-    EXPECT_EQ(pr.name(2), "Magnete");
-    EXPECT_EQ(p.z.Ext28RuheI[2] + p.z.Ext28AlarmI[2], 0);
-    EXPECT_EQ(pr.felder().zaehlAnsicht(ExtPresenter::feld(2, ExtPresenter::Ruhe)).text, "");
-    EXPECT_EQ(pr.felder().zaehlAnsicht(ExtPresenter::feld(5, ExtPresenter::Menge)).text, "2");
-    EXPECT_EQ(pr.felder().zaehlAnsicht(ExtPresenter::feld(5, ExtPresenter::Ruhe)).text, "");
-    EXPECT_EQ(pr.felder().zaehlAnsicht(ExtPresenter::feld(5, ExtPresenter::Alarm)).text, "35");
-    EXPECT_EQ(pr.ansicht().summeAlarm.text, "70");
-}
-
-TEST_F(ExtTest, KeysOfTheBoxes) {
-    ExtPresenter pr(p, ms, ExtSpannung::V12);
-    pr.aktivieren();
-    EXPECT_FALSE(pr.felder().zaehlTaste(ExtPresenter::feld(0, ExtPresenter::Ruhe), U','));
-    EXPECT_FALSE(pr.nameTaste(U'"'));
-    EXPECT_TRUE(pr.nameTaste(U'ä'));
-    EXPECT_EQ(test::piepser(ms), 2);
-    pr.nameAendern(0, "Sirene \"A\"");
-    EXPECT_EQ(p.z.Ext12Name[0], "Sirene A");
-}

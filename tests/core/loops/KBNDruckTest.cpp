@@ -57,8 +57,10 @@ TEST(KBNDruck, CancelPrintsNothingYesEveryElementNoTheEnteredOnes) {
     EXPECT_EQ(ms.protokoll[0].titel, Text(363));
 
     ms.antworten = {Antwort::Ja};
+    p.z.DruckSchrift = "Courier";
     auto alle = KBNDrucken(p, ms, kZeit);
     ASSERT_TRUE(alle);
+    EXPECT_EQ(alle->schrift, "Courier");
     auto v = zeilen(*alle);
     // Every element, with zeros; the heading and the empty records are left out.
     ASSERT_EQ(v.size(), 19u);
@@ -70,4 +72,12 @@ TEST(KBNDruck, CancelPrintsNothingYesEveryElementNoTheEnteredOnes) {
     v = zeilen(*KBNDrucken(p, ms, kZeit));
     ASSERT_EQ(v.size(), 17u);  // header, the two sum lines, the one element entered
     EXPECT_EQ(v[12], "    Somma elementi" + std::string(29, ' ') + "0       0    20000      0");
+    // The printout sums with the loop entry's check: an exceeded limit is
+    // shown and leaves the loop copy, a kept one refills it.
+    EXPECT_EQ(ms.texte().back(), Text(153) + "127" + Text(154));
+    EXPECT_EQ(p.z.KBNWert(2, 534, 1), 0);
+    p.z.KBNMenge3[534] = 20;
+    ms.antworten = {Antwort::Nein};
+    ASSERT_TRUE(KBNDrucken(p, ms, kZeit));
+    EXPECT_EQ(p.z.KBNWert(2, 534, 1), 20);
 }

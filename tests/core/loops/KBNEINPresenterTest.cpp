@@ -235,14 +235,3 @@ TEST_F(KBNEINTest, ForwardQuestionsAndRefusals) {
     EXPECT_EQ(p.z.AnzBETL, 5);
 }
 
-TEST_F(KBNEINTest, DeleteAllAfterTheQuestion) {
-    panel(4);
-    eingeben(534, 3, "5");
-    ms.antworten = {Antwort::Nein};
-    pr.allesLoeschen();
-    EXPECT_EQ(q(3, 534), 5);
-    ms.antworten = {Antwort::Ja};
-    pr.allesLoeschen();
-    EXPECT_EQ(q(3, 534), 0);
-    EXPECT_EQ(pr.ansicht().lblTotal.text, "0");
-}

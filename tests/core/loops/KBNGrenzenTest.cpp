@@ -109,30 +109,6 @@ TEST_F(KBNTest, ElementAndCurrentLimitsAreInclusive) {
     EXPECT_EQ(meldung(), Text(173) + "100 mA" + Text(154));
 }
 
-TEST_F(KBNTest, TL300AddressLimitsAreInclusive) {
-    p.z.ZentralenTyp = 6;
-    KatSatz ein = element("EM", 0);
-    ein.AdrEin = 35;
-    KatSatz einzeln = element("E1", 0);
-    einzeln.AdrEin = 1;
-    einzeln.AdrAus = 1;
-    KatSatz aus = element("AM", 0);
-    aus.AdrAus = 16;
-    p.katalog.setzen(504, ein);
-    p.katalog.setzen(505, einzeln);
-    p.katalog.setzen(506, aus);
-    p.z.KBNMenge1[504] = 4;  // 140 inputs
-    p.z.KBNMenge1[506] = 4;  // 64 outputs
-    EXPECT_EQ(meldung(), std::nullopt);
-    p.z.KBNMenge1[505] = 1;  // 141 inputs, 65 outputs: the inputs are reported
-    EXPECT_EQ(meldung(), Text(165) + "140" + Text(154));
-    p.z.KBNMenge1[504] = 3;  // 106 inputs, 65 outputs
-    EXPECT_EQ(meldung(), Text(180) + "64" + Text(154));
-    // Other panels have no address limit.
-    p.z.ZentralenTyp = 3;
-    EXPECT_EQ(meldung(), std::nullopt);
-}
-
 TEST_F(KBNTest, MemoryLimitsOfTheSmallAndTheLargeLoops) {
     p.katalog.setzen(510, element("X", 0, 64, 0));
     p.katalog.setzen(511, element("Y", 0, 1, 1));
@@ -161,22 +137,6 @@ TEST_F(KBNTest, MemoryLimitsOfTheSmallAndTheLargeLoops) {
     p.z.KBNMenge2[510] = 68;
     p.z.KBNMenge2[511] = 1;
     EXPECT_EQ(meldung(), std::nullopt);
-}
-
-TEST_F(KBNTest, ATL300CountsItsOwnProgramMemoryOnLoopOneUpToAThousand) {
-    p.z.ZentralenTyp = 6;
-    KatSatz s = element("BE", 0, 1, 2);
-    s.SpeicherRLMTL = 10;
-    p.katalog.setzen(620, s);
-    p.z.KBNMenge1[620] = 100;
-    p.z.KBNMenge2[620] = 4;  // a TL 300 has no loop 2: no program memory there
-    KBNSummen sum = summen();
-    EXPECT_EQ(sum.speicherRLM[1], 1000);
-    EXPECT_EQ(sum.speicherRLM[2], 0);
-    EXPECT_EQ(sum.speicherRAM[2], 8);
-    EXPECT_EQ(meldung(), std::nullopt);
-    p.z.KBNMenge1[620] = 101;
-    EXPECT_EQ(meldung(), Text(236) + "1000" + Text(154));
 }
 
 TEST_F(KBNTest, WideQuantitiesDoNotWrapAround) {

@@ -90,23 +90,6 @@ TEST_F(PeripherieTest, QX400SupplyQuestion) {
     EXPECT_EQ(p.z.PeriEingabe, "J");
 }
 
-TEST_F(PeripherieTest, TheListIsTheProjectsPeripheralRange) {
-    panel(2);
-    p.z.Menge[321] = 7;
-    PERIPHPresenter pr(p, ms);
-    pr.aktivieren();
-    const int r = *pr.raster().zeileVon(321);
-    EXPECT_EQ(pr.raster().zelle(r, 3), "7");
-    EXPECT_EQ(pr.raster().zelle(r, 2), p.katalog.satz(321).LIBEXBrand.trimmed());  // a fire panel
-    EXPECT_EQ(pr.raster().zeile(*pr.raster().zeileVon(320)).art, RasterZeilenArt::Ueberschrift);
-    EXPECT_FALSE(pr.raster().zeileVon(443));  // withdrawn
-    eingeben(pr, 321, "9999");
-    EXPECT_EQ(p.z.Menge[321], 9999);
-    eingeben(pr, 321, "0");
-    EXPECT_EQ(p.z.Menge[321], 0);
-    EXPECT_EQ(pr.raster().zelle(r, 3), "");
-}
-
 TEST_F(PeripherieTest, StandaloneSumsWithSoundersCouplerAndDUV) {
     PeriStromDaten daten;
     PeriStromPresenter pr(p, ms, daten);
@@ -138,6 +121,19 @@ TEST_F(PeripherieTest, StandaloneSumsWithSoundersCouplerAndDUV) {
     wieder.aktivieren();
     EXPECT_EQ(wieder.raster().zelle(*wieder.raster().zeileVon(366), 3), "12");
     EXPECT_TRUE(wieder.ansicht().koppler[4].gewaehlt);
+}
+
+// Each sounder of the standalone calculation draws its element's 28 V alarm current.
+TEST_F(PeripherieTest, StandaloneSoundersDrawTheirElementsAlarmCurrent) {
+    for (auto [satz, element] : std::vector<std::pair<int, int>>{{366, 480}, {367, 480}, {436, 480}, {437, 480}, {434, 481},
+                                                                 {433, 482}, {438, 483}, {439, 484}, {441, 485}, {399, 490}}) {
+        PeriStromDaten daten;
+        daten.PeriMenge[static_cast<std::size_t>(satz)] = 2;
+        p.estrom.EStrom5.fill(0);
+        p.estrom.EStrom5[static_cast<std::size_t>(element - 450)] = 35;
+        PeriStromPresenter pr(p, ms, daten);
+        EXPECT_EQ(pr.summen().alarm28, 70) << satz;
+    }
 }
 
 TEST_F(PeripherieTest, StandaloneDeleteAfterTheQuestionAndADUVCountNeverBelowZero) {

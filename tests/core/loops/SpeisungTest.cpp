@@ -47,19 +47,14 @@ TEST_F(SpeisungTest, PQKFeedsOtherThanTheModuleCountAreAsked) {
     EXPECT_EQ(wieder.felder().zaehlAnsicht(PQKSpeisungPresenter::PQK28).text, "1");
 }
 
-TEST_F(SpeisungTest, PQVFeedStartsOnTheFirstOption) {
-    p.z.PQVspeis = 0;
-    p.z.AnzPQV = 2;
-    PQVSpeisungPresenter pr(p);
-    pr.aktivieren();
-    EXPECT_EQ(p.z.PQVspeis, 1);
-    EXPECT_TRUE(pr.ansicht().optionen[0].gewaehlt);
-    pr.waehlen(2);
-    EXPECT_EQ(p.z.PQVspeis, 3);
-    EXPECT_TRUE(pr.ansicht().optionen[2].gewaehlt);
-    p.z.PQVspeis = 7;  // no option shows it: the first one is shown and held
-    pr.aktivieren();
-    EXPECT_EQ(p.z.PQVspeis, 1);
+TEST_F(SpeisungTest, APQVFeedNoOptionShowsBecomesTheFirstOption) {
+    for (Integer gespeichert : {Integer{0}, Integer{7}}) {
+        p.z.PQVspeis = gespeichert;
+        PQVSpeisungPresenter pr(p);
+        pr.aktivieren();
+        EXPECT_EQ(p.z.PQVspeis, 1) << gespeichert;
+        EXPECT_TRUE(pr.ansicht().optionen[0].gewaehlt);
+    }
 }
 
 TEST_F(SpeisungTest, PQSAndPQBFrames) {

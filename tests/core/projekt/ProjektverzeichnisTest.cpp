@@ -95,17 +95,3 @@ TEST_F(ProjektverzeichnisTest, DosCharactersAreRefusedAndTheAnswerIsOfferedAgain
     EXPECT_EQ(ms.vorgaben.back(), "ab");
 }
 
-TEST_F(ProjektverzeichnisTest, AnEmptyAnswerStopsAndAFailureKeepsThePath) {
-    ms.eingaben = {std::string("")};
-    ProjektverzeichnisErstellen(p, ms);
-    EXPECT_EQ(p.z.ProjPfad, "vorher");
-    EXPECT_EQ(ms.protokoll.size(), 1u);
-
-    // A file of that name: the directory cannot be made, the path is kept.
-    { std::ofstream(dir / "DATEI") << "x"; }
-    ms.eingaben = {std::string("datei")};
-    ProjektverzeichnisErstellen(p, ms);
-    EXPECT_EQ(ms.texte().back(), Text(76));
-    EXPECT_EQ(ms.protokoll.back().symbol, Symbol::Ausrufezeichen);
-    EXPECT_EQ(p.z.ProjPfad, (dir / "DATEI").string());
-}

@@ -139,6 +139,7 @@ std::vector<Fall> faelle() {
         {"negativ-anzahl.PLM", LadeErgebnis::Lesefehler, {kNegativ}},
         {"negativ-strom.PLM", LadeErgebnis::Lesefehler, {kNegativ}},
         {"negativ-menge.PLM", LadeErgebnis::Lesefehler, {kNegativ}},
+        {"negativ-text.PLM", LadeErgebnis::Lesefehler, {kNegativ}},
         {"satznummer.PLM", LadeErgebnis::Lesefehler, {kIndex}},
         {"anzahl-zu-gross.PLM", LadeErgebnis::Lesefehler, {kIndex}},
         {"tupel-ausserhalb.PLM", LadeErgebnis::Lesefehler, {kIndex}},

@@ -49,6 +49,7 @@ TEST_F(OLNVernetzTest, NoThenYesShowsTheOpticalCouplerOnBothSides) {
     oln.vernetzt(true);
     auto a = oln.ansicht();
     EXPECT_TRUE(a.oln.ja);
+    EXPECT_TRUE(a.nameAktiv);
     EXPECT_TRUE(a.seite1[0].gewaehlt);
     EXPECT_TRUE(a.seite2[0].gewaehlt);
     EXPECT_TRUE(a.seite1[1].aktiv);

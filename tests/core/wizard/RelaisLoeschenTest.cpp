@@ -47,14 +47,6 @@ TEST_F(RelaisTest, ContactsMatchingTheCardsCloseWithoutAQuestion) {
     EXPECT_EQ(p.z.PQVinv28, 3);
 }
 
-TEST_F(RelaisTest, PQVBoxesTakeAnyKeyPQKBoxesDigitsOnly) {
-    HY100Presenter pr(p, ms);
-    EXPECT_FALSE(pr.felder().zaehlTaste(HY100Presenter::PQKinv28, U'a'));
-    EXPECT_TRUE(pr.felder().zaehlTaste(HY100Presenter::PQVinv28, U'a'));
-    pr.felder().zaehlText(HY100Presenter::PQVinv28, "a");
-    EXPECT_EQ(p.z.PQVinv28, 0);
-}
-
 TEST_F(RelaisTest, PQSSwitchingOutputsOnePerCoupler) {
     p.z.ZentralenTyp = 4;
     p.z.AnzPQS = 2;

@@ -143,20 +143,6 @@ TEST_F(ZentTypTest, SettingDialogsHoldTheOptionTheyShow) {
     EXPECT_EQ(p.z.Schwerpunkt, "N");
 }
 
-TEST_F(ZentTypTest, MG1000SelectsTheStoredZonesOr127) {
-    MG1000Presenter mg(p, ms);
-    p.z.AnzMG = 64;
-    mg.aktivieren();
-    EXPECT_EQ(p.z.AnzMG, 127);
-    EXPECT_TRUE(mg.ansicht().optionen[3].schalter.gewaehlt);
-    p.z.AnzMG = 16;
-    mg.aktivieren();
-    EXPECT_EQ(p.z.AnzMG, 16);
-    EXPECT_TRUE(mg.ansicht().optionen[1].schalter.gewaehlt);
-    mg.waehlen(0);
-    EXPECT_EQ(p.z.AnzMG, 10);
-}
-
 TEST_F(ZentTypTest, MGEAZOffers32ZonesOnlyInTheGermanVersion) {
     MGEAZPresenter eaz(p, ms);
     p.z.Sprache = 1;

@@ -78,20 +78,6 @@ TEST_F(ZusaetzeTest, TypedHoursOutsideTheShortcutsLeaveTheOptionsUnselectedAndLa
     EXPECT_EQ(wieder.zaehlAnsicht(ZFeld::Uezeit).text, "4");
 }
 
-TEST_F(ZusaetzeTest, TL300AlwaysHasAFixed30MinuteDelay) {
-    p.z.Verzwahl = 0;
-    auto z = fenster(6);
-    EXPECT_EQ(p.z.Verzwahl, 30);
-    auto a = z.ansicht();
-    EXPECT_TRUE(a.energie.verz.ja);
-    EXPECT_FALSE(a.energie.verz.aktiv);
-    EXPECT_FALSE(a.energie.fraVzeit.aktiv);
-    EXPECT_FALSE(z.zaehlAnsicht(ZFeld::Vzeit).aktiv);
-    EXPECT_EQ(z.zaehlAnsicht(ZFeld::Vzeit).text, "30");
-    z.verzoegerung(false);
-    EXPECT_EQ(p.z.Verzwahl, 30);
-}
-
 TEST_F(ZusaetzeTest, DelayYesStartsAt10AndStaysBetween1And60) {
     auto z = fenster(5);
     EXPECT_FALSE(z.ansicht().energie.verz.ja);
@@ -108,6 +94,8 @@ TEST_F(ZusaetzeTest, DelayYesStartsAt10AndStaysBetween1And60) {
     EXPECT_EQ(z.zaehlAnsicht(ZFeld::Vzeit).text, "60");
     z.zaehlBalken(ZFeld::Vzeit, 0);
     EXPECT_EQ(p.z.Verzwahl, 1);  // a delay chosen is at least one minute
+    z.zaehlText(ZFeld::Vzeit, "0");
+    EXPECT_EQ(z.zaehlAnsicht(ZFeld::Vzeit).text, "1");
 
     z.verzoegerung(false);
     EXPECT_EQ(p.z.Verzwahl, 0);
@@ -160,19 +148,6 @@ TEST_F(ZusaetzeTest, RemoteTerminalsPullTheSuppliedOnesDown) {
     EXPECT_FALSE(z.ansicht().bedien.olma.aktiv);  // OLMA 10 is for the RW 500
 }
 
-TEST_F(ZusaetzeTest, TheRW500OffersOLMA10OnceItHasATerminal) {
-    auto z = fenster(5);
-    EXPECT_FALSE(z.ansicht().bedien.olma.aktiv);
-    EXPECT_EQ(z.zaehlAnsicht(ZFeld::BE1).maximum, 3);
-    z.zaehlBalken(ZFeld::BE1, 1);
-    EXPECT_TRUE(z.ansicht().bedien.olma.aktiv);
-    z.olma(true);
-    z.zaehlBalken(ZFeld::BE1, 0);
-    EXPECT_EQ(p.z.OLMAwahl, 0);
-    EXPECT_FALSE(z.ansicht().bedien.olma.aktiv);
-    EXPECT_TRUE(z.ansicht().bedien.olma.nein);
-}
-
 TEST_F(ZusaetzeTest, ExternalLoadLabelsSayWhetherLoadsExist) {
     p.z.Ext12Ruhe = 40;
     p.z.Ext12Name[0] = "Sirena";
@@ -190,23 +165,12 @@ TEST_F(ZusaetzeTest, ExternalLoadLabelsSayWhetherLoadsExist) {
     EXPECT_EQ(z.ansicht().energie.lbl12.text, "A 12V: non ci sono immissioni");
 
     p.z.Ext28Alarm = 5;
+    p.z.Ext28RuheI[4] = p.z.Ext28AlarmI[4] = p.z.Ext28Menge[4] = 3;
     EXPECT_EQ(z.ansicht().energie.lbl28.text, "A 28V: ci sono immissioni");
-}
-
-TEST_F(ZusaetzeTest, WindowsReachedFromHereAreOfferedOnlyWhenTheyExistAndActivateAgain) {
-    p.z.ZentralenTyp = 4;
-    ZusaetzePresenter z(p, ms);
-    z.aktivieren();
-    EXPECT_FALSE(z.ansicht().energie.cmd12eingeben.aktiv);
-    EXPECT_FALSE(z.ansicht().peripherie.cmdWahl.aktiv);
-    z.ext12Eingeben();
-    EXPECT_TRUE(ms.fenster().empty());
-
-    z.setzeVorhandeneFenster({Fenster::Ex12});
-    ms.fensterSkript[Fenster::Ex12] = [&] { p.z.Ext12Alarm = 12; return true; };
-    z.ext12Eingeben();
-    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::Ex12});
-    EXPECT_EQ(z.ansicht().energie.lbl12.text, Text(131));
+    ms.antworten = {Antwort::Ja};
+    z.ext28Loeschen();
+    EXPECT_EQ(p.z.Ext28RuheI[4] + p.z.Ext28AlarmI[4] + p.z.Ext28Menge[4], 0);
+    EXPECT_EQ(p.z.Ext28Alarm, 0.0f);
 }
 
 TEST_F(ZusaetzeTest, PeripheralSelectionAndTheSounderCard) {
@@ -226,27 +190,6 @@ TEST_F(ZusaetzeTest, PeripheralSelectionAndTheSounderCard) {
     z.peripherieLoeschen();
     EXPECT_EQ(p.z.Menge[370], 0);
     EXPECT_EQ(z.ansicht().peripherie.lblGewaehlt.text, Text(198));
-}
-
-TEST_F(ZusaetzeTest, KeyDepotCodesFollowOptionAndHeaterSupply) {
-    auto z = fenster(4);
-    EXPECT_FALSE(z.ansicht().fbfSd.gma.aktiv);
-    z.schluesseldepot(3);  // Kruse 24 V, heater not yet checked
-    EXPECT_EQ(p.z.SDwahl, 7);
-    EXPECT_TRUE(z.ansicht().fbfSd.gma.aktiv);
-    z.heizung(true);
-    EXPECT_EQ(p.z.SDwahl, 3);
-    z.schluesseldepot(1);  // the heater check stays
-    EXPECT_EQ(p.z.SDwahl, 1);
-    EXPECT_TRUE(z.ansicht().fbfSd.sd[1].gewaehlt);
-    EXPECT_TRUE(z.ansicht().fbfSd.gma.gewaehlt);
-    z.schluesseldepot(0);
-    EXPECT_EQ(p.z.SDwahl, 0);
-    EXPECT_FALSE(z.ansicht().fbfSd.gma.gewaehlt);
-    EXPECT_FALSE(z.ansicht().fbfSd.gma.aktiv);
-
-    EXPECT_FALSE(fenster(1).ansicht().fbfSd.fraSD.aktiv);
-    EXPECT_FALSE(fenster(6).ansicht().fbfSd.fbf[1].aktiv);
 }
 
 TEST_F(ZusaetzeTest, InterfacesAndEncryptionByPanel) {
@@ -299,6 +242,10 @@ TEST_F(ZusaetzeTest, TabMarkersAreRefreshedAtLoadAndOnRequestOnly) {
     EXPECT_EQ(a.reiter[kReiterEnergie], Text(90) + " *");
     EXPECT_EQ(a.reiter[kReiterDrucker], Text(100) + " *");
     EXPECT_EQ(a.reiter[kReiterFbfSd], "&FBF, SD *");
+    EXPECT_FALSE(a.reiter[kReiterSchnittstellen].ends_with(" *"));
+    p.z.Schnitt2 = 2;  // an interface on the second connection counts as well
+    z.markierungenAuffrischen();
+    EXPECT_TRUE(z.ansicht().reiter[kReiterSchnittstellen].ends_with(" *"));
 }
 
 TEST_F(ZusaetzeTest, ActivationStoresWhatTheOptionsShow) {

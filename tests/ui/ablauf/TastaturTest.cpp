@@ -22,7 +22,9 @@
 #include "ablauf/Anwendung.h"
 #include "projekt/ProjektDatei.h"
 #include "projekt/Texte.h"
+#include "einstellungen/ModusDialog.h"
 #include "widgets/Fensterregeln.h"
+#include "wizard/ZentTypDialog.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 
@@ -174,6 +176,34 @@ private slots:
         // The windows that need a project of another kind to open are
         // tried in their own tests; all others came.
         QVERIFY2(gesehen.size() >= 39, qPrintable(gesehen.join(' ')));
+    }
+
+    // F1 presses the window's help button; arrow keys choose in a group of
+    // options also while none is chosen yet.
+    void f1AndArrowKeys() {
+        Fensterregeln regeln;
+        QCoreApplication::instance()->installEventFilter(&regeln);
+        Programm p;
+        ProjektZuruecksetzen(p.z);
+        tarvis::test::ScriptedMessages ms;
+        ModusPresenter modus(p, ms);
+        ModusDialog m(modus);
+        m.show();
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        QTest::keyClick(&m, Qt::Key_F1);
+        QCOMPARE(ms.hilfeKontexte(), std::vector<int>{130});
+        m.close();
+
+        ZentTypPresenter typ(p, ms);
+        ZentTypDialog d(typ);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QCOMPARE(QApplication::focusWidget(), d.findChild<QWidget*>("optKVT1N"));  // nothing chosen: the first option
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTRY_COMPARE(p.z.ZentralenTyp, Integer{2});
+        QVERIFY(d.option(2)->isChecked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(p.z.ZentralenTyp, Integer{3});
     }
 };
 

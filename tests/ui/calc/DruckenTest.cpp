@@ -16,7 +16,7 @@
 #include "widgets/QtText.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
-#include "ui/calc/Fensterfuehrer.h"
+#include "support/Fensterfuehrer.h"
 
 using namespace tarvis;
 using namespace tarvis::ui;
@@ -91,7 +91,7 @@ class DruckenTest : public QObject {
 
 private slots:
     void theCourierFontsArePrintedInAMetricCompatibleFixedPitchFont() {
-        for (const char* name : {"Courier NEW", "COURIER NEW", "COURIER", "courier new"}) {
+        for (const char* name : {"COURIER NEW", "courier"}) {
             QFont f = DruckSchriftart(name, 10);
             QCOMPARE(f.family(), QStringLiteral("Liberation Mono"));
             QCOMPARE(f.pointSize(), 10);
@@ -147,18 +147,6 @@ private slots:
         QCOMPARE(w["SUMME"].blatt, 1);
     }
 
-    void aFullSheetGoesOnOnTheNextOne() {
-        tarvis::test::TempDir dir;
-        Druckauftrag a;
-        for (int i = 1; i <= 150; ++i) a.zeile().bei(5, "Zeile " + std::to_string(i));
-        QVERIFY(drucken(dir / "lang.pdf", a));
-        const QStringList s = seiten(dir / "lang.pdf");
-        QCOMPARE(s.size(), 3);  // about 60 lines of 12 points to a sheet of A4
-        QVERIFY(s[0].contains(QStringLiteral("Zeile 1\n")));
-        QVERIFY(s[2].contains(QStringLiteral("Zeile 150")));
-        QVERIFY(!s[1].contains(QStringLiteral("Zeile 150")));
-    }
-
     void aLongTextGoesOnBelowInsteadOfRunningOffTheSheet() {
         tarvis::test::TempDir dir;
         Druckauftrag a;
@@ -199,46 +187,6 @@ private slots:
         QVERIFY(s[1].contains(QStringLiteral("Zeile A")) && !s[1].contains(QStringLiteral("Zeile B")));
         QVERIFY(s[2].contains(QStringLiteral("Zeile B")));
         QVERIFY(!s.join(QString()).contains(QStringLiteral("Seitenwechsel")));
-    }
-
-    void anEmptyListPrintsTheHeaderAndNoArticle() {
-        tarvis::test::TempDir dir;
-        Programm p = musterProgramm();
-        QVERIFY(drucken(dir / "leer.pdf", ErgebnislisteSeiten(p, kZeit)));
-        const QStringList s = seiten(dir / "leer.pdf");
-        QVERIFY(s[0].contains(QStringLiteral("Elenco dei materiali:")));
-        QVERIFY(s[0].contains(QRegularExpression(QStringLiteral("Art\\. +Quant\\.Denominazione +LIBEX +KMAT"))));
-        QVERIFY(!s[0].contains(QRegularExpression(QStringLiteral("\\n +\\d+ +\\d+ +\\S"))));
-    }
-
-    void theFormerClerkIsPrintedOnlyWhenItDiffers() {
-        tarvis::test::TempDir dir;
-        Programm p = musterProgramm();
-        for (auto [alt, erwartet] : {std::pair{"", false}, std::pair{"Rossi", false}, std::pair{"Bianchi", true}}) {
-            p.z.AltSachbearbeiter = alt;
-            QVERIFY(drucken(dir / "k.pdf", ErgebnislisteSeiten(p, kZeit)));
-            const QString s = seiten(dir / "k.pdf").value(0);
-            QCOMPARE(s.contains(QRegularExpression(QStringLiteral("Incaricato: +Rossi +Prima: Bianchi"))), erwartet);
-            QCOMPARE(s.contains(QStringLiteral("Prima:")), erwartet);
-        }
-    }
-
-    void theLoopEntryPrintoutOfNoElementsHasTheHeaderAndTwoSumLines() {
-        tarvis::test::TempDir dir;
-        Programm p = musterProgramm();
-        tarvis::test::ScriptedMessages ms;
-        ms.antworten = {Antwort::Nein};  // the entered elements only
-        auto a = KBNDrucken(p, ms, kZeit);
-        QVERIFY(a.has_value());
-        QVERIFY(drucken(dir / "kbn.pdf", *a));
-        const QString s = seiten(dir / "kbn.pdf").join(QString());
-        QVERIFY(s.contains(QRegularExpression(QStringLiteral("Somma elementi +0 +0 +0 +0"))));
-        QVERIFY(s.contains(QRegularExpression(QStringLiteral("Somma corrente \\(mA\\) +0 +0 +0 +0"))));
-        QVERIFY(s.contains(QStringLiteral("Immissioni KBN")));
-        QVERIFY(!s.contains(QStringLiteral("Rauchmelder")));
-        // Cancel prints nothing.
-        ms.antworten = {Antwort::Abbrechen};
-        QVERIFY(!KBNDrucken(p, ms, kZeit).has_value());
     }
 
     void theMainWindowsPrintCommandAsksAndGoesIntoTheChosenFile() {

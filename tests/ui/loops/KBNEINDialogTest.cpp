@@ -104,19 +104,6 @@ private slots:
         QVERIFY(d.isVisible());
     }
 
-    void aHeadingTakesNothing() {
-        Offen o(2);
-        auto& [p, ms, pr, d] = o;
-        QVERIFY(QTest::qWaitForWindowActive(&d));
-        ElementGrid* g = d.grid();
-        QVERIFY(g->isColumnHidden(5));  // two loops only
-        klicken(g, pr.raster(), 533, 3);
-        QVERIFY(!d.findChild<QLineEdit*>(QStringLiteral("txtAnz1"))->isVisible());
-        QTest::keyClicks(g, QStringLiteral("7"));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(g));
-        for (int k = 1; k <= 4; ++k) QCOMPARE(p.z.KBNMenge(k)[533], 0);
-    }
-
     void quickSearchAndALimitWhileTyping() {
         Offen o(3);
         auto& [p, ms, pr, d] = o;
