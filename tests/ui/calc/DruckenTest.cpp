@@ -1,4 +1,3 @@
-#include <QAction>
 #include <QFontInfo>
 #include <QPrinter>
 #include <QProcess>
@@ -8,13 +7,11 @@
 
 #include "calc/Drucken.h"
 #include "calc/Ergebnisliste.h"
-#include "loops/KBNDruck.h"
 #include "ablauf/Anwendung.h"
 #include "projekt/Version.h"
-#include "projekt/Katalog.h"
 #include "ablauf/Menue1View.h"
 #include "widgets/QtText.h"
-#include "support/ScriptedMessages.h"
+#include "support/Programme.h"
 #include "support/TempDir.h"
 #include "support/Fensterfuehrer.h"
 
@@ -37,8 +34,7 @@ QString programm(const QString& name, const QStringList& args) {
 
 // The pages of a PDF as text.
 QStringList seiten(const fs::path& pdf) {
-    QStringList s = programm(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), qs(pdf.string()), QStringLiteral("-")})
-                        .split(QLatin1Char('\f'));
+    QStringList s = tarvis::test::pdfText(pdf).split(QLatin1Char('\f'));
     if (!s.isEmpty() && s.last().trimmed().isEmpty()) s.removeLast();
     return s;
 }
@@ -70,20 +66,6 @@ bool drucken(const fs::path& pdf, const Druckauftrag& a) {
     return DruckauftragDrucken(drucker, a);
 }
 
-Programm musterProgramm() {
-    Programm p;
-    p.verzeichnis = TARVIS_PROGRAM_DIR;
-    auto k = Katalog::oeffnen(p.datei("TARVIS.ART"));
-    if (k.ok()) p.katalog = *k;
-    ProjektZuruecksetzen(p.z);
-    p.z.ZentralenTyp = 4;
-    p.z.CodeModus = p.z.ProjCodeModus = "V";
-    p.z.PrgVersion = kVersionText;
-    p.z.Projektname = "Nord";
-    p.z.Sachbearbeiter = "Rossi";
-    return p;
-}
-
 }  // namespace
 
 class DruckenTest : public QObject {
@@ -92,12 +74,9 @@ class DruckenTest : public QObject {
 private slots:
     void theCourierFontsArePrintedInAMetricCompatibleFixedPitchFont() {
         for (const char* name : {"COURIER NEW", "courier"}) {
-            QFont f = DruckSchriftart(name, 10);
-            QCOMPARE(f.family(), QStringLiteral("Liberation Mono"));
-            QCOMPARE(f.pointSize(), 10);
-            QFontInfo info(f);
+            QFontInfo info(DruckSchriftart(name, 10));
             QCOMPARE(info.family(), QStringLiteral("Liberation Mono"));
-            QVERIFY(info.fixedPitch());
+            QVERIFY(info.fixedPitch() && info.pointSize() == 10);
         }
         QCOMPARE(DruckSchriftart("Liberation Serif", 0).family(), QStringLiteral("Liberation Serif"));
         QCOMPARE(DruckSchriftart("Liberation Serif", 0).pointSize(), 12);
@@ -155,7 +134,10 @@ private slots:
 
     void theResultListPutsTheReportOnPagesOfItsOwnAndBreaksAtTheMarker() {
         tarvis::test::TempDir dir;
-        Programm p = musterProgramm();
+        Programm p = tarvis::test::musterProgramm();
+        p.z.ZentralenTyp = 4;
+        p.z.CodeModus = p.z.ProjCodeModus = "V";
+        p.z.PrgVersion = kVersionText;
         p.z.Menge[534] = 16;
         p.z.Menge[3] = 1;  // never listed
         // A marker at the end (the link notes end so) leaves no empty sheet.
@@ -196,12 +178,7 @@ private slots:
         f.antwort = [](const QString&) { return QMessageBox::Yes; };
         for (const QString& datei : {QString(), qs((dir / "liste.pdf").string())}) {
             ziel = datei;
-            bool fertig = false;
-            QTimer::singleShot(0, [&] {
-                v.aktion(Befehl::Drucken)->trigger();
-                fertig = true;
-            });
-            QVERIFY(QTest::qWaitFor([&] { return fertig; }, 20000));
+            QVERIFY(tarvis::test::befehl(v, Befehl::Drucken));
             // Cancelled: nothing printed, nothing reported.
             QCOMPARE(f.meldungen.size(), gewaehlt.size());
             QCOMPARE(fs::exists(dir / "liste.pdf"), !datei.isEmpty());
