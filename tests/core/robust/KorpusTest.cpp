@@ -235,92 +235,121 @@ TEST_P(KorpusProjekt, OpenShowsItsMessageAndLosesNothingElse) {
 
 INSTANTIATE_TEST_SUITE_P(Korpus, KorpusProjekt, ::testing::ValuesIn(faelle()), fallName);
 
-// ------------------------------------------------------ catalogue files at start-up
+// ------------------------------------------------------- files read at start-up
 
-// A catalogue that is missing, a folder or a pipe, holds a negative current,
-// or is shorter than its 700 records (a copy broken off, a wrong file) ends
-// the program with message 45; nothing in the program directory changes.
-TEST_F(Korpus, ACatalogueThatIsMissingOrDefectiveEndsTheProgramWithMessage45) {
-    for (const char* fall : {"missing", "folder", "pipe", "negative current", "leer.ART", "kurz.ART", "ungerade.ART"}) {
-        SCOPED_TRACE(fall);
-        test::TempDir d;
-        fs::copy(TARVIS_PROGRAM_DIR, d.path(), fs::copy_options::recursive);
-        fs::remove(d / "TARVIS.ART");
-        if (std::string(fall) == "folder") fs::create_directory(d / "TARVIS.ART");
-        else if (std::string(fall) == "pipe") ::mkfifo((d / "TARVIS.ART").c_str(), 0600);
-        else if (std::string(fall) == "negative current")  // record 534's alarm current (offset 73) -1
-            schreiben(d / "TARVIS.ART", inhalt(dir / "TARVIS.ART").replace(533 * 96 + 73, 2, "\xFF\xFF"));
-        else if (std::string(fall) != "missing") fs::copy_file(korpus(std::string("katalog/") + fall), d / "TARVIS.ART");
-        Programm q;
-        ScriptedMessages ms;
-        Menue1Presenter m(q, ms);
-        umgebung.programmVerzeichnis = d.path();
-        const auto vorher = abbild(d.path());
-        EXPECT_FALSE(m.starten(umgebung));
-        ASSERT_EQ(ms.protokoll.size(), 1u);
-        EXPECT_EQ(ms.protokoll[0].symbol, Symbol::Kritisch);
-        EXPECT_EQ(ms.protokoll[0].text, Text(45) + "\n" + Text(91));
-        EXPECT_TRUE(abbild(d.path()) == vorher);
-    }
-}
+namespace {
 
-// A catalogue longer than 700 records opens; the program uses the first 700.
-TEST_F(Korpus, ALongerCatalogueOpensWithItsFirst700Records) {
-    auto bytes = io::readBytes(dir / "TARVIS.ART");
-    ASSERT_TRUE(bytes);
-    ASSERT_TRUE(io::writeBytes(dir / "TARVIS.ART", *bytes + std::string(96, 'x') + "half"));
-    Programm q;
-    ScriptedMessages ms;
-    Menue1Presenter m(q, ms);
-    EXPECT_TRUE(m.starten(umgebung));
-    EXPECT_TRUE(meldungen(ms).empty());
-    EXPECT_EQ(q.katalog.anzahl(), 700);
-    EXPECT_EQ(q.katalog.satz(3).Bezeichnung.trimmed(), "Ausgabe 26.1 Musterdaten");
-}
+// A file of the program directory broken (or missing) at start-up.
+struct Startfall {
+    std::string name;
+    std::function<void(const fs::path& dir, StartUmgebung&)> machen;
+    std::vector<std::string> meldungen;  // none: the program starts
+    std::function<void(const Programm&, const ScriptedMessages&)> pruefen = {};
+};
 
-// ---------------------------------------------------- element current table
-
-TEST_F(Korpus, AnElementTableWithoutItsHeaderOrEntriesOrWithAnOverflowOrNegativeCurrentEndsTheProgramWith51) {
-    for (const char* datei : std::initializer_list<const char*>{"leer.DAT", "halber-kopf.DAT", "ueberlauf.DAT",
-                                                                "negativ.DAT", "nur-kopf.DAT", "muell.DAT", nullptr}) {
-        SCOPED_TRACE(datei ? datei : "missing");
-        fs::remove(dir / "ESTROMK.DAT");
-        if (datei) fs::copy_file(korpus(std::string("estrom/") + datei), dir / "ESTROMK.DAT");
-        const auto vorher = abbild(dir.path());
-        Programm q;
-        ScriptedMessages ms;
-        Menue1Presenter m(q, ms);
-        EXPECT_FALSE(m.starten(umgebung));
-        EXPECT_EQ(meldungen(ms), std::vector<std::string>{Text(51) + "\n" + Text(91)});
-        EXPECT_TRUE(abbild(dir.path()) == vorher);
-    }
-}
-
-TEST_F(Korpus, AnElementTableWithBadEntriesStartsWithTheEntriesItCouldRead) {
-    // Element -> its quiescent current at 12 V, for the elements with a value.
-    const std::vector<std::pair<const char*, std::map<int, float>>> faelle = {
-        {"abgeschnitten.DAT", {{450, 0.0f}}},  // 451 cut short, left out
-        {"fremde-nummern.DAT", {{457, 30.0f}}},
+std::vector<Startfall> startfaelle() {
+    std::vector<Startfall> f;
+    // A catalogue that is missing, a folder or a pipe, holds a negative
+    // current, or is shorter than its 700 records (a copy broken off, a
+    // wrong file) ends the program with message 45.
+    const std::vector<std::string> m45 = {Text(45) + "\n" + Text(91)}, m51 = {Text(51) + "\n" + Text(91)};
+    f.push_back({"catalogue missing", [](const fs::path& d, StartUmgebung&) { fs::remove(d / "TARVIS.ART"); }, m45});
+    f.push_back({"catalogue folder", [](const fs::path& d, StartUmgebung&) { fs::remove(d / "TARVIS.ART"), fs::create_directory(d / "TARVIS.ART"); }, m45});
+    f.push_back({"catalogue pipe", [](const fs::path& d, StartUmgebung&) { fs::remove(d / "TARVIS.ART"), ::mkfifo((d / "TARVIS.ART").c_str(), 0600); }, m45});
+    f.push_back({"catalogue negative current", [](const fs::path& d, StartUmgebung&) {  // record 534's alarm current (offset 73) -1
+                     schreiben(d / "TARVIS.ART", inhalt(d / "TARVIS.ART").replace(533 * 96 + 73, 2, "\xFF\xFF"));
+                 }, m45});
+    // An element table without its header or entries, with an overflow or
+    // a negative current, or missing ends it with 51.
+    f.push_back({"element table missing", [](const fs::path& d, StartUmgebung&) { fs::remove(d / "ESTROMK.DAT"); }, m51});
+    auto kopie = [](const std::string& quelle, const std::string& ziel) {
+        return [=](const fs::path& d, StartUmgebung&) { fs::copy_file(korpus(quelle), d / ziel, fs::copy_options::overwrite_existing); };
     };
-    for (const auto& [datei, erwartet] : faelle) {
-        SCOPED_TRACE(datei);
-        fs::copy_file(korpus(std::string("estrom/") + datei), dir / "ESTROMK.DAT", fs::copy_options::overwrite_existing);
+    for (const char* k : {"leer.ART", "kurz.ART", "ungerade.ART"}) f.push_back({k, kopie(std::string("katalog/") + k, "TARVIS.ART"), m45});
+    for (const char* e : {"leer.DAT", "halber-kopf.DAT", "ueberlauf.DAT", "negativ.DAT", "nur-kopf.DAT", "muell.DAT"})
+        f.push_back({e, kopie(std::string("estrom/") + e, "ESTROMK.DAT"), m51});
+
+    // A catalogue longer than 700 records opens; the program uses the first 700.
+    f.push_back({"catalogue longer", [](const fs::path& d, StartUmgebung&) { schreiben(d / "TARVIS.ART", inhalt(d / "TARVIS.ART") + std::string(96, 'x') + "half"); }, {},
+                 [](const Programm& q, const ScriptedMessages&) {
+                     EXPECT_EQ(q.katalog.anzahl(), 700);
+                     EXPECT_EQ(q.katalog.satz(3).Bezeichnung.trimmed(), "Ausgabe 26.1 Musterdaten");
+                 }});
+    // An element table with bad entries starts with the entries it could
+    // read: element -> its quiescent current at 12 V, for those with a value.
+    auto stroeme = [](std::map<int, float> erwartet, float strom5) {
+        return [=](const Programm& q, const ScriptedMessages&) {
+            std::map<int, float> gelesen;
+            for (std::size_t i = 0; i <= 50; ++i)
+                if (q.estrom.EStrom1[i] != 0 || q.estrom.EStrom3[i] != 0 || q.estrom.EStrom5[i] != 0) gelesen[450 + static_cast<int>(i)] = q.estrom.EStrom1[i];
+            EXPECT_EQ(gelesen, erwartet);
+            EXPECT_EQ(q.estrom.EStrom5[0], strom5);
+            EXPECT_EQ(q.estrom.EStrom5[1], 0.0f);
+        };
+    };
+    f.push_back({"abgeschnitten.DAT", kopie("estrom/abgeschnitten.DAT", "ESTROMK.DAT"), {}, stroeme({{450, 0.0f}}, 180.0f)});  // 451 cut short, left out
+    f.push_back({"fremde-nummern.DAT", kopie("estrom/fremde-nummern.DAT", "ESTROMK.DAT"), {}, stroeme({{457, 30.0f}}, 0.0f)});
+
+    // Broken settings start the program silently on the values read: PERS.DAT
+    // cut after its fourth line keeps the font and language of the start; no
+    // clerk selection; the settings read carry no version, so the what's-new
+    // page opens as after another version; a single-user workstation.
+    for (const char* rechner : {"RECHNER-leer.DAT", "RECHNER-3.DAT", "RECHNER-300.DAT", "RECHNER-text.DAT"})
+        f.push_back({rechner,
+                     [=](const fs::path& d, StartUmgebung& u) {
+                         kopie("einstellungen/PERS-abgeschnitten.DAT", "PERS.DAT")(d, u);
+                         kopie(std::string("einstellungen/") + rechner, "RECHNER.DAT")(d, u);
+                     },
+                     {},
+                     [](const Programm& q, const ScriptedMessages& ms) {
+                         EXPECT_TRUE(ms.fenster().empty());
+                         EXPECT_EQ(ms.hilfeKontexte(), std::vector<int>{3});
+                         EXPECT_EQ(std::tuple(q.z.Arbeitsplatz, q.z.Sachbearbeiter, q.z.WEKAbfrage, q.z.DruckSchrift, q.z.DruckGroesse),
+                                   std::tuple(Byte{1}, std::string("Bianchi"), Byte{1}, std::string("Courier NEW"), Integer{12}));
+                     }});
+    // Garbage settings start the program in a code mode it knows.
+    f.push_back({"PERS-muell.DAT", kopie("einstellungen/PERS-muell.DAT", "PERS.DAT"), {}, [](const Programm& q, const ScriptedMessages&) {
+                     EXPECT_TRUE(q.z.CodeModus == "S" || q.z.CodeModus == "V");
+                     EXPECT_EQ(q.z.Arbeitsplatz, 1);
+                 }});
+    // A clerk's configuration cut short keeps what the workstation settings
+    // said: read from VERDI.KON up to its third line, the rest from PERS.DAT.
+    f.push_back({"NAME-abgeschnitten.KON",
+                 [=](const fs::path& d, StartUmgebung& u) {
+                     ASSERT_TRUE(RechnerSchreiben(d / "RECHNER.DAT", 2));
+                     kopie("einstellungen/NAME-abgeschnitten.KON", "VERDI.KON")(d, u);
+                     u.sachbearbeiterArgument = "verdi";
+                 },
+                 {},
+                 [](const Programm& q, const ScriptedMessages& ms) {
+                     EXPECT_TRUE(ms.protokoll.empty());
+                     EXPECT_EQ(std::tuple(q.z.Arbeitsplatz, q.z.Sachbearbeiter, q.z.ProjPfad, q.z.CodeModus.str(), q.z.DruckSchrift, q.z.DruckGroesse, q.z.Sprache),
+                               std::tuple(Byte{2}, std::string("Verdi"), std::string("/srv/verdi"), std::string("S"), std::string("DejaVu Sans Mono"), Integer{10}, Byte{3}));
+                 }});
+    return f;
+}
+
+}  // namespace
+
+// What the program makes of each at start-up; nothing in the program
+// directory changes.
+TEST_F(Korpus, BrokenFilesAtStartUpEndTheProgramOrStartItOnWhatCouldBeRead) {
+    for (const auto& fall : startfaelle()) {
+        SCOPED_TRACE(fall.name);
+        test::TempDir d;
+        fs::copy(dir.path(), d.path(), fs::copy_options::recursive);
+        StartUmgebung u = umgebung;
+        u.programmVerzeichnis = d.path();
+        fall.machen(d.path(), u);
+        const auto vorher = abbild(d.path());
         Programm q;
         ScriptedMessages ms;
         Menue1Presenter m(q, ms);
-        EXPECT_TRUE(m.starten(umgebung));
-        EXPECT_TRUE(meldungen(ms).empty());
-        std::map<int, float> gelesen;
-        for (int n = 450; n <= 500; ++n) {
-            auto i = static_cast<std::size_t>(n - 450);
-            if (q.estrom.EStrom1[i] != 0 || q.estrom.EStrom3[i] != 0 || q.estrom.EStrom5[i] != 0)
-                gelesen[n] = q.estrom.EStrom1[i];
-        }
-        if (std::string(datei) == "abgeschnitten.DAT") {
-            EXPECT_EQ(q.estrom.EStrom5[0], 180.0f);
-            EXPECT_EQ(q.estrom.EStrom5[1], 0.0f);
-        }
-        EXPECT_EQ(gelesen, erwartet);
+        EXPECT_EQ(m.starten(u), fall.meldungen.empty());
+        EXPECT_EQ(meldungen(ms), fall.meldungen);
+        EXPECT_TRUE(fall.meldungen.empty() || ms.protokoll.back().symbol == Symbol::Kritisch);
+        if (fall.pruefen) fall.pruefen(q, ms);
+        EXPECT_TRUE(abbild(d.path()) == vorher);
     }
 }
 
@@ -376,59 +405,6 @@ TEST(KorpusEinstellungen, ASettingsFileKeepsTheValuesOfLinesItCannotRead) {
     Zustand z = vorbelegt();
     EXPECT_TRUE(KonfigDateiLesen(korpus("einstellungen/PERS-muell.DAT"), z));
     EXPECT_EQ(z.DruckGroesse, 12);
-}
-
-TEST_F(Korpus, BrokenSettingsFilesStartTheProgramSilentlyOnTheValuesRead) {
-    // PERS.DAT cut after its fourth line: the font and language of the start stay.
-    fs::copy_file(korpus("einstellungen/PERS-abgeschnitten.DAT"), dir / "PERS.DAT", fs::copy_options::overwrite_existing);
-    for (const char* rechner : {"RECHNER-leer.DAT", "RECHNER-3.DAT", "RECHNER-300.DAT", "RECHNER-text.DAT"}) {
-        SCOPED_TRACE(rechner);
-        fs::copy_file(korpus(std::string("einstellungen/") + rechner), dir / "RECHNER.DAT",
-                      fs::copy_options::overwrite_existing);
-        const auto vorher = abbild(dir.path());
-        Programm q;
-        ScriptedMessages ms;
-        Menue1Presenter m(q, ms);
-        ASSERT_TRUE(m.starten(umgebung));
-        // No message and no clerk selection; the settings read carry no
-        // version, so the what's-new page opens as after another version.
-        EXPECT_TRUE(meldungen(ms).empty());
-        EXPECT_TRUE(ms.fenster().empty());
-        EXPECT_EQ(ms.hilfeKontexte(), std::vector<int>{3});
-        EXPECT_EQ(q.z.Arbeitsplatz, 1);     // a single-user workstation
-        EXPECT_EQ(q.z.Sachbearbeiter, "Bianchi");
-        EXPECT_EQ(q.z.WEKAbfrage, 1);
-        EXPECT_EQ(q.z.DruckSchrift, "Courier NEW");
-        EXPECT_EQ(q.z.DruckGroesse, 12);
-        EXPECT_TRUE(abbild(dir.path()) == vorher);
-    }
-}
-
-TEST_F(Korpus, GarbageSettingsStartTheProgramInACodeModeItKnows) {
-    fs::copy_file(korpus("einstellungen/PERS-muell.DAT"), dir / "PERS.DAT", fs::copy_options::overwrite_existing);
-    ASSERT_TRUE(starten());
-    EXPECT_TRUE(meldungen(start).empty());
-    EXPECT_TRUE(p.z.CodeModus == "S" || p.z.CodeModus == "V");
-    EXPECT_EQ(p.z.Arbeitsplatz, 1);
-}
-
-TEST_F(Korpus, AClerksConfigurationCutShortKeepsWhatTheWorkstationSettingsSaid) {
-    ASSERT_TRUE(RechnerSchreiben(dir / "RECHNER.DAT", 2));
-    fs::copy_file(korpus("einstellungen/NAME-abgeschnitten.KON"), dir / "VERDI.KON");
-    const auto vorher = abbild(dir.path());
-    umgebung.sachbearbeiterArgument = "verdi";
-    ASSERT_TRUE(starten());
-    EXPECT_TRUE(start.protokoll.empty());
-    EXPECT_EQ(p.z.Arbeitsplatz, 2);
-    // Read from VERDI.KON up to its third line ...
-    EXPECT_EQ(p.z.Sachbearbeiter, "Verdi");
-    EXPECT_EQ(p.z.ProjPfad, "/srv/verdi");
-    // ... the rest from PERS.DAT.
-    EXPECT_EQ(p.z.CodeModus, "S");
-    EXPECT_EQ(p.z.DruckSchrift, "DejaVu Sans Mono");
-    EXPECT_EQ(p.z.DruckGroesse, 10);
-    EXPECT_EQ(p.z.Sprache, 3);
-    EXPECT_TRUE(abbild(dir.path()) == vorher);
 }
 
 // ---------------------------------------------------------- hand-over files
