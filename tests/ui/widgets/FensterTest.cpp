@@ -11,11 +11,9 @@
 #include <QTableWidget>
 #include <QTest>
 #include <filesystem>
-#include <QRegularExpression>
 
 #include "calc/ArtikellisteDialog.h"
 #include "calc/AusgabeDialog.h"
-#include "calc/Drucken.h"
 #include "calc/EPOspeiDialog.h"
 #include "calc/HinweisDialog.h"
 #include "ablauf/SpeichernAblauf.h"
@@ -29,7 +27,6 @@
 #include "loops/SpeisungDialoge.h"
 #include "projekt/Einstellungen.h"
 #include "projekt/ProjektDatei.h"
-#include "ablauf/Anwendung.h"
 #include "ablauf/Oeffnen6Dialog.h"
 #include "ablauf/OeffnenDialog.h"
 #include "widgets/QtText.h"
@@ -110,8 +107,6 @@ private slots:
 
         Zustand z;
         z.ProjektDatei = "/p/NORD.PLM";
-        SpeiRepDialog s0(SpeiRepNachSpeichern(z));
-        QVERIFY(kind<QLabel>(&s0, "Label2")->isHidden());
         z.ParaSpeichern = z.ParaGeschrieben = z.EPOGeschrieben = 1;
         z.ParaDatei = "/p/NORD.NPA";
         z.EPONetz = 0;
@@ -125,40 +120,21 @@ private slots:
         QVERIFY(lang.minimumSizeHint().width() < 700);
     }
 
-    void theArticleListAndSearchThroughTheProgram() {
-        tarvis::test::TempDir dir;
-        Anwendung a;
-        QVERIFY(a.starten(tarvis::test::programmKopie(dir), std::nullopt));
-        a.programm().z.CodeModus = "V";
-        Fensterfuehrer f;
-        f.fenster["Modus"] = [](QWidget* w) { Fensterfuehrer::druecken(w->findChild<QPushButton*>("cmdOK")); };
-        f.fenster["BranotWahl"] = [](QWidget* w) { Fensterfuehrer::spaeter([w] { klicken(w, "optBrand"), klicken(w, "cmdOK"); }); };
-        QStringList zeilen;
-        auto lesen = [&](QWidget* w) {
-            auto* g = w->findChild<QTableWidget*>("Grid1");
-            for (int r = 0; r < g->rowCount(); ++r) zeilen << g->item(r, 0)->text() + QLatin1Char('|') + g->item(r, 2)->text();
-            Fensterfuehrer::druecken(w->findChild<QPushButton*>("cmdOK"));
+    void theArticleListAndSearchResultWindows() {
+        Programm p = programm(4);
+        p.z.CodeModus = "V";
+        p.z.Schwerpunkt = "B";
+        auto zeilen = [](const ArtikellisteDialog& d) {
+            QStringList z;
+            for (int r = 0; r < d.raster()->rowCount(); ++r) z << d.raster()->item(r, 0)->text() + QLatin1Char('|') + d.raster()->item(r, 2)->text();
+            return z;
         };
-        f.fenster["Listeseh"] = lesen;
-        f.fenster["Sucherg"] = lesen;
-        QVERIFY(tarvis::test::befehl(a.hauptfenster(), Befehl::ListeSeh));
-        QCOMPARE(f.gesehen, (QStringList{"Modus", "BranotWahl", "Listeseh"}));
-        QVERIFY(zeilen.contains(QStringLiteral("108 |K52016005")));
-        QCOMPARE(zeilen.first(), QStringLiteral("|"));  // a heading: no number, no code
-
-        // The search: the position key of the OM 301, then Cancel.
-        zeilen.clear();
-        QStringList eingaben{QStringLiteral("1725")};
-        f.eingabe = [&](const QString&) { return eingaben.isEmpty() ? QString() : eingaben.takeFirst(); };
-        f.antwort = [](const QString&) { return QMessageBox::Yes; };
-        QVERIFY(tarvis::test::befehl(a.hauptfenster(), Befehl::ArtSuch));
-        QCOMPARE(zeilen, QStringList{QStringLiteral("534|K52301725")});
-
-        // The printed list after Yes to the question.
-        const fs::path pdf = dir / "artikel.pdf";
-        setzePdfDateiWahl([&](QWidget*, const QString&) { return qs(pdf.string()); });
-        QVERIFY(tarvis::test::befehl(a.hauptfenster(), Befehl::ListeDru));
-        QVERIFY(tarvis::test::pdfText(pdf).contains(QRegularExpression(QStringLiteral("108 +KVT 2000 B deutsch +K52016005"))));
+        const QStringList liste = zeilen(ArtikellisteDialog(ListesehAktivieren(p)));
+        QVERIFY(liste.contains(QStringLiteral("108 |K52016005")));
+        QCOMPARE(liste.first(), QStringLiteral("|"));  // a heading: no number, no code
+        SuchergAnsicht treffer;
+        treffer.zeilen = {{"534", "Optischer Rauchmelder OM 301", "K52301725"}};
+        QCOMPARE(zeilen(ArtikellisteDialog(treffer)), QStringList{QStringLiteral("534|K52301725")});
     }
 
     void saveAsAndOpenWindows() {
