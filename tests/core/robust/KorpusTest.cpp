@@ -387,20 +387,21 @@ TEST(KorpusEinstellungen, ASettingsFileKeepsTheValuesOfLinesItCannotRead) {
 
 // ---------------------------------------------------------- hand-over files
 
-namespace {
-
-struct Uebergabefall {
-    const char* datei;
-    std::vector<std::string> meldungen;
-    bool unlesbar = false;  // cannot be read (rather than read and found wanting)
-};
-
-std::vector<Uebergabefall> uebergabefaelle() {
+TEST_F(Korpus, ABrokenHandOverFileIsRefusedAndTheLinkGoesOnWithAnother) {
+    ASSERT_TRUE(starten());
+    ScriptedMessages ms0;
+    ASSERT_EQ(ProjektOeffnen(p, ms0, fs::path(TARVIS_SOURCE_DIR) / "tests/golden/typ4.PLM"), LadeErgebnis::Geladen);
+    const auto projekt = test::Gespeichert::von(p.z, p.z.Sachbearbeiter);
+    fs::copy(korpus("uebergabe"), projekte());
+    const auto vorher = abbild(dir.path());
     auto ohne = [](const std::string& n) {
-        return std::vector<std::string>{"In Datei " + n + " ist keine gültige KVT 2000 Brand enthalten!",
-                                        "In Datei " + n + " ist keine OLN-Vernetzung enthalten!"};
+        return std::vector<std::string>{"In Datei " + n + " ist keine gültige KVT 2000 Brand enthalten!", "In Datei " + n + " ist keine OLN-Vernetzung enthalten!"};
     };
-    return {
+    struct {
+        const char* datei;
+        std::vector<std::string> meldungen;
+        bool unlesbar = false;  // cannot be read (rather than read and found wanting)
+    } const faelle[] = {
         {"leer.EPO", ohne("leer.EPO")},
         {"nur-kennzeichen.EPO", ohne("nur-kennzeichen.EPO")},
         {"muell.EPO", ohne("muell.EPO")},
@@ -409,20 +410,7 @@ std::vector<Uebergabefall> uebergabefaelle() {
         {"ueberlauf.EPO", {kUeberlauf}, true},
         {"zu-viele.EPO", {"In Datei zu-viele.EPO sind mehr als 100 Einträge enthalten!"}, true},
     };
-}
-
-}  // namespace
-
-TEST_F(Korpus, ABrokenHandOverFileIsRefusedAndTheLinkGoesOnWithAnother) {
-    ASSERT_TRUE(starten());
-    ScriptedMessages ms0;
-    ASSERT_EQ(ProjektOeffnen(p, ms0, fs::path(TARVIS_SOURCE_DIR) / "tests/golden/typ4.PLM"), LadeErgebnis::Geladen);
-    const auto projekt = test::Gespeichert::von(p.z, p.z.Sachbearbeiter);
-    for (const char* name : {"NORD.EPO", "SUED.EPO"}) fs::copy_file(korpus(std::string("uebergabe/") + name), projekte() / name);
-    for (const auto& fall : uebergabefaelle()) fs::copy_file(korpus(std::string("uebergabe/") + fall.datei), projekte() / fall.datei);
-    const auto vorher = abbild(dir.path());
-
-    for (const auto& fall : uebergabefaelle()) {
+    for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.datei);
         // As the first file it is refused and the user chooses again; as the
         // second file after a good first one, a file that cannot be read is
