@@ -19,12 +19,7 @@
 using namespace tarvis;
 namespace fs = std::filesystem;
 
-namespace {
-
-fs::path quelle(const std::string& f) { return fs::path(TARVIS_SOURCE_DIR) / "tests" / f; }
-
-
-}  // namespace
+static fs::path quelle(const std::string& f) { return fs::path(TARVIS_SOURCE_DIR) / "tests" / f; }
 
 // A calculated KVT 2000 fire project in LIBEX mode, saved with its export
 // files: saved under its parameter file's name it keeps the project; a

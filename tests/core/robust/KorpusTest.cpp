@@ -235,218 +235,173 @@ TEST_P(KorpusProjekt, OpenShowsItsMessageAndLosesNothingElse) {
 
 INSTANTIATE_TEST_SUITE_P(Korpus, KorpusProjekt, ::testing::ValuesIn(faelle()), fallName);
 
-// ------------------------------------------------------ catalogue files at start-up
+// ------------------------------------------------------- files read at start-up
 
-// A catalogue that is missing, a folder or a pipe, holds a negative current,
-// or is shorter than its 700 records (a copy broken off, a wrong file) ends
-// the program with message 45; nothing in the program directory changes.
-TEST_F(Korpus, ACatalogueThatIsMissingOrDefectiveEndsTheProgramWithMessage45) {
-    for (const char* fall : {"missing", "folder", "pipe", "negative current", "leer.ART", "kurz.ART", "ungerade.ART"}) {
-        SCOPED_TRACE(fall);
-        test::TempDir d;
-        fs::copy(TARVIS_PROGRAM_DIR, d.path(), fs::copy_options::recursive);
-        fs::remove(d / "TARVIS.ART");
-        if (std::string(fall) == "folder") fs::create_directory(d / "TARVIS.ART");
-        else if (std::string(fall) == "pipe") ::mkfifo((d / "TARVIS.ART").c_str(), 0600);
-        else if (std::string(fall) == "negative current")  // record 534's alarm current (offset 73) -1
-            schreiben(d / "TARVIS.ART", inhalt(dir / "TARVIS.ART").replace(533 * 96 + 73, 2, "\xFF\xFF"));
-        else if (std::string(fall) != "missing") fs::copy_file(korpus(std::string("katalog/") + fall), d / "TARVIS.ART");
-        Programm q;
-        ScriptedMessages ms;
-        Menue1Presenter m(q, ms);
-        umgebung.programmVerzeichnis = d.path();
-        const auto vorher = abbild(d.path());
-        EXPECT_FALSE(m.starten(umgebung));
-        ASSERT_EQ(ms.protokoll.size(), 1u);
-        EXPECT_EQ(ms.protokoll[0].symbol, Symbol::Kritisch);
-        EXPECT_EQ(ms.protokoll[0].text, Text(45) + "\n" + Text(91));
-        EXPECT_TRUE(abbild(d.path()) == vorher);
-    }
-}
+namespace {
 
-// A catalogue longer than 700 records opens; the program uses the first 700.
-TEST_F(Korpus, ALongerCatalogueOpensWithItsFirst700Records) {
-    auto bytes = io::readBytes(dir / "TARVIS.ART");
-    ASSERT_TRUE(bytes);
-    ASSERT_TRUE(io::writeBytes(dir / "TARVIS.ART", *bytes + std::string(96, 'x') + "half"));
-    Programm q;
-    ScriptedMessages ms;
-    Menue1Presenter m(q, ms);
-    EXPECT_TRUE(m.starten(umgebung));
-    EXPECT_TRUE(meldungen(ms).empty());
-    EXPECT_EQ(q.katalog.anzahl(), 700);
-    EXPECT_EQ(q.katalog.satz(3).Bezeichnung.trimmed(), "Ausgabe 26.1 Musterdaten");
-}
+// A file of the program directory broken (or missing) at start-up.
+struct Startfall {
+    std::string name;
+    std::function<void(const fs::path& dir, StartUmgebung&)> machen;
+    std::vector<std::string> meldungen;  // none: the program starts
+    std::function<void(const Programm&, const ScriptedMessages&)> pruefen = {};
+};
 
-// ---------------------------------------------------- element current table
-
-TEST_F(Korpus, AnElementTableWithoutItsHeaderOrEntriesOrWithAnOverflowOrNegativeCurrentEndsTheProgramWith51) {
-    for (const char* datei : std::initializer_list<const char*>{"leer.DAT", "halber-kopf.DAT", "ueberlauf.DAT",
-                                                                "negativ.DAT", "nur-kopf.DAT", "muell.DAT", nullptr}) {
-        SCOPED_TRACE(datei ? datei : "missing");
-        fs::remove(dir / "ESTROMK.DAT");
-        if (datei) fs::copy_file(korpus(std::string("estrom/") + datei), dir / "ESTROMK.DAT");
-        const auto vorher = abbild(dir.path());
-        Programm q;
-        ScriptedMessages ms;
-        Menue1Presenter m(q, ms);
-        EXPECT_FALSE(m.starten(umgebung));
-        EXPECT_EQ(meldungen(ms), std::vector<std::string>{Text(51) + "\n" + Text(91)});
-        EXPECT_TRUE(abbild(dir.path()) == vorher);
-    }
-}
-
-TEST_F(Korpus, AnElementTableWithBadEntriesStartsWithTheEntriesItCouldRead) {
-    // Element -> its quiescent current at 12 V, for the elements with a value.
-    const std::vector<std::pair<const char*, std::map<int, float>>> faelle = {
-        {"abgeschnitten.DAT", {{450, 0.0f}}},  // 451 cut short, left out
-        {"fremde-nummern.DAT", {{457, 30.0f}}},
+std::vector<Startfall> startfaelle() {
+    std::vector<Startfall> f;
+    auto kopie = [](const std::string& quelle, const std::string& ziel) {
+        return [=](const fs::path& d, StartUmgebung&) { fs::copy_file(korpus(quelle), d / ziel, fs::copy_options::overwrite_existing); };
     };
-    for (const auto& [datei, erwartet] : faelle) {
-        SCOPED_TRACE(datei);
-        fs::copy_file(korpus(std::string("estrom/") + datei), dir / "ESTROMK.DAT", fs::copy_options::overwrite_existing);
+    // A catalogue that is missing, a folder or a pipe, holds a negative
+    // current (record 534's alarm current, offset 73, -1), or is shorter than
+    // its 700 records (a copy broken off, a wrong file) ends the program with
+    // message 45; an element table without its header or entries, with an
+    // overflow or a negative current, or missing, with 51.
+    for (const char* datei : {"TARVIS.ART", "ESTROMK.DAT"})
+        for (const char* art : {"missing", "folder", "pipe"})
+            f.push_back({std::string(datei) + " " + art, [=](const fs::path& d, StartUmgebung&) {
+                             fs::remove(d / datei);
+                             if (art[0] == 'f') fs::create_directory(d / datei);
+                             if (art[0] == 'p') ::mkfifo((d / datei).c_str(), 0600);
+                         }, {Text(datei[0] == 'T' ? 45 : 51) + "\n" + Text(91)}});
+    f.push_back({"negative current", [](const fs::path& d, StartUmgebung&) {
+                     schreiben(d / "TARVIS.ART", inhalt(d / "TARVIS.ART").replace(533 * 96 + 73, 2, "\xFF\xFF"));
+                 }, {Text(45) + "\n" + Text(91)}});
+    for (const char* k : {"leer.ART", "kurz.ART", "ungerade.ART"}) f.push_back({k, kopie(std::string("katalog/") + k, "TARVIS.ART"), {Text(45) + "\n" + Text(91)}});
+    for (const char* e : {"leer.DAT", "halber-kopf.DAT", "ueberlauf.DAT", "negativ.DAT", "nur-kopf.DAT", "muell.DAT"})
+        f.push_back({e, kopie(std::string("estrom/") + e, "ESTROMK.DAT"), {Text(51) + "\n" + Text(91)}});
+
+    // A catalogue longer than 700 records opens; the program uses the first 700.
+    f.push_back({"catalogue longer", [](const fs::path& d, StartUmgebung&) { schreiben(d / "TARVIS.ART", inhalt(d / "TARVIS.ART") + std::string(96, 'x') + "half"); }, {},
+                 [](const Programm& q, const ScriptedMessages&) {
+                     EXPECT_EQ(q.katalog.anzahl(), 700);
+                     EXPECT_EQ(q.katalog.satz(3).Bezeichnung.trimmed(), "Ausgabe 26.1 Musterdaten");
+                 }});
+    // An element table with bad entries starts with the entries it could
+    // read: element -> its quiescent current at 12 V, for those with a value.
+    auto stroeme = [](std::map<int, float> erwartet, float strom5) {
+        return [=](const Programm& q, const ScriptedMessages&) {
+            std::map<int, float> gelesen;
+            for (std::size_t i = 0; i <= 50; ++i)
+                if (q.estrom.EStrom1[i] != 0 || q.estrom.EStrom3[i] != 0 || q.estrom.EStrom5[i] != 0) gelesen[450 + static_cast<int>(i)] = q.estrom.EStrom1[i];
+            EXPECT_EQ(gelesen, erwartet);
+            EXPECT_EQ(q.estrom.EStrom5[0], strom5);
+            EXPECT_EQ(q.estrom.EStrom5[1], 0.0f);
+        };
+    };
+    f.push_back({"abgeschnitten.DAT", kopie("estrom/abgeschnitten.DAT", "ESTROMK.DAT"), {}, stroeme({{450, 0.0f}}, 180.0f)});  // 451 cut short, left out
+    f.push_back({"fremde-nummern.DAT", kopie("estrom/fremde-nummern.DAT", "ESTROMK.DAT"), {}, stroeme({{457, 30.0f}}, 0.0f)});
+
+    // Broken settings start the program silently on the values read: PERS.DAT
+    // cut after its fourth line keeps the font and language of the start; no
+    // clerk selection; the settings read carry no version, so the what's-new
+    // page opens as after another version; a single-user workstation.
+    for (const char* rechner : {"RECHNER-leer.DAT", "RECHNER-3.DAT", "RECHNER-300.DAT", "RECHNER-text.DAT"})
+        f.push_back({rechner,
+                     [=](const fs::path& d, StartUmgebung& u) {
+                         kopie("einstellungen/PERS-abgeschnitten.DAT", "PERS.DAT")(d, u);
+                         kopie(std::string("einstellungen/") + rechner, "RECHNER.DAT")(d, u);
+                     },
+                     {},
+                     [](const Programm& q, const ScriptedMessages& ms) {
+                         EXPECT_TRUE(ms.fenster().empty());
+                         EXPECT_EQ(ms.hilfeKontexte(), std::vector<int>{3});
+                         EXPECT_EQ(std::tuple(q.z.Arbeitsplatz, q.z.Sachbearbeiter, q.z.WEKAbfrage, q.z.DruckSchrift, q.z.DruckGroesse),
+                                   std::tuple(Byte{1}, std::string("Bianchi"), Byte{1}, std::string("Courier NEW"), Integer{12}));
+                     }});
+    // Garbage settings start the program in a code mode it knows.
+    f.push_back({"PERS-muell.DAT", kopie("einstellungen/PERS-muell.DAT", "PERS.DAT"), {}, [](const Programm& q, const ScriptedMessages&) {
+                     EXPECT_TRUE(q.z.CodeModus == "S" || q.z.CodeModus == "V");
+                     EXPECT_EQ(q.z.Arbeitsplatz, 1);
+                 }});
+    // A clerk's configuration cut short keeps what the workstation settings
+    // said: read from VERDI.KON up to its third line, the rest from PERS.DAT.
+    f.push_back({"NAME-abgeschnitten.KON",
+                 [=](const fs::path& d, StartUmgebung& u) {
+                     ASSERT_TRUE(RechnerSchreiben(d / "RECHNER.DAT", 2));
+                     kopie("einstellungen/NAME-abgeschnitten.KON", "VERDI.KON")(d, u);
+                     u.sachbearbeiterArgument = "verdi";
+                 },
+                 {},
+                 [](const Programm& q, const ScriptedMessages& ms) {
+                     EXPECT_TRUE(ms.protokoll.empty());
+                     EXPECT_EQ(std::tuple(q.z.Arbeitsplatz, q.z.Sachbearbeiter, q.z.ProjPfad, q.z.CodeModus.str(), q.z.DruckSchrift, q.z.DruckGroesse, q.z.Sprache),
+                               std::tuple(Byte{2}, std::string("Verdi"), std::string("/srv/verdi"), std::string("S"), std::string("DejaVu Sans Mono"), Integer{10}, Byte{3}));
+                 }});
+    return f;
+}
+
+}  // namespace
+
+// What the program makes of each at start-up; nothing in the program
+// directory changes.
+TEST_F(Korpus, BrokenFilesAtStartUpEndTheProgramOrStartItOnWhatCouldBeRead) {
+    for (const auto& fall : startfaelle()) {
+        SCOPED_TRACE(fall.name);
+        test::TempDir d;
+        fs::copy(dir.path(), d.path(), fs::copy_options::recursive);
+        StartUmgebung u = umgebung;
+        u.programmVerzeichnis = d.path();
+        fall.machen(d.path(), u);
+        const auto vorher = abbild(d.path());
         Programm q;
         ScriptedMessages ms;
         Menue1Presenter m(q, ms);
-        EXPECT_TRUE(m.starten(umgebung));
-        EXPECT_TRUE(meldungen(ms).empty());
-        std::map<int, float> gelesen;
-        for (int n = 450; n <= 500; ++n) {
-            auto i = static_cast<std::size_t>(n - 450);
-            if (q.estrom.EStrom1[i] != 0 || q.estrom.EStrom3[i] != 0 || q.estrom.EStrom5[i] != 0)
-                gelesen[n] = q.estrom.EStrom1[i];
-        }
-        if (std::string(datei) == "abgeschnitten.DAT") {
-            EXPECT_EQ(q.estrom.EStrom5[0], 180.0f);
-            EXPECT_EQ(q.estrom.EStrom5[1], 0.0f);
-        }
-        EXPECT_EQ(gelesen, erwartet);
+        EXPECT_EQ(m.starten(u), fall.meldungen.empty());
+        EXPECT_EQ(meldungen(ms), fall.meldungen);
+        EXPECT_TRUE(fall.meldungen.empty() || ms.protokoll.back().symbol == Symbol::Kritisch);
+        if (fall.pruefen) fall.pruefen(q, ms);
+        EXPECT_TRUE(abbild(d.path()) == vorher);
     }
 }
 
 // ------------------------------------------------------------------- settings
 
+// A settings file read over settings held keeps the value of each line it
+// cannot read: all (empty), those after the fourth (cut off), the WEK
+// question's alone (a number out of range), the font size (garbage: the eighth
+// line holds no comma). Reading leaves the file as it was.
 TEST(KorpusEinstellungen, ASettingsFileKeepsTheValuesOfLinesItCannotRead) {
-    auto vorbelegt = [] {
-        Zustand z;
-        z.Sachbearbeiter = "Rossi";
-        z.ProjPfad = "/home/rossi";
-        z.CodeModus = "V";
-        z.WEKAbfrage = 0;
-        z.ParaSpeichern = 0;
-        z.KonfigVersion = "25.2.0";
-        z.DruckSchrift = "Courier NEW";
-        z.DruckGroesse = 12;
-        z.EPOPeri = 1;
-        z.EPONetz = 1;
-        z.Sprache = 1;
-        return z;
-    };
-    auto werte = [](const Zustand& z) {
-        return std::vector<std::string>{z.Sachbearbeiter, z.ProjPfad, z.CodeModus.str(), std::to_string(z.WEKAbfrage),
-                                        std::to_string(z.ParaSpeichern), z.KonfigVersion, z.DruckSchrift,
-                                        std::to_string(z.DruckGroesse), std::to_string(z.EPOPeri),
-                                        std::to_string(z.EPONetz), std::to_string(z.Sprache)};
-    };
-    const auto alt = werte(vorbelegt());
-    const std::vector<std::string> neu = {"Bianchi", "/srv/tarvis/PROJEKTE", "S", "1", "1", "26.1.0", "DejaVu Sans Mono",
-                                          "10", "0", "0", "3"};
-    auto gemischt = [&](std::size_t gelesen) {
-        std::vector<std::string> w(neu.begin(), neu.begin() + static_cast<long>(gelesen));
-        w.insert(w.end(), alt.begin() + static_cast<long>(gelesen), alt.end());
-        return w;
-    };
-    // A line that cannot be read (a number out of range) costs only its own
-    // value: the WEK question of before, the lines after it from the file.
-    const std::vector<std::string> ueberlauf = {"Bianchi", "/srv/tarvis/PROJEKTE", "S", alt[3], "1", "26.1.0",
-                                                "DejaVu Sans Mono", "10", "1", "1", "3"};
-    for (const auto& [datei, erwartet] : {std::pair{"PERS.DAT", gemischt(11)}, std::pair{"PERS-leer.DAT", gemischt(0)},
-                                          std::pair{"PERS-abgeschnitten.DAT", gemischt(4)},
-                                          std::pair{"PERS-ueberlauf.DAT", ueberlauf}}) {
+    for (const auto& [datei, erwartet] : std::map<std::string, std::string>{
+             {"PERS.DAT", "Bianchi|/srv/tarvis/PROJEKTE|S|1|1|26.1.0|DejaVu Sans Mono|10|0|0|3|"},
+             {"PERS-leer.DAT", "Rossi|/home/rossi|V|0|0|25.2.0|Courier NEW|12|1|1|1|"},
+             {"PERS-abgeschnitten.DAT", "Bianchi|/srv/tarvis/PROJEKTE|S|1|0|25.2.0|Courier NEW|12|1|1|1|"},
+             {"PERS-ueberlauf.DAT", "Bianchi|/srv/tarvis/PROJEKTE|S|0|1|26.1.0|DejaVu Sans Mono|10|1|1|3|"},
+             {"PERS-muell.DAT", "12"}}) {
         SCOPED_TRACE(datei);
-        Zustand z = vorbelegt();
-        const std::string bytes = inhalt(korpus(std::string("einstellungen/") + datei));
-        EXPECT_TRUE(KonfigDateiLesen(korpus(std::string("einstellungen/") + datei), z));
-        EXPECT_EQ(werte(z), erwartet);
-        EXPECT_EQ(inhalt(korpus(std::string("einstellungen/") + datei)), bytes);
+        Zustand z;  // WEK question, parameter file 0, font size 12, hand-over parts 1
+        std::tie(z.Sachbearbeiter, z.ProjPfad, z.KonfigVersion, z.DruckSchrift) = std::tuple("Rossi", "/home/rossi", "25.2.0", "Courier NEW");
+        z.CodeModus = "V";
+        z.Sprache = 1;
+        const fs::path f = korpus("einstellungen/" + datei);
+        const std::string bytes = inhalt(f);
+        EXPECT_TRUE(KonfigDateiLesen(f, z));
+        std::string ist;
+        for (const std::string& w : {z.Sachbearbeiter, z.ProjPfad, z.CodeModus.str(), std::to_string(z.WEKAbfrage), std::to_string(z.ParaSpeichern), z.KonfigVersion,
+                                     z.DruckSchrift, std::to_string(z.DruckGroesse), std::to_string(z.EPOPeri), std::to_string(z.EPONetz), std::to_string(z.Sprache)})
+            ist += w + "|";
+        EXPECT_EQ(erwartet.size() > 2 ? ist : std::to_string(z.DruckGroesse), erwartet);
+        EXPECT_EQ(inhalt(f), bytes);
     }
-    // Garbage gives garbage texts, and a line without a second field keeps
-    // its variable (the eighth holds no comma); the start-up below shows what
-    // the program makes of it.
-    Zustand z = vorbelegt();
-    EXPECT_TRUE(KonfigDateiLesen(korpus("einstellungen/PERS-muell.DAT"), z));
-    EXPECT_EQ(z.DruckGroesse, 12);
-}
-
-TEST_F(Korpus, BrokenSettingsFilesStartTheProgramSilentlyOnTheValuesRead) {
-    // PERS.DAT cut after its fourth line: the font and language of the start stay.
-    fs::copy_file(korpus("einstellungen/PERS-abgeschnitten.DAT"), dir / "PERS.DAT", fs::copy_options::overwrite_existing);
-    for (const char* rechner : {"RECHNER-leer.DAT", "RECHNER-3.DAT", "RECHNER-300.DAT", "RECHNER-text.DAT"}) {
-        SCOPED_TRACE(rechner);
-        fs::copy_file(korpus(std::string("einstellungen/") + rechner), dir / "RECHNER.DAT",
-                      fs::copy_options::overwrite_existing);
-        const auto vorher = abbild(dir.path());
-        Programm q;
-        ScriptedMessages ms;
-        Menue1Presenter m(q, ms);
-        ASSERT_TRUE(m.starten(umgebung));
-        // No message and no clerk selection; the settings read carry no
-        // version, so the what's-new page opens as after another version.
-        EXPECT_TRUE(meldungen(ms).empty());
-        EXPECT_TRUE(ms.fenster().empty());
-        EXPECT_EQ(ms.hilfeKontexte(), std::vector<int>{3});
-        EXPECT_EQ(q.z.Arbeitsplatz, 1);     // a single-user workstation
-        EXPECT_EQ(q.z.Sachbearbeiter, "Bianchi");
-        EXPECT_EQ(q.z.WEKAbfrage, 1);
-        EXPECT_EQ(q.z.DruckSchrift, "Courier NEW");
-        EXPECT_EQ(q.z.DruckGroesse, 12);
-        EXPECT_TRUE(abbild(dir.path()) == vorher);
-    }
-}
-
-TEST_F(Korpus, GarbageSettingsStartTheProgramInACodeModeItKnows) {
-    fs::copy_file(korpus("einstellungen/PERS-muell.DAT"), dir / "PERS.DAT", fs::copy_options::overwrite_existing);
-    ASSERT_TRUE(starten());
-    EXPECT_TRUE(meldungen(start).empty());
-    EXPECT_TRUE(p.z.CodeModus == "S" || p.z.CodeModus == "V");
-    EXPECT_EQ(p.z.Arbeitsplatz, 1);
-}
-
-TEST_F(Korpus, AClerksConfigurationCutShortKeepsWhatTheWorkstationSettingsSaid) {
-    ASSERT_TRUE(RechnerSchreiben(dir / "RECHNER.DAT", 2));
-    fs::copy_file(korpus("einstellungen/NAME-abgeschnitten.KON"), dir / "VERDI.KON");
-    const auto vorher = abbild(dir.path());
-    umgebung.sachbearbeiterArgument = "verdi";
-    ASSERT_TRUE(starten());
-    EXPECT_TRUE(start.protokoll.empty());
-    EXPECT_EQ(p.z.Arbeitsplatz, 2);
-    // Read from VERDI.KON up to its third line ...
-    EXPECT_EQ(p.z.Sachbearbeiter, "Verdi");
-    EXPECT_EQ(p.z.ProjPfad, "/srv/verdi");
-    // ... the rest from PERS.DAT.
-    EXPECT_EQ(p.z.CodeModus, "S");
-    EXPECT_EQ(p.z.DruckSchrift, "DejaVu Sans Mono");
-    EXPECT_EQ(p.z.DruckGroesse, 10);
-    EXPECT_EQ(p.z.Sprache, 3);
-    EXPECT_TRUE(abbild(dir.path()) == vorher);
 }
 
 // ---------------------------------------------------------- hand-over files
 
-namespace {
-
-struct Uebergabefall {
-    const char* datei;
-    std::vector<std::string> meldungen;
-    bool unlesbar = false;  // cannot be read (rather than read and found wanting)
-};
-
-std::vector<Uebergabefall> uebergabefaelle() {
+TEST_F(Korpus, ABrokenHandOverFileIsRefusedAndTheLinkGoesOnWithAnother) {
+    ASSERT_TRUE(starten());
+    ScriptedMessages ms0;
+    ASSERT_EQ(ProjektOeffnen(p, ms0, fs::path(TARVIS_SOURCE_DIR) / "tests/golden/typ4.PLM"), LadeErgebnis::Geladen);
+    const auto projekt = test::Gespeichert::von(p.z, p.z.Sachbearbeiter);
+    fs::copy(korpus("uebergabe"), projekte());
+    const auto vorher = abbild(dir.path());
     auto ohne = [](const std::string& n) {
-        return std::vector<std::string>{"In Datei " + n + " ist keine gültige KVT 2000 Brand enthalten!",
-                                        "In Datei " + n + " ist keine OLN-Vernetzung enthalten!"};
+        return std::vector<std::string>{"In Datei " + n + " ist keine gültige KVT 2000 Brand enthalten!", "In Datei " + n + " ist keine OLN-Vernetzung enthalten!"};
     };
-    return {
+    struct {
+        const char* datei;
+        std::vector<std::string> meldungen;
+        bool unlesbar = false;  // cannot be read (rather than read and found wanting)
+    } const faelle[] = {
         {"leer.EPO", ohne("leer.EPO")},
         {"nur-kennzeichen.EPO", ohne("nur-kennzeichen.EPO")},
         {"muell.EPO", ohne("muell.EPO")},
@@ -455,45 +410,27 @@ std::vector<Uebergabefall> uebergabefaelle() {
         {"ueberlauf.EPO", {kUeberlauf}, true},
         {"zu-viele.EPO", {"In Datei zu-viele.EPO sind mehr als 100 Einträge enthalten!"}, true},
     };
-}
-
-}  // namespace
-
-TEST_F(Korpus, ABrokenHandOverFileIsRefusedAndTheLinkGoesOnWithAnother) {
-    ASSERT_TRUE(starten());
-    ScriptedMessages ms0;
-    ASSERT_EQ(ProjektOeffnen(p, ms0, fs::path(TARVIS_SOURCE_DIR) / "tests/golden/typ4.PLM"), LadeErgebnis::Geladen);
-    const auto projekt = test::Gespeichert::von(p.z, p.z.Sachbearbeiter);
-    for (const char* name : {"NORD.EPO", "SUED.EPO"}) fs::copy_file(korpus(std::string("uebergabe/") + name), projekte() / name);
-    for (const auto& fall : uebergabefaelle()) fs::copy_file(korpus(std::string("uebergabe/") + fall.datei), projekte() / fall.datei);
-    const auto vorher = abbild(dir.path());
-
-    for (const auto& fall : uebergabefaelle()) {
+    for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.datei);
-        // As the first file: refused, the user chooses again.
-        {
+        // As the first file it is refused and the user chooses again; as the
+        // second file after a good first one, a file that cannot be read is
+        // refused and the first one stays read for another second.
+        for (bool zweite : {false, true}) {
+            if (zweite && !fall.unlesbar) continue;
             ScriptedMessages ms;
             Verknuepfung v(p, ms);
             v.aktivieren();
+            if (zweite) {
+                ASSERT_EQ(v.oeffnen(projekte() / "NORD.EPO"), Verknuepfung::Ergebnis::Gelesen);
+            }
             EXPECT_EQ(v.oeffnen(projekte() / fall.datei), Verknuepfung::Ergebnis::Ungueltig);
             EXPECT_EQ(meldungen(ms), fall.meldungen);
-            EXPECT_EQ(v.ansicht().lblD1, std::string(fall.datei) + " = ungültig!");
-            EXPECT_EQ(v.ansicht().dateiNr, 1);
-            EXPECT_EQ(v.oeffnen(projekte() / "NORD.EPO"), Verknuepfung::Ergebnis::Gelesen);
-        }
-        // As the second file after a good first one: a file that cannot be
-        // read is refused and the first one stays read for another second.
-        if (fall.unlesbar) {
-            ScriptedMessages ms;
-            Verknuepfung v(p, ms);
-            v.aktivieren();
-            ASSERT_EQ(v.oeffnen(projekte() / "NORD.EPO"), Verknuepfung::Ergebnis::Gelesen);
-            EXPECT_EQ(v.oeffnen(projekte() / fall.datei), Verknuepfung::Ergebnis::Ungueltig);
-            EXPECT_EQ(meldungen(ms), fall.meldungen);
-            EXPECT_EQ(v.ansicht().lblD1, "NORD.EPO");
-            EXPECT_EQ(v.ansicht().lblD2, std::string(fall.datei) + " = ungültig!");
-            EXPECT_EQ(v.oeffnen(projekte() / "SUED.EPO"), Verknuepfung::Ergebnis::Gueltig);
-            EXPECT_TRUE(v.ansicht().speichernAktiv);
+            const std::string ungueltig = std::string(fall.datei) + " = ungültig!";
+            EXPECT_EQ(v.ansicht().lblD1, zweite ? "NORD.EPO" : ungueltig);
+            EXPECT_EQ(zweite ? v.ansicht().lblD2 : std::to_string(v.ansicht().dateiNr), zweite ? ungueltig : "1");
+            EXPECT_EQ(v.oeffnen(projekte() / (zweite ? "SUED.EPO" : "NORD.EPO")),
+                      zweite ? Verknuepfung::Ergebnis::Gueltig : Verknuepfung::Ergebnis::Gelesen);
+            EXPECT_EQ(v.ansicht().speichernAktiv, zweite);
         }
     }
     // The link reads the files only and leaves the open project alone.

@@ -2,14 +2,13 @@
 // file. A save runs in a child process that is killed (SIGKILL, nothing to
 // clean up) at each of its system calls in turn, before and after each one;
 // every time the project file is the complete old project or the complete new
-// one, and opens. Where the system does not let a process be traced, the
-// same is checked with kills at random moments.
+// one, and opens. Where processes cannot be traced, the save is killed at
+// random moments instead.
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <random>
 #include <regex>
 #include <sys/ptrace.h>
@@ -41,13 +40,13 @@ Ausgang unterbrochen(const std::function<bool()>& aktion, int halt) {
     const pid_t kind = fork();
     if (kind < 0) return Ausgang::Fehler;
     if (kind == 0) {
-        if (ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0) _exit(3);
-        raise(SIGSTOP);
+        if (ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) == 0) raise(SIGSTOP);
+        else if (halt >= 0) _exit(3);  // halt -1: a whole run, traced or not
         _exit(aktion() ? 0 : 1);
     }
     int status = 0;
     if (waitpid(kind, &status, 0) < 0) return Ausgang::Fehler;
-    if (WIFEXITED(status)) return WEXITSTATUS(status) == 3 ? Ausgang::KeinTrace : Ausgang::Fehler;
+    if (WIFEXITED(status)) return WEXITSTATUS(status) == 3 ? Ausgang::KeinTrace : WEXITSTATUS(status) == 0 ? Ausgang::Fertig : Ausgang::Fehler;
     ptrace(PTRACE_SETOPTIONS, kind, nullptr, wert(PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL));
     int stopps = 0;
     long signal = 0;  // the initial SIGSTOP is swallowed
@@ -70,6 +69,31 @@ Ausgang unterbrochen(const std::function<bool()>& aktion, int halt) {
     kill(kind, SIGKILL);
     waitpid(kind, &status, 0);
     return Ausgang::Fehler;
+}
+
+// Runs `aktion` over and over in a child process killed after a random
+// moment of up to 3 ms.
+Ausgang zufaellig(const std::function<bool()>& aktion) {
+    static std::mt19937 zufall(4711);
+    int rohr[2];
+    if (pipe(rohr) != 0) return Ausgang::Fehler;
+    std::fflush(nullptr);
+    const pid_t kind = fork();
+    if (kind == 0) {
+        if (write(rohr[1], "1", 1) == 1)
+            while (aktion()) {}
+        _exit(1);
+    }
+    close(rohr[1]);
+    char c = 0;
+    const bool laeuft = kind > 0 && read(rohr[0], &c, 1) == 1;
+    close(rohr[0]);
+    if (kind < 0) return Ausgang::Fehler;
+    if (laeuft) usleep(std::uniform_int_distribution<useconds_t>(0, 3000)(zufall));
+    kill(kind, SIGKILL);
+    int status = 0;
+    waitpid(kind, &status, 0);
+    return laeuft && WIFSIGNALED(status) ? Ausgang::Getoetet : Ausgang::Fehler;
 }
 
 std::string inhalt(const fs::path& f) {
@@ -141,110 +165,52 @@ protected:
 
 }  // namespace
 
-TEST_F(SpeicherAbbruch, AProjectFileKilledAtEverySystemCallIsTheOldOrTheNewOne) {
-    for (bool altDa : {true, false}) {
-        SCOPED_TRACE(altDa ? "over an old project" : "first save");
-        int alt = 0, neue = 0;
-        for (int halt = 0;; ++halt) {
-            ASSERT_LT(halt, 100000) << "the save never ends";
-            fs::remove(plm);
-            if (altDa) altesProjektHinlegen();
-            Ausgang a = unterbrochen([&] { return ProjektSchreiben(p, plm).ok(); }, halt);
-            if (a == Ausgang::KeinTrace) GTEST_SKIP() << "processes cannot be traced here";
-            ASSERT_NE(a, Ausgang::Fehler) << "stop " << halt;
-            (projektPruefen(altDa) ? neue : alt) += 1;
-            if (a == Ausgang::Fertig) break;
-            ASSERT_FALSE(HasFailure()) << "killed at stop " << halt;
-        }
-        // Killed before the new file took the old one's place, and after.
-        EXPECT_GT(alt, 0);
-        EXPECT_GT(neue, 1);
-        // The next save leaves no temporary file behind.
-        auto anzahl = [&] { return std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}); };
-        const auto vorher = anzahl();
-        ASSERT_TRUE(ProjektSchreiben(p, plm));
-        EXPECT_EQ(inhalt(plm), neu);
-        EXPECT_EQ(anzahl(), vorher);
-    }
-}
-
-TEST_F(SpeicherAbbruch, TheWholeSaveKilledAtEverySystemCallLeavesEachFileOldOrNew) {
-    // The files of a complete save.
-    altesProjektHinlegen();
+// The first save of a project file alone, and a complete save with its
+// parameter and hand-over files over an old project's.
+TEST_F(SpeicherAbbruch, ASaveKilledAtEverySystemCallLeavesEachFileOldOrNew) {
     auto speichern = [this] {
         test::ScriptedMessages ms;
         ms.antworten = {Antwort::Ja};  // 55: replace the file
         Speichern(p, ms);
         return p.z.SpeichAbbruch == 0 && p.z.ParaGeschrieben == 1 && p.z.EPOGeschrieben == 1;
     };
-    const Ausgang ganz = unterbrochen(speichern, -1);
-    if (ganz == Ausgang::KeinTrace) GTEST_SKIP() << "processes cannot be traced here";
-    ASSERT_EQ(ganz, Ausgang::Fertig);
     std::map<std::string, std::string> alt, neue;
-    for (const char* e : {".NPA", ".EPO"}) {
-        neue[e] = ohneDatum(inhalt(dir / ("HALLE" + std::string(e))));
-        alt[e] = inhalt(golden(std::string("typ2") + e));
-    }
-    ASSERT_NE(neue[".NPA"], ohneDatum(alt[".NPA"]));
-    ASSERT_NE(neue[".EPO"], alt[".EPO"]);
-
-    int halt = 0;
-    for (;; ++halt) {
-        ASSERT_LT(halt, 100000) << "the save never ends";
-        altesProjektHinlegen();
-        Ausgang a = unterbrochen(speichern, halt);
-        ASSERT_NE(a, Ausgang::Fehler) << "stop " << halt;
-        projektPruefen(true);
-        for (const char* e : {".NPA", ".EPO"}) {
-            const std::string ist = inhalt(dir / ("HALLE" + std::string(e)));
-            EXPECT_TRUE(ist == alt[e] || ohneDatum(ist) == neue[e]) << e << " at stop " << halt << ":\n" << ist;
+    for (const char* e : {".NPA", ".EPO"}) alt[e] = inhalt(golden(std::string("typ2") + e));
+    for (bool ganz : {false, true}) {
+        SCOPED_TRACE(ganz ? "the whole save over an old project" : "first save");
+        const std::function<bool()> aktion = ganz ? std::function<bool()>(speichern) : [&] { return ProjektSchreiben(p, plm).ok(); };
+        if (ganz) {
+            altesProjektHinlegen();
+            ASSERT_EQ(unterbrochen(speichern, -1), Ausgang::Fertig);
+            for (const char* e : {".NPA", ".EPO"}) neue[e] = ohneDatum(inhalt(dir / ("HALLE" + std::string(e))));
+            ASSERT_NE(neue[".NPA"], ohneDatum(alt[".NPA"]));
+            ASSERT_NE(neue[".EPO"], alt[".EPO"]);
         }
-        if (a == Ausgang::Fertig) break;
-        ASSERT_FALSE(HasFailure()) << "killed at stop " << halt;
-    }
-    EXPECT_GT(halt, 10);
-}
-
-TEST_F(SpeicherAbbruch, AProjectSavedOverAndOverAndKilledAtRandomMomentsIsAlwaysWhole) {
-    // Two projects saved in turn into the same file, killed after a random
-    // moment of up to 3 ms once the child is saving.
-    altesProjektHinlegen();
-    Programm alt = test::musterProgramm();
-    alt.z.VersionMax = p.z.VersionMax;
-    test::ScriptedMessages stumm;
-    ASSERT_EQ(ProjektOeffnen(alt, stumm, golden("typ2.PLM")), LadeErgebnis::Geladen);
-    const std::string altText = io::utf8ToCp1252(ProjektText(alt.z));
-    std::mt19937 zufall(4711);
-    int neue = 0;
-    for (int runde = 0; runde < 100; ++runde) {
-        int rohr[2];
-        ASSERT_EQ(pipe(rohr), 0);
-        std::fflush(nullptr);
-        const pid_t kind = fork();
-        ASSERT_GE(kind, 0);
-        if (kind == 0) {
-            close(rohr[0]);
-            char c = 1;
-            if (write(rohr[1], &c, 1) != 1) _exit(1);
-            for (;;) {
-                ProjektSchreiben(p, plm);
-                ProjektSchreiben(alt, plm);
+        int altGesehen = 0, neuGesehen = 0;
+        bool tracen = true;
+        for (int halt = 0; tracen || halt < 100; ++halt) {
+            ASSERT_LT(halt, 100000) << "the save never ends";
+            fs::remove(plm);
+            if (ganz) altesProjektHinlegen();
+            Ausgang a = tracen ? unterbrochen(aktion, halt) : Ausgang::KeinTrace;
+            if (a == Ausgang::KeinTrace) tracen = false, a = zufaellig(aktion);
+            ASSERT_NE(a, Ausgang::Fehler) << "stop " << halt;
+            (projektPruefen(ganz) ? neuGesehen : altGesehen) += 1;
+            for (const char* e : ganz ? std::vector<const char*>{".NPA", ".EPO"} : std::vector<const char*>{}) {
+                const std::string ist = inhalt(dir / ("HALLE" + std::string(e)));
+                EXPECT_TRUE(ist == alt[e] || ohneDatum(ist) == neue[e]) << e << " at stop " << halt << ":\n" << ist;
             }
+            if (a == Ausgang::Fertig) break;
+            ASSERT_FALSE(HasFailure()) << "killed at stop " << halt;
         }
-        close(rohr[1]);
-        char c = 0;
-        ASSERT_EQ(read(rohr[0], &c, 1), 1);
-        close(rohr[0]);
-        usleep(std::uniform_int_distribution<useconds_t>(0, 3000)(zufall));
-        kill(kind, SIGKILL);
-        int status = 0;
-        waitpid(kind, &status, 0);
-        const std::string ist = inhalt(plm);
-        ASSERT_TRUE(ist == neu || ist == altText || ist == inhalt(golden("typ2.PLM"))) << "round " << runde << ":\n" << ist;
-        neue += ist == neu;
+        // Killed before the new file took the old one's place, and after.
+        EXPECT_GT(altGesehen, 0);
+        EXPECT_GT(neuGesehen, 1);
+        // The next save leaves no temporary file behind.
+        auto anzahl = [&] { return std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}); };
+        const auto vorher = anzahl() + !fs::exists(plm);
+        ASSERT_TRUE(ProjektSchreiben(p, plm));
+        EXPECT_EQ(inhalt(plm), neu);
+        EXPECT_EQ(anzahl(), vorher);
     }
-    EXPECT_GT(neue, 0);
-    Programm q = test::musterProgramm();
-    q.z.VersionMax = p.z.VersionMax;
-    EXPECT_EQ(ProjektOeffnen(q, stumm, plm), LadeErgebnis::Geladen);
 }

@@ -22,44 +22,31 @@ namespace fs = std::filesystem;
 class Menue1ViewTest : public QObject {
     Q_OBJECT
 
-private:
-    // A copy of the built program directory, so that settings written at
-    // exit do not land in the build.
-    fs::path kopie(const tarvis::test::TempDir& dir) {
-        fs::copy(TARVIS_PROGRAM_DIR, dir.path(), fs::copy_options::recursive);
-        // A settings file of this version keeps the "what's new" help closed.
-        return dir.path();
-    }
-
 private slots:
-    void startsWithItalianCaptionsAndStartScreen() {
+    // The start: five menus, the project commands off and their pictures
+    // hidden; the hint line follows the mouse, a click clears the start
+    // screen; Exit writes the settings and closes.
+    void startScreenHintsAndExit() {
         tarvis::test::TempDir dir;
         Anwendung a;
-        QVERIFY(a.starten(kopie(dir), std::nullopt));
+        QVERIFY(a.starten(tarvis::test::programmKopie(dir), std::nullopt));
         Menue1View& v = a.hauptfenster();
         QCOMPARE(v.menuBar()->actions().size(), 5);
-        QVERIFY(v.aktion(Befehl::Kontakt)->isEnabled());
-        QVERIFY(!v.aktion(Befehl::Speichern)->isEnabled());
-        // No project: print, save, show and text pictures are hidden.
-        QVERIFY(v.werkzeug(Befehl::Speichern)->isHidden());
-        QVERIFY(!v.werkzeug(Befehl::Neu)->isHidden());
-    }
-
-    void hintsFollowTheMouseAndAClickClearsTheStartScreen() {
-        tarvis::test::TempDir dir;
-        Anwendung a;
-        QVERIFY(a.starten(kopie(dir), std::nullopt));
-        Menue1View& v = a.hauptfenster();
+        QVERIFY(v.aktion(Befehl::Kontakt)->isEnabled() && !v.aktion(Befehl::Speichern)->isEnabled());
+        QVERIFY(v.werkzeug(Befehl::Speichern)->isHidden() && !v.werkzeug(Befehl::Neu)->isHidden());
         v.show();
         QVERIFY(QTest::qWaitForWindowExposed(&v));
-        Werkzeugbild* neu = v.werkzeug(Befehl::Neu);
         QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-        QApplication::sendEvent(neu, &enter);
+        QApplication::sendEvent(v.werkzeug(Befehl::Neu), &enter);
         QCOMPARE(v.hinweisZeile()->text(), QStringLiteral("Nuovo progetto"));
         QTest::mouseMove(v.centralWidget(), QPoint(300, 300));
         QTest::mouseClick(v.centralWidget(), Qt::LeftButton, {}, QPoint(300, 300));
         QCOMPARE(v.findChild<QLabel*>("lblTARVIS")->text(), QString());
         QVERIFY(!a.presenter().startseite());
+        fs::remove(dir / "PERS.DAT");
+        v.aktion(Befehl::Ende)->trigger();
+        QVERIFY(!v.isVisible());
+        QVERIFY(fs::exists(dir / "PERS.DAT"));
     }
 
     // Letters typed without Alt never run a menu command, and after every
@@ -67,7 +54,7 @@ private slots:
     void theMainWindowKeepsTheKeyboardAndLettersOpenNoMenu() {
         tarvis::test::TempDir dir;
         Anwendung a;
-        QVERIFY(a.starten(kopie(dir), std::nullopt));
+        QVERIFY(a.starten(tarvis::test::programmKopie(dir), std::nullopt));
         Menue1View& v = a.hauptfenster();
         v.show();
         QVERIFY(QTest::qWaitForWindowActive(&v));
@@ -121,17 +108,6 @@ private slots:
         // The pages share one style sheet: the title is in the pages' red.
         QTextCursor titel(h.findChild<QTextBrowser*>()->document()->findBlockByNumber(1));
         QCOMPARE(titel.charFormat().foreground().color(), QColor(QStringLiteral("#8b1a1a")));
-    }
-
-    void exitWritesTheSettingsAndCloses() {
-        tarvis::test::TempDir dir;
-        Anwendung a;
-        QVERIFY(a.starten(kopie(dir), std::nullopt));
-        Menue1View& v = a.hauptfenster();
-        v.show();
-        v.aktion(Befehl::Ende)->trigger();
-        QVERIFY(!v.isVisible());
-        QVERIFY(fs::exists(dir / "PERS.DAT"));
     }
 };
 

@@ -101,6 +101,22 @@ void schleifenEintippen(QWidget* fenster, const Schleifen& schleifen) {
     }
 }
 
+// A window filled in once it is shown: each step types its text into its
+// box, or clicks its control when it has none.
+using Schritte = std::vector<std::pair<const char*, QString>>;
+std::function<void(QWidget*)> ausfuellen(Schritte schritte) {
+    return [schritte](QWidget* w) {
+        Fensterfuehrer::spaeter([w, schritte] {
+            for (const auto& [n, t] : schritte) t.isNull() ? klicken(w, n) : tippen(w, n, t);
+        });
+    };
+}
+
+// A window left with one of its buttons as it stands.
+std::function<void(QWidget*)> knopf(const char* name) {
+    return [name](QWidget* w) { Fensterfuehrer::druecken(kind<QPushButton>(w, name)); };
+}
+
 struct Projekt {
     int typ;
     const char* option;      // in the panel type window
@@ -144,49 +160,21 @@ void benutzer(Fensterfuehrer& f, const Projekt& pr, const fs::path& pdf, Gesehen
     // loop are right; a PQB 100 for redundancy is planned).
     f.antwort = [](const QString&) { return QMessageBox::Yes; };
     setzePdfDateiWahl([pdf](QWidget*, const QString&) { return qs(pdf.string()); });
-    f.fenster["ZentTyp"] = [&pr](QWidget* w) {
-        const char* option = pr.option;
-        Fensterfuehrer::spaeter([w, option] {
-            klicken(w, option);
-            klicken(w, "cmdWeiter");
-        });
-    };
-    f.fenster["MG1000"] = [](QWidget* w) {
-        Fensterfuehrer::spaeter([w] {
-            klicken(w, "opt16MG");
-            klicken(w, "cmdOK");
-        });
-    };
-    // The RW 500's detector zones as offered.
-    f.fenster["MG_EAZ"] = [](QWidget* w) { Fensterfuehrer::druecken(kind<QPushButton>(w, "cmdOK")); };
-    f.fenster["OLNVernetz"] = [&pr](QWidget* w) {
-        const bool netz = pr.typ == 4;
-        Fensterfuehrer::spaeter([w, netz] {
-            klicken(w, netz ? "optOLNja" : "optOLNnein");
-            if (netz) tippen(w, "txtName", QStringLiteral("NORD"));
-            klicken(w, "cmdWeiter");
-        });
-    };
-    f.fenster["Stammdaten"] = [&pr](QWidget* w) {
-        const QString name = QString::fromLatin1(pr.name);
-        Fensterfuehrer::spaeter([w, name] {
-            tippen(w, "text1", name);
-            tippen(w, "text2", QStringLiteral("A-17"));
-            tippen(w, "text3", QStringLiteral("B-4711"));
-            tippen(w, "text4", QStringLiteral("BP 12"));
-            tippen(w, "text5", QStringLiteral("AU 99"));
-            tippen(w, "text6", QStringLiteral("Rossi"));
-            klicken(w, "cmdOK");
-        });
-    };
-    f.fenster["Modus"] = [&pr](QWidget* w) {
-        const bool libex = pr.libex;
-        Fensterfuehrer::spaeter([w, libex] {
-            klicken(w, libex ? "optLIBEX" : "optSachnr");
-            klicken(w, "optDeutsch");
-            klicken(w, "cmdOK");
-        });
-    };
+    f.fenster["ZentTyp"] = ausfuellen({{pr.option, {}}, {"cmdWeiter", {}}});
+    f.fenster["MG1000"] = ausfuellen({{"opt16MG", {}}, {"cmdOK", {}}});
+    // The RW 500's detector zones, the follow-up window of a PSM 300 on the
+    // loop and the supply proposal taken as they stand, as the batch tool
+    // takes them.
+    for (auto [fenster, name] : {std::pair{"MG_EAZ", "cmdOK"}, std::pair{"PSM300", "cmdWeiter"},
+                                 std::pair{"DXAGeh", "cmdWeiter"}, std::pair{"JUBLSpeis", "cmdOK"}})
+        f.fenster[fenster] = knopf(name);
+    f.fenster["OLNVernetz"] = pr.typ == 4 ? ausfuellen({{"optOLNja", {}}, {"txtName", QStringLiteral("NORD")}, {"cmdWeiter", {}}})
+                                          : ausfuellen({{"optOLNnein", {}}, {"cmdWeiter", {}}});
+    const QString name = QString::fromLatin1(pr.name);
+    f.fenster["Stammdaten"] = ausfuellen({{"text1", name}, {"text2", QStringLiteral("A-17")}, {"text3", QStringLiteral("B-4711")},
+                                          {"text4", QStringLiteral("BP 12")}, {"text5", QStringLiteral("AU 99")},
+                                          {"text6", QStringLiteral("Rossi")}, {"cmdOK", {}}});
+    f.fenster["Modus"] = ausfuellen({{pr.libex ? "optLIBEX" : "optSachnr", {}}, {"optDeutsch", {}}, {"cmdOK", {}}});
     // The loop entry comes back when a check after it refuses; what was
     // typed is still there then.
     auto eingetippt = std::make_shared<bool>(false);
@@ -199,8 +187,6 @@ void benutzer(Fensterfuehrer& f, const Projekt& pr, const fs::path& pdf, Gesehen
             klicken(w, "cmdWeiter");
         });
     };
-    // The follow-up window of a PSM 300 on the loop, as it comes.
-    f.fenster["PSM300"] = [](QWidget* w) { Fensterfuehrer::druecken(kind<QPushButton>(w, "cmdWeiter")); };
     // The additional functions: a standby time of its own, a mains-failure
     // delay, and two sirens at 12 V through the external-load window.
     f.fenster["Zusaetze"] = [](QWidget* w) {
@@ -212,18 +198,8 @@ void benutzer(Fensterfuehrer& f, const Projekt& pr, const fs::path& pdf, Gesehen
             Fensterfuehrer::druecken(kind<QPushButton>(w, "cmd12eingeben"), [weiter] { Fensterfuehrer::druecken(weiter); });
         });
     };
-    f.fenster["Ex12"] = [](QWidget* w) {
-        Fensterfuehrer::spaeter([w] {
-            tippen(w, "txtName12_0", QStringLiteral("Sirene"));
-            tippen(w, "txtMenge12_0", QStringLiteral("2"));
-            tippen(w, "txtRuhe12_0", QStringLiteral("5"));
-            tippen(w, "txtAlarm12_0", QStringLiteral("40"));
-            klicken(w, "cmdOk");
-        });
-    };
-    // The supply proposal taken as it stands, as the batch tool takes it.
-    f.fenster["DXAGeh"] = [](QWidget* w) { Fensterfuehrer::druecken(kind<QPushButton>(w, "cmdWeiter")); };
-    f.fenster["JUBLSpeis"] = [](QWidget* w) { Fensterfuehrer::druecken(kind<QPushButton>(w, "cmdOK")); };
+    f.fenster["Ex12"] = ausfuellen({{"txtName12_0", QStringLiteral("Sirene")}, {"txtMenge12_0", QStringLiteral("2")},
+                                    {"txtRuhe12_0", QStringLiteral("5")}, {"txtAlarm12_0", QStringLiteral("40")}, {"cmdOk", {}}});
     f.fenster["Ausgabe"] = [&g](QWidget* w) {
         g.ausgabe = ausgabeZeilen(w);
         Fensterfuehrer::druecken(kind<QPushButton>(w, "cmdWeiter"));
@@ -235,14 +211,7 @@ void benutzer(Fensterfuehrer& f, const Projekt& pr, const fs::path& pdf, Gesehen
         auto* ok = kind<QPushButton>(w, "cmdOK");
         Fensterfuehrer::druecken(kind<QPushButton>(w, "cmdDrucken"), [ok] { Fensterfuehrer::druecken(ok); });
     };
-    f.fenster["Speichu"] = [&pr](QWidget* w) {
-        const QString name = QString::fromLatin1(pr.name);
-        Fensterfuehrer::spaeter([w, name] {
-            tippen(w, "text1", name);
-            klicken(w, "optParaJa");
-            klicken(w, "cmdOK");
-        });
-    };
+    f.fenster["Speichu"] = ausfuellen({{"text1", name}, {"optParaJa", {}}, {"cmdOK", {}}});
     f.fenster["Oeffnen"] = [&pr](QWidget* w) {
         auto* liste = kind<QListWidget>(w, "File1");
         auto treffer = liste->findItems(QString::fromLatin1(pr.name) + QStringLiteral(".PLM"), Qt::MatchExactly);
@@ -299,17 +268,13 @@ void projektDurchDieFenster(const Projekt& pr) {
     QVERIFY(g.bericht.size() >= 20);
     for (auto [k, satz, menge] : pr.schleifen) QCOMPARE(z.KBNMenge(k)[satz], Long(menge));
     QVERIFY2(g.kbnTitel.startsWith(qs(ZentralenNameFuer(pr.typ))), qPrintable(g.kbnTitel));
-    QCOMPARE(z.UeZeit, Integer(48));
-    QCOMPARE(z.Verzwahl, Integer(pr.typ == 6 ? 30 : 5));  // the TL 300 has its delay fixed
-    QCOMPARE(z.Ext12Name[0], std::string("Sirene"));
-    QCOMPARE(z.Ext12Menge[0], Integer(2));
-    QCOMPARE(z.Ext12Ruhe, 10.0f);
-    QCOMPARE(z.Ext12Alarm, 80.0f);
+    // The TL 300 has its delay fixed.
+    QCOMPARE(std::tuple(z.UeZeit, z.Verzwahl, z.Ext12Name[0], z.Ext12Menge[0], z.Ext12Ruhe, z.Ext12Alarm),
+             std::tuple(Integer(48), Integer(pr.typ == 6 ? 30 : 5), std::string("Sirene"), Integer(2), 10.0f, 80.0f));
     const QString epoKennz = qs(z.EPOKennz.str());
 
     // Save: the project has no file yet, so the save-as window comes.
-    f.fenster["SpeiRep"] = [](QWidget* w) { Fensterfuehrer::druecken(kind<QPushButton>(w, "cmdOK")); };
-    f.fenster["EPOspei"] = [](QWidget* w) { Fensterfuehrer::druecken(kind<QPushButton>(w, "cmdOK")); };
+    f.fenster["SpeiRep"] = f.fenster["EPOspei"] = knopf("cmdOK");
     QVERIFY(befehl(v, Befehl::Speichern));
     const fs::path projekte_ = dir / "PROJEKTE";
     const fs::path plm = projekte_ / (std::string(pr.name) + ".PLM");
@@ -367,7 +332,7 @@ void projektDurchDieFenster(const Projekt& pr) {
         QVERIFY2(pdfInhalt.contains(einfach(zeile)), qPrintable(zeile));
 
     // Open it again: the same project, and the result shown again is the batch tool's.
-    f.fenster["Stammdaten"] = [](QWidget* w) { Fensterfuehrer::druecken(kind<QPushButton>(w, "cmdOK")); };
+    f.fenster["Stammdaten"] = knopf("cmdOK");
     QVERIFY(befehl(v, Befehl::Oeffnen));
     QCOMPARE(z.ProjektDatei, plm.string());
     QCOMPARE(z.ProjektGeladen, Byte{1});
@@ -388,31 +353,25 @@ struct Programmlauf {
     bool starten(const char* option) {
         if (!a.starten(programmKopie(dir), std::nullopt)) return false;
         a.hauptfenster().show();
-        f.fenster["ZentTyp"] = [option](QWidget* w) {
-            Fensterfuehrer::spaeter([w, option] {
-                klicken(w, option);
-                klicken(w, "cmdWeiter");
-            });
-        };
+        f.fenster["ZentTyp"] = ausfuellen({{option, {}}, {"cmdWeiter", {}}});
         return true;
     }
 };
 
-QString rahmenTitel(QWidget* w, const char* name) { return kind<QGroupBox>(w, name)->title(); }
 QString text(QWidget* w, const char* name) { return kind<QLabel>(w, name)->text(); }
 
-// The result window of the standalone DXA 1000 in the batch tool's layout.
+// The result window of the standalone DXA 1000 in the batch tool's layout:
+// the frames' titles, each caption with its value, the notes when shown.
 QString dxaErgebnis(QWidget* w) {
-    QString t = w->windowTitle() + QLatin1Char('\n') + rahmenTitel(w, "frmSumme") + QLatin1Char('\n');
-    for (auto [name, wert] : {std::pair{"lblRuhe", "lblRuhestrom"}, std::pair{"lblAlarm", "lblAlarmstrom"},
-                              std::pair{"lblKap", "lblBattkap"}, std::pair{"lblLade", "lblLadestrom"}})
-        t += QStringLiteral("  ") + text(w, name) + QStringLiteral(": ") + text(w, wert) + QLatin1Char('\n');
-    t += rahmenTitel(w, "frmbenötigen") + QLatin1Char('\n');
-    for (auto [name, wert] : {std::pair{"lblDXA", "lblDXAZahl"}, std::pair{"lblZOLW", "lblZOLWZahl"},
-                              std::pair{"lblBatt", "lblBattZahl"}})
-        t += QStringLiteral("  ") + text(w, name) + QStringLiteral(": ") + text(w, wert) + QLatin1Char('\n');
-    for (const char* name : {"lblParallel1", "lblParallel2"})
-        if (!text(w, name).isEmpty()) t += text(w, name) + QLatin1Char('\n');
+    QString t = w->windowTitle() + QLatin1Char('\n');
+    for (auto [name, wert] : {std::pair{"frmSumme", ""}, {"lblRuhe", "lblRuhestrom"}, {"lblAlarm", "lblAlarmstrom"},
+                              {"lblKap", "lblBattkap"}, {"lblLade", "lblLadestrom"}, {"frmbenötigen", ""},
+                              {"lblDXA", "lblDXAZahl"}, {"lblZOLW", "lblZOLWZahl"}, {"lblBatt", "lblBattZahl"},
+                              {"lblParallel1", nullptr}, {"lblParallel2", nullptr}}) {
+        if (!wert) t += text(w, name).isEmpty() ? QString() : text(w, name) + QLatin1Char('\n');
+        else if (!*wert) t += kind<QGroupBox>(w, name)->title() + QLatin1Char('\n');
+        else t += QStringLiteral("  ") + text(w, name) + QStringLiteral(": ") + text(w, wert) + QLatin1Char('\n');
+    }
     return t;
 }
 
