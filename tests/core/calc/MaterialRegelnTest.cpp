@@ -227,7 +227,7 @@ TEST(Abbruch, WhereTheCalculationStopsAndWhatStays) {
         Ablauf a(p);
         EXPECT_EQ(AuswertenAblauf(p, a.ms), f.halt);
         ASSERT_EQ(a.ms.texte(), std::vector<std::string>{f.meldung});
-        if (f.halt == AuswertenHalt::Laufzeitfehler) EXPECT_EQ(a.ms.protokoll[0].symbol, Symbol::Kritisch);
+        EXPECT_EQ(a.ms.protokoll[0].symbol == Symbol::Kritisch, f.halt == AuswertenHalt::Laufzeitfehler);
         f.pruefen(p);
         EXPECT_EQ(p.z.Berechnet, 0);
         EXPECT_TRUE(a.ms.fenster().empty());
