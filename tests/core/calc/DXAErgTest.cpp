@@ -25,6 +25,7 @@ TEST(DXAErg, CapacityBatteriesConvertersAndUnitsFollowTheCurrents) {
                    Fall{"B", 0, 500, 0, 0, 0, 0, 0, 1, 500},   // neither for a fire alarm
                    Fall{"N", 0, 0, 0, 1, 0, 0, 1, 1, 0},       // 1 mA at 24 V: one converter channel
                    Fall{"B", 30, 2000, 1000, 600, 118, 3, 1, 2, 4491},
+                   Fall{"B", 24, 1000, 0, 0, 34, 1, 0, 1, 1000},  // 24 h take the factor 1.25: 24.5 x 1.25 x 1.1
                    Fall{"N", 12, 1234, 0, 0, 18, 1, 0, 1, 0},  // 16.29 -> 17, + 0.5 -> 18 (half to even)
                    Fall{"N", 12, 1300, 0, 0, 18, 1, 0, 1, 0},  // 17.16 -> 18, + 0.5 -> 18
                    Fall{"N", 12, 1300, 12000, 0, 18, 1, 0, 3, 12000}}) {
