@@ -27,9 +27,9 @@ std::vector<std::string> auswerten(Programm& p) {
 
 TEST(Zentralenartikel, PanelArticleByTypeAndLanguage) {
     struct Fall { int typ, sprache, mgeaz, satz; };
-    for (Fall f : {Fall{1, 1, 2, 9}, Fall{1, 3, 2, 0},  // the KVT 1000 only in German
-                   Fall{3, 1, 2, 13}, Fall{3, 11, 2, 23}, Fall{4, 1, 2, 108}, Fall{4, 11, 2, 118}, Fall{2, 7, 2, 122},
-                   Fall{5, 4, 2, 127}, Fall{5, 1, 0, 126}, Fall{5, 2, 0, 128}, Fall{5, 11, 0, 137}, Fall{6, 1, 2, 35},
+    // The golden projects hold each panel's German article; here the other languages.
+    for (Fall f : {Fall{1, 3, 2, 0},  // the KVT 1000 only in German
+                   Fall{3, 11, 2, 23}, Fall{4, 11, 2, 118}, Fall{5, 1, 0, 126}, Fall{5, 2, 0, 128}, Fall{5, 11, 0, 137},
                    Fall{6, 3, 2, 36}}) {
         Programm p = leeresProgramm();
         zentrale(p.z, f.typ);
