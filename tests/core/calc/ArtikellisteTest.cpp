@@ -44,7 +44,6 @@ TEST(Artikelliste, WhichRecordsTheListShowsInEachCodeMode) {
     Programm p = test::musterProgramm();
     struct Fall { const char* modus; int satz; bool gezeigt; };
     for (Fall f : {Fall{"S", 46, true},     // part-number mode: an article without a LIBEX code is listed
-                   Fall{"S", 443, false},   // withdrawn: its designation begins with five blanks
                    Fall{"S", 7, false},     // blank record
                    Fall{"V", 46, false}, Fall{"V", 108, false},  // no intrusion code
                    Fall{"V", 13, true}, Fall{"V", 107, true}}) {  // headings stay

@@ -1,7 +1,5 @@
-// The batch commands of the report, the export files, the link, the DXA 1000
-// result, the article list and the printouts, run as a user runs them and
-// compared with the golden files of the same projects. Skipped when the
-// batch tool has not been built beside the tests.
+// The batch commands run as a user runs them. Skipped when the batch tool
+// has not been built beside the tests.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -57,52 +55,24 @@ protected:
 
 }  // namespace
 
-TEST_F(ExportCli, ReportPrintoutsAndExportFilesMatchTheGoldenFiles) {
-    using Faelle = std::vector<std::pair<std::string, std::string>>;  // command, golden file
-    for (const auto& [befehl, datei] : Faelle{{"report " + projekt, "typ4-bericht.txt"},
-                                              {"print result " + projekt + kZeit, "typ4-druck.txt"},
-                                              {"print loops " + projekt + kZeit, "typ4-kbn.txt"},
-                                              {"print articles --mode S", "artikel-S.txt"},
-                                              {"print articles --mode V --focus B", "artikel-V-B.txt"}}) {
-        Lauf r = starten(befehl);
-        EXPECT_EQ(r.status, 0) << befehl;
-        EXPECT_EQ(r.aus, lesen(golden(datei))) << befehl;
-    }
-    Lauf r = starten("export " + projekt + " --epo");
+// The bytes themselves are ExportGolden's; here what the batch tool adds: the
+// file names it prints, its exit statuses and the DXA 1000 result's lines.
+TEST_F(ExportCli, CommandsPrintWhatTheyWroteAndSayWhenTheyFail) {
+    Lauf r = starten("export " + projekt + " --npa" + kZeit);
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.aus, (dir / "typ4.EPO").string() + "\n");
-    EXPECT_EQ(lesen(dir / "typ4.EPO"), lesen(golden("typ4.EPO")));
-    starten("export " + projekt + " --npa" + kZeit);
+    EXPECT_EQ(r.aus, (dir / "typ4.NPA").string() + "\n");
     EXPECT_EQ(lesen(dir / "typ4.NPA"), lesen(golden("typ4.NPA")));
-    starten("export " + projekt + " --prn-word" + kZeit);
-    EXPECT_EQ(lesen(dir / "typ4.PRN"), lesen(golden("typ4-text.PRN")));
-    EXPECT_EQ(starten("export " + projekt + " --prn-excel --out '" + (dir / "t.csv").string() + "'" + kZeit).status, 0);
-    EXPECT_EQ(lesen(dir / "t.csv"), lesen(golden("typ4-tabelle.PRN")));
+    r = starten("print loops " + projekt + kZeit);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.aus, lesen(golden("typ4-kbn.txt")));
     // A file that cannot be written is a failure; a command without its arguments a usage error.
     EXPECT_EQ(starten("export " + projekt + " --npa --out '" + (dir / "fehlt" / "x.npa").string() + "'").status, 1);
     EXPECT_EQ(starten("export " + projekt).status, 2);
     EXPECT_EQ(starten("print result").status, 2);
-}
-
-TEST_F(ExportCli, LinkDxaAndArticleSearch) {
-    const std::string a = "\"J\"\r\n\"K52046851\",1,\"Linienkarte DKM 100           \",0\r\n"
-                          "\"K52016005\",1,\"KVT 2000 B deutsch            \",0\r\n"
-                          "\"K52044176\",1,\"Schnittstellenerw. RAVI 1     \",0\r\n"
-                          "\"K52041096\",2,\"Schnittstelle WX 20           \",0\r\n";
-    ASSERT_TRUE(tarvis::io::writeText(dir / "A.EPO", a));
-    ASSERT_TRUE(tarvis::io::writeText(dir / "B.EPO", a));
-    const std::string ziel = (dir / "AB.EPO").string();
-    Lauf r = starten("link '" + (dir / "A.EPO").string() + "' '" + (dir / "B.EPO").string() + "' --out '" + ziel + "'");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.aus, ziel + "\n" + (dir / "AB.TXT").string() + "\n");
-    EXPECT_EQ(lesen(ziel), "\"J\"\r\n\"K52018724\",1,\"KVT 2000/6 Brand D            \",0\r\n"
-                           "\"K52046851\",1,\"Linienkarte DKM 100           \",0\r\n");
-    EXPECT_EQ(starten("link '" + (dir / "A.EPO").string() + "' '" + (dir / "A.EPO").string() + "'").status, 1);
 
     r = starten("dxa --alarm B --hours 30 --ruhe 12=2000,24=600 --alarm-current 12=1000");
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.aus.find("  Corrente di riposo: 3491\n"), std::string::npos);
-    EXPECT_NE(r.aus.find("  Allarme corrente eccessiva: 4491\n"), std::string::npos);
+    EXPECT_NE(r.aus.find("  Allarme corrente eccessiva: 4491\n"), std::string::npos);  // quiescent + alarm
     EXPECT_NE(r.aus.find("  DXA 1000 parallela: 2\n"), std::string::npos);
     EXPECT_EQ(starten("dxa --ruhe 13=5").status, 2);
 

@@ -84,15 +84,7 @@ bool enthaelt(const std::vector<std::string>& v, const std::string& s) { return 
 TEST_P(ExportGolden, ReportExportsAndPrintoutsOfAHandMadeProject) {
     const std::string typ = "typ" + std::to_string(GetParam());
     test::TempDir dir;
-    fs::copy_file(goldenVerzeichnis() / (typ + ".PLM"), dir / (typ + ".PLM"));
-
-    Programm p = test::musterProgramm();
-    p.z.PrgVersion = TARVIS_VERSION_TEXT;
-    p.z.VersionMax = p.z.PrgVersion.substr(0, 4);
-    test::ScriptedMessages laden;
-    ASSERT_TRUE(ProjektLaden(p, laden, dir / (typ + ".PLM")));
-    ASSERT_EQ(test::rechnen(p), AuswertenHalt::Keiner);
-
+    Programm p = berechnet(typ, dir);
     test::ScriptedMessages ms;
     std::string bericht;
     for (const std::string& zeile : HinweisAktivieren(p, ms)) bericht += zeile + "\n";

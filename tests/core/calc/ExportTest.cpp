@@ -5,6 +5,7 @@
 
 
 #include "calc/Exportdateien.h"
+#include "calc/SpeiRep.h"
 
 #include "io/TextFile.h"
 #include "projekt/Texte.h"
@@ -101,6 +102,9 @@ TEST(EPODatei, ChoicesLeaveOutLoopElementsOrPeripheralsAndAZeroNumberPartIsRepor
     EXPECT_EQ(epo.find("K5230"), std::string::npos);
     EXPECT_NE(epo.find("K52224328"), std::string::npos);
     EXPECT_EQ(z.LIBEXFehlt, 0);
+    // The save report tells which parts the file holds.
+    EXPECT_EQ(SpeiRepAktivieren(z).label[5], Text(462) + " " + Text(483) + " " + Text(482));
+    EXPECT_EQ(SpeiRepAktivieren(z).label[6], Text(463) + " " + Text(482));
     z.EPOPeri = 0;
     z.Menge[108] = 0;
     EXPECT_EQ(EPOInhalt(f.p).text, "\"J\"\r\n");

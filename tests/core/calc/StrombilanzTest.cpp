@@ -17,6 +17,8 @@ TEST(Strombilanz, FirePanelCountsExcessAlarmCurrentAndConvertsLoopAnd28V) {
     schleife(p.z, 2, 607, 3);
     p.estrom.EStrom1[477 - 450] = 35.5f;
     p.estrom.EStrom3[477 - 450] = 90;
+    p.katalog.setzen(5, artikel("Kopfsatz", 1000, 1000, 1000));  // the catalogue's header: no article
+    p.z.Menge[5] = 1;
     ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
 
     EXPECT_FLOAT_EQ(p.z.IKBN35, 20);
@@ -50,7 +52,10 @@ TEST(Strombilanz, ModulesFedFromTheSystemAtTwelveVolts) {
     p.z.PQKinv28 = 1;
     p.z.PQK12 = 1;
     p.z.PQK28 = 1;
-    ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
+    Stromprotokoll prot;  // the evidence names the PQV by its article
+    Ablauf a(p);
+    ASSERT_EQ(AuswertenAblauf(p, a.ms, &prot), AuswertenHalt::Keiner);
+    EXPECT_TRUE(std::any_of(prot.ruhe.begin(), prot.ruhe.end(), [](const Stromterm& t) { return t.satz == 627 && t.menge == 2; }));
 
     // HY 100 PQK at 28 V: 15 x 28 / 11.04 = 38.04 -> 38; PQK at 28 V: 45 x 28 / 11.04 = 114.13 -> 114.
     EXPECT_FLOAT_EQ(p.z.INetz12, static_cast<float>(2 * 35 + 45 + 30 + 38 + 30 + 114));

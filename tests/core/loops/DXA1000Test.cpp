@@ -25,13 +25,7 @@ protected:
 
 }  // namespace
 
-TEST_F(DXA1000Test, NothingAtAllIsComplete) {
-    EXPECT_TRUE(pr.weiter());
-    EXPECT_EQ(p.z.StammdatenOK, 1);
-    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::DXAErg});
-}
-
-TEST_F(DXA1000Test, CurrentsAndStandbyTimeGoTogether) {
+TEST_F(DXA1000Test, CurrentsAndStandbyTimeGoTogetherAndNothingAtAllIsComplete) {
     setzen(DXA1000Presenter::Ruhe12, "100");
     EXPECT_FALSE(pr.weiter());
     EXPECT_EQ(ms.texte(), std::vector<std::string>{Text(174)});
@@ -41,6 +35,10 @@ TEST_F(DXA1000Test, CurrentsAndStandbyTimeGoTogether) {
     EXPECT_EQ(ms.texte().size(), 2u);
     EXPECT_EQ(p.z.StammdatenOK, 0);
     EXPECT_TRUE(ms.fenster().empty());
+    setzen(DXA1000Presenter::Uezeit, "0");
+    EXPECT_TRUE(pr.weiter());
+    EXPECT_EQ(p.z.StammdatenOK, 1);
+    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::DXAErg});
 }
 
 TEST_F(DXA1000Test, IntrusionAlarmBelowQuiescentIsAsked) {

@@ -127,6 +127,7 @@ TEST_F(VersorgungTest, DXAGehOnATL300) {
 TEST_F(VersorgungTest, PSM300AllowsTwoRelayModulesAndOneTransformerPerSupply) {
     p.z.AnzPSM = 2;
     PSM300Presenter pr(p, ms);
+    EXPECT_TRUE(pr.ansicht().label3.sichtbar);  // the notes only beside other panels than the TL 300
     pr.felder().zaehlText(PSM300Presenter::VRX, "4");
     pr.felder().zaehlText(PSM300Presenter::Wandler28, "2");
     EXPECT_TRUE(pr.weiter());
@@ -143,12 +144,6 @@ TEST_F(VersorgungTest, PSM300AllowsTwoRelayModulesAndOneTransformerPerSupply) {
     EXPECT_EQ(pr.felder().zaehlAnsicht(PSM300Presenter::Wandler28).text, "19");
     pr.felder().zaehlText(PSM300Presenter::VRX, "25");
     EXPECT_EQ(p.z.PSMVRX, 19);
-}
-
-TEST_F(VersorgungTest, PSM300NotesOnlyBesideOtherPanelsThanTheTL300) {
-    p.z.AnzPSM = 2;
-    PSM300Presenter pr(p, ms);
-    EXPECT_TRUE(pr.ansicht().label3.sichtbar);
     panel(6);
     EXPECT_FALSE(pr.ansicht().label5.sichtbar);
 }

@@ -99,8 +99,11 @@ TEST_F(ExtTest, TL300At28V) {
     EXPECT_FALSE(pr.ok());
     EXPECT_EQ(ms.texte().back(), Text(747) + " 1100 mA!");
     EXPECT_EQ(p.z.Ext28Alarm, 1101.0f);
-    panel(2);
+    panel(2);  // other panels: no transformer limit here
+    p.z.Wandler28 = 0;
+    ms.protokoll.clear();
     EXPECT_FALSE(pr.ansicht().kbnSichtbar);
     EXPECT_TRUE(pr.ok());
+    EXPECT_TRUE(ms.protokoll.empty());
 }
 

@@ -110,7 +110,9 @@ TEST_F(KBNEINTest, ATL300ListsOnlyAddressedElementsAndShowsItsAddressesOthersThe
 }
 
 TEST_F(KBNEINTest, HeadingsAndSpacersTakeNoQuantity) {
+    p.z.KBNMenge2[558] = 7;
     panel(4);
+    EXPECT_EQ(pr.raster().zelle(*pr.raster().zeileVon(558), ElementRaster::kErsteMengenSpalte + 1), "7");  // as entered before
     auto kopf = *pr.raster().zeileVon(503);
     auto abstand = *pr.raster().zeileVon(511);
     EXPECT_EQ(pr.raster().zeile(abstand).art, RasterZeilenArt::Abstand);

@@ -31,13 +31,12 @@ protected:
     }
 
     std::string ergebnis(int r12, int a12, int r28, int a28) const {
-        auto z = [](int t, const char* w) { return Text(t) + " " + w + " mA"; };
-        char b[4][16];
-        std::snprintf(b[0], 16, "%05d", r12);
-        std::snprintf(b[1], 16, "%05d", a12);
-        std::snprintf(b[2], 16, "%05d", r28);
-        std::snprintf(b[3], 16, "%05d", a28);
-        return z(496, b[0]) + "\n" + z(497, b[1]) + "\n" + z(498, b[2]) + "\n" + z(499, b[3]) + "\n     " + Text(280);
+        auto z = [](int t, int w) {
+            char b[16];
+            std::snprintf(b, sizeof b, "%05d", w);
+            return Text(t) + " " + b + " mA";
+        };
+        return z(496, r12) + "\n" + z(497, a12) + "\n" + z(498, r28) + "\n" + z(499, a28) + "\n     " + Text(280);
     }
 
     Programm p;
