@@ -1,4 +1,3 @@
-#include <QFontInfo>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -72,16 +71,6 @@ class DruckenTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void theCourierFontsArePrintedInAMetricCompatibleFixedPitchFont() {
-        for (const char* name : {"COURIER NEW", "courier"}) {
-            QFontInfo info(DruckSchriftart(name, 10));
-            QCOMPARE(info.family(), QStringLiteral("Liberation Mono"));
-            QVERIFY(info.fixedPitch() && info.pointSize() == 10);
-        }
-        QCOMPARE(DruckSchriftart("Liberation Serif", 0).family(), QStringLiteral("Liberation Serif"));
-        QCOMPARE(DruckSchriftart("Liberation Serif", 0).pointSize(), 12);
-    }
-
     // Texts stand at their columns in character widths of the fixed-pitch
     // font. At the default font a sheet of A4 holds the 80 columns of the
     // printouts and the report's widest table rows whole, within margins of

@@ -5,6 +5,7 @@
 
 #include "loops/KBNEINDialog.h"
 #include "projekt/Texte.h"
+#include "support/Programme.h"
 #include "support/ScriptedMessages.h"
 
 using namespace tarvis;
@@ -13,10 +14,7 @@ using namespace tarvis::ui;
 namespace {
 
 Programm muster(int typ) {
-    Programm p;
-    p.verzeichnis = TARVIS_PROGRAM_DIR;
-    p.katalog = *Katalog::oeffnen(p.datei("TARVIS.ART"));
-    ProjektZuruecksetzen(p.z);
+    Programm p = test::musterProgramm();
     p.z.ZentralenTyp = static_cast<Integer>(typ);
     ZentralenNameSetzen(p.z, typ);
     return p;

@@ -38,7 +38,6 @@
 #include "support/Fensterfuehrer.h"
 #include "support/Programme.h"
 #include "support/TempDir.h"
-#include "wizard/AuswahlDialog.h"
 #include "wizard/OLNVernetzDialog.h"
 #include "wizard/ZentTypDialog.h"
 #include "wizard/ZusaetzeDialog.h"
@@ -307,17 +306,6 @@ private slots:
             QCOMPARE(p.z.OLN1b + p.z.OLN2c, 2);
             QCOMPARE(p.z.OLNName.trimmed(), std::string("KVT Nord"));
         }
-        {
-            p.z.AnzBE = 3;
-            GMAwechselPresenter pr(p, ms);
-            AuswahlDialog d(pr);
-            d.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&d));
-            ms.antworten = {Antwort::Ja};
-            QTest::mouseDClick(kind<QRadioButton>(&d, "optNeu"), Qt::LeftButton);
-            QVERIFY(angenommen(d));
-            QCOMPARE(p.z.AnzBE, Integer{0});
-        }
         ZusaetzePresenter pr(p, ms);
         ZusaetzeDialog d(pr);
         tippen(&d, "txtVRXnorm", QStringLiteral("20"));
@@ -362,12 +350,6 @@ private slots:
         QCOMPARE(p.z.PQVspeis, Integer{3});
         QTest::mouseDClick(kind<QRadioButton>(&pqvd, "optPQV28KVT"), Qt::LeftButton);
         QVERIFY(angenommen(pqvd));
-        p.z.AnzHY = 2;
-        p.z.AnzPQK = 1;
-        HY100Presenter hy(p, ms);
-        HY100Dialog hyd(hy);
-        tippen(&hyd, "txtPQKnorm28", QStringLiteral("5"));
-        QCOMPARE(p.z.PQKnorm28, Integer{5});
         {
             PQSloeschenPresenter pr(p, ms);
             PQSloeschenDialog d(pr);
