@@ -9,27 +9,6 @@ using test::ScriptedMessages;
 
 namespace {
 
-KatSatz satz(const std::string& name, const std::string& sachnummer, const std::string& intr = "",
-             const std::string& brand = "") {
-    KatSatz s;
-    s.Bezeichnung = name;
-    s.Sachnummer = sachnummer;
-    s.LIBEXIntr = intr;
-    s.LIBEXBrand = brand;
-    return s;
-}
-
-// A small catalogue whose codes the search rules can be followed on by hand.
-Katalog suchkatalog() {
-    Katalog k;
-    k.setzen(6, satz("1.) Melder", ""));
-    k.setzen(7, satz("Rauchmelder RM 1", "9.876.540.269", "K51013234", "K52013234"));
-    k.setzen(8, satz("Wärmemelder WM 269", "9.876.541.269", "K51014040", ""));
-    k.setzen(9, satz("Sirene", "1.234.567.890", "", "K52010269"));
-    k.setzen(10, satz("     Altmelder", "1.111.110.269", "K51019999", "K52019999"));
-    return k;
-}
-
 using V = std::vector<std::string>;
 
 V nummern(const Katalog& k, const char* suche, const char* modus, const char* schwerpunkt) {
@@ -63,39 +42,8 @@ TEST(Artikelliste, WhichRecordsTheListShowsInEachCodeMode) {
     EXPECT_EQ(a.zeilen[1].code, "4.996.100.111");
 }
 
-TEST(Artikelsuche, FormatCheckOfDotTexts) {
-    for (const char* gut : {"0.269", "540.269", "9.876.540.269", ".269", "4040", "OM 301", "a.b"})
-        EXPECT_TRUE(SuchformatGueltig(gut, "S")) << gut;
-    for (const char* schlecht : {"02.69", "0.2.69", "1.9.876.540.269", "9.876.540.2690"})
-        EXPECT_FALSE(SuchformatGueltig(schlecht, "S")) << schlecht;
-    EXPECT_FALSE(SuchformatGueltig("0.269", "V"));  // LIBEX codes have no dots
-    EXPECT_TRUE(SuchformatGueltig("RM 1.5", "V"));  // not a dot text
-}
-
-TEST(Artikelsuche, RulesByCodeModeAndFocus) {
-    const Katalog k = suchkatalog();
-    struct Fall { const char* suche; const char* modus; const char* schwerpunkt; V treffer; };
-    const Fall faelle[] = {
-        {"9.876.540.269", "S", "N", {"007"}},
-        {"0.269", "S", "N", {"007", "010"}},  // the last five of the part number
-        {".269", "S", "N", {"007", "008", "010"}},
-        {"41.269", "S", "N", {"008"}},
-        {"0.268", "S", "N", {}},
-        {"269", "S", "N", {"008"}},  // digits without a dot: the designation only
-        {"melder", "S", "N", {"006", "007", "008", "010"}},  // any letter case, headings and withdrawn included
-        {"wärme", "S", "N", {"008"}},
-        {"3234", "V", "B", {"007"}},
-        {"4040", "V", "N", {"008"}},
-        {"4040", "V", "B", {}},  // no fire code
-        {"k52010269", "V", "B", {"009"}},
-        {"0269", "V", "B", {"009"}},
-        {"269", "V", "B", {"008"}},
-    };
-    for (const Fall& f : faelle) EXPECT_EQ(nummern(k, f.suche, f.modus, f.schwerpunkt), f.treffer) << f.suche << " " << f.modus << f.schwerpunkt;
-    auto t = ArtikelSuchen(k, "sirene", "S", "N");
-    ASSERT_EQ(t.size(), 1u);
-    EXPECT_EQ(t[0].bezeichnung, "Sirene" + std::string(24, ' '));
-    EXPECT_EQ(t[0].code, "1.234.567.890");
+// Searching the sample catalogue by a LIBEX position key and by a part number.
+TEST(Artikelsuche, ByPositionKeyAndPartNumber) {
     // The sample catalogue's OM 301 carries the position key 1725 from the sixth character.
     const Programm p = test::musterProgramm();
     EXPECT_EQ(nummern(p.katalog, "1725", "V", "B"), V{"534"});

@@ -16,15 +16,11 @@ using Zeile = std::array<std::string, 4>;
 
 }  // namespace
 
-TEST(Ausgabe, ListsRecords6To700WithAQuantityAndLeavingItEnablesTheResultCommands) {
+TEST(Ausgabe, ListsRecords6To700WithAQuantity) {
     Programm p = test::musterProgramm();
     test::zentrale(p.z, 4);
     p.z.CodeModus = "S";
     ScriptedMessages ms;
-    AusgabePresenter leer(p, ms);
-    leer.aktivieren();
-    EXPECT_EQ(leer.ansicht().kopf, (Zeile{"Articolo ", "Quantità ", "Denominazione", "Codice "}));
-    EXPECT_TRUE(leer.ansicht().zeilen.empty());
 
     for (int i = 1; i <= 5; ++i) p.z.Menge[i] = 3;  // the catalogue's header records
     p.z.Menge[534] = 16;
@@ -38,13 +34,6 @@ TEST(Ausgabe, ListsRecords6To700WithAQuantityAndLeavingItEnablesTheResultCommand
     EXPECT_EQ(v.zeilen[0], (Zeile{"108 ", "1 ", "KVT 2000 B deutsch            ", "4.996.110.155"}));
     EXPECT_EQ(v.zeilen[1][1], "16 ");
     EXPECT_EQ(v.zeilen[2][0], "700 ");
-    EXPECT_EQ(v.aktuelleZeile, 1);
-
-    EXPECT_TRUE(a.weiter());
-    EXPECT_EQ(p.z.ProjektBefehleAktiv, 0);
-    a.nachSchliessen();
-    EXPECT_EQ(p.z.ProjektBefehleAktiv, 1);
-    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::Hinweis});
 }
 
 TEST(Ausgabe, TheWindowTakesTheFireCodeForEveryTypeButTheIntrusionPanels) {

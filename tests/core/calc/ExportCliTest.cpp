@@ -62,9 +62,6 @@ TEST_F(ExportCli, CommandsPrintWhatTheyWroteAndSayWhenTheyFail) {
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.aus, (dir / "typ4.NPA").string() + "\n");
     EXPECT_EQ(lesen(dir / "typ4.NPA"), lesen(golden("typ4.NPA")));
-    r = starten("print loops " + projekt + kZeit);
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.aus, lesen(golden("typ4-kbn.txt")));
     // A file that cannot be written is a failure; a command without its arguments a usage error.
     EXPECT_EQ(starten("export " + projekt + " --npa --out '" + (dir / "fehlt" / "x.npa").string() + "'").status, 1);
     EXPECT_EQ(starten("export " + projekt).status, 2);

@@ -66,13 +66,6 @@ TEST(ParaDatei, DoublingTakesTwoCardsAndAnIncompleteProjectGetsNoFile) {
     EXPECT_EQ(g.ms.nummern(), std::vector<int>{475});
     EXPECT_FALSE(fs::exists(g.dir / "MUELLER.NPA"));
     EXPECT_EQ(g.p.z.ParaDatei, "");
-
-    // A type without a type line and without loop elements: the key lines only.
-    g.p.z.ZentralenTyp = 7;
-    g.p.z.KBNWert(1, 534, 1) = g.p.z.KBNWert(1, 544, 1) = g.p.z.KBNWert(1, 546, 2) = 0;
-    const std::string text = ParaDateiInhalt(g.p, "x", kZeit);
-    EXPECT_EQ(text.find("\"001\""), std::string::npos);
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 20);
 }
 
 TEST(EPODatei, ChoicesLeaveOutLoopElementsOrPeripheralsAndAZeroNumberPartIsReported) {

@@ -162,8 +162,6 @@ TEST(Abschluss, TheSupplyCountsConfirmedDecideTheArticlesAndTheFlag) {
     ASSERT_TRUE(Auswerten(p, a.ms));
     for (auto [satz, menge] : Mengen{{275, 2}, {276, 1}, {248, 2}, {284, 1}}) EXPECT_EQ(m(p, satz), menge) << satz;
     EXPECT_EQ(p.z.Berechnet, 1);
-    EXPECT_EQ(p.z.ProjCodeModus, "S");
-    EXPECT_EQ(p.z.ProjektBefehleAktiv, 1);
     EXPECT_EQ(p.z.EPOKennz, "J");
 
     // Fewer than proposed break the limits.
@@ -196,7 +194,6 @@ TEST(Abbruch, WhereTheCalculationStopsAndWhatStays) {
     const Fall faelle[] = {
         {"no panel type", 0, [](Zustand& z) { z.Menge[154] = 3; z.KBNMenge1[534] = 2; }, AuswertenHalt::Zentralentyp,
          Text(292), [](const Programm& p) { EXPECT_EQ(m(p, 154), 3); EXPECT_EQ(m(p, 534), 0); }},
-        {"type 9", 9, [](Zustand&) {}, AuswertenHalt::Zentralentyp, Text(292), [](const Programm&) {}},
         {"type -1", -1, [](Zustand&) {}, AuswertenHalt::Zentralentyp, Text(292), [](const Programm&) {}},
         {"4 interfaces on a KVT 1000", 1,
          [](Zustand& z) {
@@ -244,6 +241,4 @@ TEST(Abbruch, LeavingTheSupplyWindowKeepsTheResultsSoFar) {
     EXPECT_EQ(m(p, 13), 1);
     EXPECT_GT(p.z.BatKapazitaet, 0);
     EXPECT_EQ(p.z.Berechnet, 0);
-    EXPECT_EQ(p.z.ProjektBefehleAktiv, 0);
-    EXPECT_EQ(p.z.ProjCodeModus, " ");
 }

@@ -39,8 +39,6 @@ TEST_F(ExtTest, ARowProductBeyond32767IsRefused) {
     EXPECT_EQ(pr.ansicht().summeRuhe.text, "30010");
     pr.felder().zaehlText(ExtPresenter::feld(3, ExtPresenter::Menge), "400");
     EXPECT_EQ(ms.texte(), std::vector<std::string>{Text(147)});
-    EXPECT_EQ(pr.fokusAbholen(), 3);
-    EXPECT_EQ(pr.ansicht().summeRuhe.text, "30010");  // the labels stay
     // OK does not take the incomplete totals.
     EXPECT_FALSE(pr.ok());
     pr.fokusAbholen();
@@ -72,12 +70,10 @@ TEST_F(ExtTest, AlarmBelowQuiescentOnIntrusionPanelsOnly) {
     panel(3);
     ExtPresenter pr(p, ms, ExtSpannung::V12);
     pr.aktivieren();
-    EXPECT_EQ(pr.ansicht().label6.text, Text(145));
     zeile(pr, 0, "1", "60", "50");
     EXPECT_FALSE(pr.ok());
     EXPECT_EQ(ms.texte().back(), Text(161));
     panel(4);
-    EXPECT_EQ(pr.ansicht().label6.text, Text(146));
     EXPECT_TRUE(pr.ok());
 }
 
