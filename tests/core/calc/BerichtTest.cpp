@@ -66,17 +66,6 @@ TEST(Bericht, ALinkedProjectShowsOnlyTheLinkNotesAndKeepsItsFlag) {
     EXPECT_EQ(p.z.EPOKennz, "N");
 }
 
-TEST(Bericht, ACalculationWithinItsLimitsKeepsTheFlagAndTheEstimateNeedsAQuiescentCurrent) {
-    Programm p = berechnet(4);
-    ScriptedMessages ms;
-    // 13.8 / 230 x 1825.4 / 850 = 0.129 A; with the charge (1.8254 + 80/24) / 0.85 x 13.8/230 = 0.364 A.
-    EXPECT_TRUE(enthaelt(erstellt(p, ms), "Corrente di rete assorbita: 0,13 A" + std::string(17, ' ') + "0,36 A"));
-    EXPECT_EQ(p.z.EPOKennz, "J");
-    EXPECT_TRUE(ms.protokoll.empty());
-    p.z.IRuhe = 0;
-    EXPECT_FALSE(enthaelt(erstellt(p, ms), Text(621)));
-}
-
 TEST(Bericht, LimitsBrokenTurnTheFlagAndShow605) {
     struct Fall {
         const char* wie;
