@@ -108,6 +108,11 @@ TEST(KatalogQuelle, RoundTripsAndNamesTheBadLine) {
     std::string zuLang = std::string(kKatalogQuelleKopf) + "\n1\t\t" + std::string(31, 'x') + std::string(15, '\t') + "\n";
     EXPECT_FALSE(KatalogAusQuelle(zuLang, &fehler));
     EXPECT_FALSE(KatalogAusQuelle("no header\n", &fehler));
+    for (const std::string libex : {"K51012345", "B51012345"}) {  // nine characters, as the record holds them
+        std::string lang = quelle;
+        lang.replace(lang.find(libex), libex.size(), libex + "6");
+        EXPECT_FALSE(KatalogAusQuelle(lang, &fehler)) << libex;
+    }
 }
 
 TEST(Katalog, ShippedSampleHoldsTheGermanMarkerAndAllRecords) {

@@ -211,6 +211,7 @@ TEST_F(GMAwechselTest, ChangingThePanelClearsAllAndAsksForTheNewType) {
     g.waehlen(2);
     ms.antworten = {Antwort::Ja};
     EXPECT_FALSE(g.ok());  // the panel type dialog was closed: this dialog stays open
+    EXPECT_EQ(p.z.WeiterOK, 0);
     EXPECT_EQ(p.z.ZentralenTyp, 0);
     EXPECT_EQ(p.z.ZentralenTypAlt, 4);
     EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::ZentTyp});

@@ -106,7 +106,7 @@ TEST_F(ZusaetzeTest, CountBoxesAreHeldAtTheLimitsOfThePanel) {
     struct Grenze { int typ; ZFeld feld; const char* eingabe; Integer Zustand::*wert; Integer erwartet; };
     for (Grenze g : {Grenze{3, ZFeld::Vert20DA, "7", &Zustand::Vert20DA, 1}, Grenze{5, ZFeld::Vert20DA, "7", &Zustand::Vert20DA, 2},
                      Grenze{1, ZFeld::Vert20DA, "7", &Zustand::Vert20DA, 6}, Grenze{4, ZFeld::VRXnorm, "30", &Zustand::VRXnorm, 12},
-                     Grenze{4, ZFeld::KPLinv, "99", &Zustand::KPLinv, 24}, Grenze{4, ZFeld::MRVNinv, "5", &Zustand::MRVNinv, 2},
+                     Grenze{4, ZFeld::KPLinv, "99", &Zustand::KPLinv, 24}, Grenze{1, ZFeld::KPLinv, "99", &Zustand::KPLinv, 44}, Grenze{4, ZFeld::MRVNinv, "5", &Zustand::MRVNinv, 2},
                      Grenze{4, ZFeld::Strom, "-4", &Zustand::ZusStrom, 0}, Grenze{5, ZFeld::Strom, "250", &Zustand::ZusStrom, 100},
                      Grenze{6, ZFeld::TabloNorm, "9", &Zustand::TabloNorm, 2}}) {
         auto z = fenster(g.typ);
@@ -125,6 +125,7 @@ TEST_F(ZusaetzeTest, CountBoxesAreHeldAtTheLimitsOfThePanel) {
     EXPECT_FALSE(rw.zaehlAnsicht(ZFeld::KPLinv).aktiv);
     EXPECT_FALSE(rw.zaehlAnsicht(ZFeld::TabloInv).aktiv);
     EXPECT_EQ(rw.ansicht().tableau.maxKPL.text, "8");
+    EXPECT_EQ(rw.ansicht().tableau.maxTablo.text, "8");
     EXPECT_FALSE(fenster(6).ansicht().tableau.fra1.aktiv);
 }
 

@@ -106,6 +106,7 @@ TEST(ZusaetzeWeiter, BoundariesThatStillGoOn) {
     const std::vector<std::function<void(Zustand&)>> faelle = {
         [](Zustand& z) { z.ZentralenTyp = 4; z.AnzBE = z.AnzBE2 = 4; },  // a KVT 2000 takes four terminals
         [](Zustand& z) { z.ZentralenTyp = 5; z.VRXnorm = 4; },
+        [](Zustand& z) { z.ZentralenTyp = 2; z.KPLnorm = 24; },  // as many KPL relays as the panel takes
         [](Zustand& z) { z.ZentralenTyp = 3; z.KPLnorm = 8; z.VRXnorm = 4; z.TabloNorm = 12; z.ZusStrom = 20; },
         [](Zustand& z) { z.ZentralenTyp = 2; z.Tele = 0; z.YAwahl = 2; },  // teleservice with YA 2000
         [](Zustand& z) { z.ZentralenTyp = 6; z.Tele = 2; },                 // the TL 300 is not asked
@@ -219,4 +220,11 @@ TEST(ZusaetzeWeiter, TooManyInterfacesShowTab9AndOnTheRW500OfferOLMA10) {
     z.olma(true);  // with OLMA 10 it has three
     EXPECT_TRUE(z.weiter());
     EXPECT_EQ(p.z.ZusAbbruch, 0);
+
+    // OLMA 10 held without a terminal: the terminals' scroll bar, even left at 0, withdraws it.
+    p.z.AnzBE = p.z.AnzBE2 = 0;
+    ZusaetzePresenter ohne(p, ms);
+    ohne.aktivieren();
+    ohne.zaehlBalken(ZFeld::BE1, 0);
+    EXPECT_EQ(p.z.OLMAwahl, 0);
 }
