@@ -98,15 +98,6 @@ TEST_F(ModusTest, OkWithPartNumbersAndNoLanguageGives765) {
     EXPECT_EQ(p.z.Sprache, 1);
     EXPECT_EQ(p.z.ModusOK, 1);
     EXPECT_EQ(p.z.WeiterOK, 1);
-
-    // LIBEX needs no language.
-    Programm q;
-    ScriptedMessages ms2;
-    q.z.CodeModus = "V";
-    q.z.Sprache = 0;
-    ModusPresenter m2(q, ms2);
-    m2.aktivieren();
-    EXPECT_TRUE(m2.ok());
 }
 
 TEST(Drucker, TheFontOptionIsFoundInAnyLetterCaseAndWhatIsNotOfferedStays) {
