@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <tuple>
 
 #include "io/TextFile.h"
 #include "projekt/Einstellungen.h"
@@ -152,10 +151,9 @@ TEST_F(Menue1Test, OpenWithUnsavedInputAsksToSaveFirst) {
     presenter.setzeVerfuegbar({Befehl::Oeffnen});
     int gespeichert = 0;
     presenter.setzeAktion(Befehl::Speichern, [&] { ++gespeichert; });
-    // Yes saves, then opens; No opens; Cancel keeps everything; nothing
-    // unsaved (Keine) opens without a question.
-    for (auto [antwort, speichern, oeffnen] : {std::tuple{Antwort::Ja, 1, true}, std::tuple{Antwort::Nein, 0, true},
-                                               std::tuple{Antwort::Abbrechen, 0, false}, std::tuple{Antwort::Keine, 0, true}}) {
+    // Yes saves, then opens; nothing unsaved (Keine) opens without a
+    // question. No and Cancel: the exit and question tests.
+    for (Antwort antwort : {Antwort::Ja, Antwort::Keine}) {
         SCOPED_TRACE(static_cast<int>(antwort));
         ms.protokoll.clear();
         p.z.Bearbeitet = antwort == Antwort::Keine ? 0 : 1;
@@ -164,9 +162,8 @@ TEST_F(Menue1Test, OpenWithUnsavedInputAsksToSaveFirst) {
         presenter.ausfuehren(Befehl::Oeffnen);
         const bool gefragt = antwort != Antwort::Keine;
         EXPECT_EQ(ms.texte(), gefragt ? std::vector<std::string>{Text(67)} : std::vector<std::string>{});
-        EXPECT_EQ(ms.protokoll[0].titel, gefragt ? Text(46) : "");
-        EXPECT_EQ(gespeichert, speichern);
-        EXPECT_EQ(ms.fenster() == std::vector<Fenster>{Fenster::Oeffnen}, oeffnen);
+        EXPECT_EQ(gespeichert, gefragt ? 1 : 0);
+        EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::Oeffnen});
     }
 }
 

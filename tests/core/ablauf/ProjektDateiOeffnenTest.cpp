@@ -165,17 +165,6 @@ TEST_F(OeffnenTest, FilesBeforeVersion004MoveTheWithdrawnSoundersToTheirSuccesso
     EXPECT_EQ(p.z.Menge[453], 7);
 }
 
-TEST_F(OeffnenTest, AKVT1000WithGLTIsRefusedWithoutItIsReportedWithItsZones) {
-    projekt.ZentralenTyp = 1;
-    projekt.AnzMG = 16;
-    projekt.Bemerkung1 = "Hinweis";
-    EXPECT_EQ(oeffnen(), LadeErgebnis::Geladen);  // with GLT it is refused (the corpus has one)
-    ASSERT_EQ(texte().size(), 2u);
-    EXPECT_EQ(texte()[0], Text(64) + " KVT 1000 " + Text(192) + " 16 MG\n" + Text(62));
-    EXPECT_EQ(texte()[1], Text(53) + "\nHinweis\n\n");
-    EXPECT_EQ(p.z.TypFehler, 0);
-}
-
 TEST_F(OeffnenTest, AKVT1000BFromBeforeVersion024BecomesAKVT2000_1) {
     projekt.ZentralenTyp = 2;
     const std::string hinweis = "Das Projekt war KVT 1000 B und ist nicht mehr lieferbar!\nEs erfolgt Umstellung auf KVT 2000/1.";

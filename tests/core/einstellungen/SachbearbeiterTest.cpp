@@ -26,10 +26,6 @@ protected:
         p.z.Sprache = 3;
         ms.fensterSkript[Fenster::SBWahl] = [] { return true; };
     }
-    std::string kon(const std::string& name) {
-        auto t = io::readText(dir / name);
-        return t ? *t : std::string("<fehlt>");
-    }
 
     test::TempDir dir;
     Programm p;
@@ -60,7 +56,7 @@ TEST_F(SachbearbeiterTest, AClerkWhoseDirectoryExistsGets313AndThatDirectoryAsPr
     EXPECT_EQ(p.z.Arbeitsplatz, 2);
     EXPECT_EQ(RechnerLesen(dir / "RECHNER.DAT"), 2);
     EXPECT_TRUE(fs::exists(dir / "PERS.DAT"));
-    EXPECT_NE(kon("User.dat").find("\"Rossi\""), std::string::npos);
+    EXPECT_NE(io::readText(dir / "User.dat")->find("\"Rossi\""), std::string::npos);
     EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::SBWahl});
     // The clerk working now is still the same.
     EXPECT_EQ(p.z.Sachbearbeiter, "Rossi");

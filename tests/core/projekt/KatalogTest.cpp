@@ -51,18 +51,11 @@ TEST(KatSatz, EveryFieldSitsAtItsOffsetAndReadsBack) {
 
 TEST(KatSatz, HeadingsAndBlankRows) {
     KatSatz s;
-    s.Bezeichnung = "1.) Automatische Melder";
-    EXPECT_TRUE(KatalogZeileArt(s));
-    s.Bezeichnung = "12.) Zubehör";
-    EXPECT_TRUE(KatalogZeileArt(s));
-    s.Bezeichnung = "";
-    EXPECT_TRUE(KatalogZeileArt(s));
-    s.Bezeichnung = "     Melder alt";
-    EXPECT_TRUE(KatalogZeileArt(s));
-    s.Bezeichnung = "0.) keine Nummer";
-    EXPECT_FALSE(KatalogZeileArt(s));
-    s.Bezeichnung = "Melder OM 1.) x";
-    EXPECT_FALSE(KatalogZeileArt(s));
+    for (auto [bezeichnung, art] : {std::pair{"1.) Automatische Melder", true}, {"12.) Zubehör", true}, {"", true},
+                                    {"     Melder alt", true}, {"0.) keine Nummer", false}, {"Melder OM 1.) x", false}}) {
+        s.Bezeichnung = bezeichnung;
+        EXPECT_EQ(KatalogZeileArt(s), art) << bezeichnung;
+    }
 }
 
 TEST(KatSatz, LibexCodeFollowsFireOrIntrusionPanel) {

@@ -35,21 +35,16 @@ protected:
 }  // namespace
 
 TEST_F(ZusaetzeTest, ANewProjectOpensOnTheFirstTabWith60Or72Hours) {
-    for (int typ : {1, 3, 6}) {
+    for (int typ = 1; typ <= 6; ++typ) {
+        const bool sechzig = typ == 1 || typ == 3 || typ == 6;
         ProjektZuruecksetzen(p.z);
         auto z = fenster(typ, kReiterDrucker);
         EXPECT_EQ(z.reiterVorn(), kReiterEnergie);
-        EXPECT_EQ(p.z.UeZeit, 60) << typ;
+        EXPECT_EQ(p.z.UeZeit, sechzig ? 60 : 72) << typ;
         auto a = z.ansicht();
-        EXPECT_TRUE(a.energie.stunden[2].gewaehlt);
-        EXPECT_EQ(aktiv(a), (std::array<bool, 4>{true, true, true, false}));
-        EXPECT_EQ(z.zaehlAnsicht(ZFeld::Uezeit).text, "60");
-    }
-    for (int typ : {2, 4, 5}) {
-        ProjektZuruecksetzen(p.z);
-        auto z = fenster(typ);
-        EXPECT_EQ(p.z.UeZeit, 72) << typ;
-        EXPECT_EQ(aktiv(z.ansicht()), (std::array<bool, 4>{true, true, false, true}));
+        EXPECT_TRUE(a.energie.stunden[sechzig ? 2 : 3].gewaehlt);
+        EXPECT_EQ(aktiv(a), (std::array<bool, 4>{true, true, sechzig, !sechzig}));
+        EXPECT_EQ(z.zaehlAnsicht(ZFeld::Uezeit).text, sechzig ? "60" : "72");
     }
     // With a standby time the window opens where it was left.
     auto z = fenster(5, kReiterDrucker);
