@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
-#include <random>
 
 #include "io/TextFile.h"
 #include "projekt/ProjektDatei.h"
@@ -24,17 +24,12 @@ std::string verbinden(const std::vector<std::string>& z) {
 
 // Replaces field n (0-based) of a line written by the program.
 void feldSetzen(std::string& zeile, std::size_t n, const std::string& wert) {
-    std::vector<std::string> f;
-    std::size_t pos = 0;
-    while (true) {
-        std::size_t e = zeile.find(',', pos);
-        f.push_back(zeile.substr(pos, e == std::string::npos ? std::string::npos : e - pos));
-        if (e == std::string::npos) break;
-        pos = e + 1;
+    std::size_t a = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        a = zeile.find(',', a);
+        ASSERT_NE(a++, std::string::npos);
     }
-    f.at(n) = wert;
-    zeile.clear();
-    for (std::size_t i = 0; i < f.size(); ++i) zeile += (i ? "," : "") + f[i];
+    zeile.replace(a, std::min(zeile.find(',', a), zeile.size()) - a, wert);
 }
 
 KatSatz satz(const char* kennung, const char* bezeichnung, float strom35 = 0.5f) {

@@ -77,11 +77,6 @@ TEST(ZusaetzeWeiter, EachCheckRefusesWithItsMessageOnItsTab) {
          kReiterTableau},
         {3, [](Zustand& z) { z.KPLnorm = 8; z.VRXnorm = 4; z.TabloNorm = 13; z.ZusStrom = 20; },
          "Max. 24 Punti C e spine relé!", kReiterTableau},  // 8 KPL + 4 VRX + 13 C points = 25 places of 24
-        {4, [](Zustand& z) { z.AnzBE = z.AnzBE2 = 3; z.AnzDrucker = 1; z.Schnitt1 = 2; z.Schnitt2 = 3; z.OLNJa = 1;
-                             z.OLN1b = z.OLN2c = 1; z.PQBFrageGestellt = 1; },
-         "Max. 5 interfacce!", kReiterBedien},  // networked, the two links make six
-        {1, [](Zustand& z) { z.AnzBE = z.AnzBE2 = 2; z.AnzDrucker = 1; z.Schnitt1 = 4; z.Tele = 2; z.YAwahl = 2; },
-         "Max. 3 interfacce!", kReiterBedien},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.meldung);
