@@ -8,26 +8,8 @@
 #include "support/TempDir.h"
 
 using namespace tarvis;
-using test::zeilen;
 using test::Gespeichert;
 using test::ScriptedMessages;
-
-namespace {
-
-// Writes p's project to a file and opens it into a fresh program with the same catalogue.
-std::vector<std::string> zurueckgelesen(Programm& p, const test::TempDir& dir, ScriptedMessages& ms,
-                                        LadeErgebnis* ergebnis = nullptr) {
-    auto datei = dir / "RUND.PLM";
-    EXPECT_TRUE(ProjektSchreiben(p, datei));
-    Programm q;
-    q.katalog = p.katalog;
-    q.z.VersionMax = p.z.VersionMax;
-    LadeErgebnis e = ProjektOeffnen(q, ms, datei);
-    if (ergebnis) *ergebnis = e;
-    return Gespeichert::von(q.z, q.z.AltSachbearbeiter);
-}
-
-}  // namespace
 
 // The field layout other programs read: each golden project, opened and
 // written again, gives back the same bytes.
@@ -73,9 +55,14 @@ TEST(ProjektDatei, RandomProjectsReadBackAsTheyWereWritten) {
         Programm p;
         ProjektZuruecksetzen(p.z);
         test::Generator(seed).dateiProjekt(p);
+        // Written and opened into a fresh program with the same catalogue.
+        ASSERT_TRUE(ProjektSchreiben(p, dir / "RUND.PLM"));
+        Programm q;
+        q.katalog = p.katalog;
+        q.z.VersionMax = p.z.VersionMax;
         ScriptedMessages ms;
-        LadeErgebnis e{};
-        auto gelesen = zurueckgelesen(p, dir, ms, &e);
+        const LadeErgebnis e = ProjektOeffnen(q, ms, dir / "RUND.PLM");
+        auto gelesen = Gespeichert::von(q.z, q.z.AltSachbearbeiter);
         auto erwartet = Gespeichert::von(p.z, p.z.Sachbearbeiter);
         ASSERT_EQ(gelesen.size(), erwartet.size());
         for (std::size_t i = 0; i < gelesen.size(); ++i)
