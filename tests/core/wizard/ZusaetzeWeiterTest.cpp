@@ -37,16 +37,6 @@ Weiter weiter(Programm& p, ScriptedMessages& ms) {
 
 }  // namespace
 
-TEST(ZusaetzeWeiter, AProjectWithinEveryLimitGoesOn) {
-    for (int typ = 1; typ <= 6; ++typ) {
-        Programm p;
-        ScriptedMessages ms;
-        projekt(p, typ);
-        EXPECT_TRUE(weiter(p, ms).ok) << typ;
-        EXPECT_TRUE(ms.protokoll.empty()) << typ;
-    }
-}
-
 // Each check on its own: the message, the tab brought to the front, and
 // whether a Yes lets the user go on.
 TEST(ZusaetzeWeiter, EachCheckRefusesWithItsMessageOnItsTab) {
