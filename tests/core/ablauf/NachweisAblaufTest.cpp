@@ -64,10 +64,7 @@ TEST(NachweisAblauf, ATriedStandbyTimeChangesNothingUntilTakenOverThenItIsCalcul
 
     std::string probe;
     v.nachweis = [&](NachweisPresenter& n) {
-        // The numbers of the calculation and of the report.
-        EXPECT_TRUE(enthaelt(n.ansicht().zeilen, Format(p.z.IRuhe, "#,##0.00")));
-        EXPECT_TRUE(enthaelt(n.ansicht().zeilen, "Autonomia delle batterie"));
-        EXPECT_TRUE(enthaelt(n.ansicht().zeilen, autonomie));
+        EXPECT_TRUE(enthaelt(n.ansicht().zeilen, autonomie));  // the report's standby time
         n.drucken();
         ASSERT_EQ(v.gedruckt.size(), 1u);
         EXPECT_EQ(ZeileAlsText(v.gedruckt[0].seiten[0].zeilen[4]), n.ansicht().zeilen[4]);

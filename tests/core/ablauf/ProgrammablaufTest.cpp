@@ -117,11 +117,7 @@ TEST_F(AblaufTest, TheLoopEntryComesBackWhileACheckAfterItRefuses) {
     EXPECT_FALSE(a.fenster(Fenster::KBNEIN));
 }
 
-TEST(Meldungen, AQuestionCarriesItsNumbersButtonsAndDefaultUntilItIsShown) {
-    Programm p = musterProgramm();
-    ScriptedMessages ms;
-    ScriptedAnsichten v;
-    Programmablauf a{p, ms, v};
+TEST_F(AblaufTest, AQuestionCarriesItsNumbersButtonsAndDefaultUntilItIsShown) {
     // Open with unsaved input, cancelled: nothing else happens.
     p.z.Bearbeitet = 1;
     ms.antworten = {Antwort::Abbrechen};

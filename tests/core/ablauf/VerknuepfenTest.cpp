@@ -130,20 +130,6 @@ TEST_F(VerknuepfenTest, OneDKMGoesForThePanelsOwn) {
     EXPECT_FALSE(std::filesystem::exists(dir / "B_6.EPO"));
 }
 
-TEST_F(VerknuepfenTest, TheSameFileTwiceIsRefusedBeforeReading) {
-    Verknuepfung v(p, ms);
-    v.aktivieren();
-    auto a = datei("A.EPO", kDKM + kKVT + kRAVI + kWX20);
-    ASSERT_EQ(v.oeffnen(a), Verknuepfung::Ergebnis::Gelesen);
-    EXPECT_EQ(v.ansicht().dateiNr, 2);
-    EXPECT_EQ(v.oeffnen(a), Verknuepfung::Ergebnis::Ungueltig);
-    EXPECT_EQ(ms.texte(), std::vector<std::string>{"Sie haben 2 x die gleiche Datei gewählt!"});
-    EXPECT_EQ(v.ansicht().lblD2, "A.EPO = ungültig!");
-    EXPECT_FALSE(v.ansicht().speichernAktiv);
-    // Another second file still links.
-    EXPECT_EQ(v.oeffnen(datei("B.EPO", kKVT + kRAVI + kWX20)), Verknuepfung::Ergebnis::Gueltig);
-}
-
 // Broken hand-over files are KorpusTest's; one without OLN parts as the second closes the window.
 TEST_F(VerknuepfenTest, ASecondFileWithoutOLNPartsCannotBeLinked) {
     Verknuepfung v(p, ms);

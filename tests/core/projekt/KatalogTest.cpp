@@ -51,18 +51,11 @@ TEST(KatSatz, EveryFieldSitsAtItsOffsetAndReadsBack) {
 
 TEST(KatSatz, HeadingsAndBlankRows) {
     KatSatz s;
-    s.Bezeichnung = "1.) Automatische Melder";
-    EXPECT_TRUE(KatalogZeileArt(s));
-    s.Bezeichnung = "12.) Zubehör";
-    EXPECT_TRUE(KatalogZeileArt(s));
-    s.Bezeichnung = "";
-    EXPECT_TRUE(KatalogZeileArt(s));
-    s.Bezeichnung = "     Melder alt";
-    EXPECT_TRUE(KatalogZeileArt(s));
-    s.Bezeichnung = "0.) keine Nummer";
-    EXPECT_FALSE(KatalogZeileArt(s));
-    s.Bezeichnung = "Melder OM 1.) x";
-    EXPECT_FALSE(KatalogZeileArt(s));
+    for (auto [bezeichnung, art] : {std::pair{"1.) Automatische Melder", true}, {"12.) Zubehör", true}, {"", true},
+                                    {"     Melder alt", true}, {"0.) keine Nummer", false}, {"Melder OM 1.) x", false}}) {
+        s.Bezeichnung = bezeichnung;
+        EXPECT_EQ(KatalogZeileArt(s), art) << bezeichnung;
+    }
 }
 
 TEST(KatSatz, LibexCodeFollowsFireOrIntrusionPanel) {
@@ -108,6 +101,11 @@ TEST(KatalogQuelle, RoundTripsAndNamesTheBadLine) {
     std::string zuLang = std::string(kKatalogQuelleKopf) + "\n1\t\t" + std::string(31, 'x') + std::string(15, '\t') + "\n";
     EXPECT_FALSE(KatalogAusQuelle(zuLang, &fehler));
     EXPECT_FALSE(KatalogAusQuelle("no header\n", &fehler));
+    for (const std::string libex : {"K51012345", "B51012345"}) {  // nine characters, as the record holds them
+        std::string lang = quelle;
+        lang.replace(lang.find(libex), libex.size(), libex + "6");
+        EXPECT_FALSE(KatalogAusQuelle(lang, &fehler)) << libex;
+    }
 }
 
 TEST(Katalog, ShippedSampleHoldsTheGermanMarkerAndAllRecords) {

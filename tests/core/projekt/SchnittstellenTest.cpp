@@ -52,7 +52,6 @@ TEST(Schnittstellen, LimitsPerPanelAndTheExtensionFlag) {
         std::function<void(Zustand&)> setzen;
         int meldung;  // 0: passes
         Byte kennz;
-        bool olmaFrage = false;
     };
     auto be = [](int terminals, int drucker, int schnitt1) {
         return [=](Zustand& z) {
@@ -63,7 +62,7 @@ TEST(Schnittstellen, LimitsPerPanelAndTheExtensionFlag) {
     };
     const Fall faelle[] = {
         {"RW 500, one terminal", 5, be(1, 0, 0), 0, 0},
-        {"RW 500, terminal and printer without OLMA 10", 5, be(1, 1, 0), 211, 0, true},
+        {"RW 500, terminal and printer without OLMA 10", 5, be(1, 1, 0), 211, 0},
         {"RW 500 with OLMA 10: three", 5, [](Zustand& z) { z.OLMAwahl = 1; z.AnzBE = 2; z.AnzDrucker = 1; }, 0, 0},
         {"RW 500 with OLMA 10: four", 5, [](Zustand& z) { z.OLMAwahl = 1; z.AnzBE = 2; z.AnzDrucker = 1; z.Tele = 2; },
          209, 0},
@@ -84,7 +83,6 @@ TEST(Schnittstellen, LimitsPerPanelAndTheExtensionFlag) {
         EXPECT_EQ(z.ZusAbbruch, f.meldung != 0 ? 1 : 0);
         EXPECT_EQ(ms.nummern(), f.meldung ? std::vector<int>{f.meldung} : std::vector<int>{});
         EXPECT_EQ(z.ZusKennz, f.kennz);
-        EXPECT_EQ(e.olmaFrageFreigeben, f.olmaFrage);
         for (const auto& m : ms.meldungen()) EXPECT_EQ(m.symbol, Symbol::Ausrufezeichen);
     }
 }

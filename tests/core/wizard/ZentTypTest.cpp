@@ -60,17 +60,11 @@ TEST_F(ZentTypTest, LanguageDecidesWhichPanelsCanBeChosen) {
     zt.waehlen(2);
     EXPECT_EQ(p.z.ZentralenTyp, 1);  // the disabled options do nothing
 
-    // English: KVT 1000 yes, KVT 2000/1 fire D no.
-    p.z.Sprache = 2;
-    a = zt.ansicht();
-    EXPECT_TRUE(a.optionen[1].aktiv);
-    EXPECT_FALSE(a.optionen[2].aktiv);
-
-    // German or none chosen: both.
-    for (Byte s : {Byte{0}, Byte{1}}) {
-        p.z.Sprache = s;
-        EXPECT_TRUE(zt.ansicht().optionen[2].aktiv);
-        EXPECT_TRUE(zt.ansicht().optionen[1].aktiv);
+    // English: KVT 1000 yes, KVT 2000/1 fire D no; German or none chosen: both.
+    for (auto [sprache, kvt2000_1] : {std::pair{2, false}, std::pair{0, true}, std::pair{1, true}}) {
+        p.z.Sprache = static_cast<Byte>(sprache);
+        EXPECT_TRUE(zt.ansicht().optionen[1].aktiv) << sprache;
+        EXPECT_EQ(zt.ansicht().optionen[2].aktiv, kvt2000_1) << sprache;
     }
 }
 
@@ -211,6 +205,7 @@ TEST_F(GMAwechselTest, ChangingThePanelClearsAllAndAsksForTheNewType) {
     g.waehlen(2);
     ms.antworten = {Antwort::Ja};
     EXPECT_FALSE(g.ok());  // the panel type dialog was closed: this dialog stays open
+    EXPECT_EQ(p.z.WeiterOK, 0);
     EXPECT_EQ(p.z.ZentralenTyp, 0);
     EXPECT_EQ(p.z.ZentralenTypAlt, 4);
     EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::ZentTyp});

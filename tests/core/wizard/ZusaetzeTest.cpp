@@ -35,21 +35,16 @@ protected:
 }  // namespace
 
 TEST_F(ZusaetzeTest, ANewProjectOpensOnTheFirstTabWith60Or72Hours) {
-    for (int typ : {1, 3, 6}) {
+    for (int typ = 1; typ <= 6; ++typ) {
+        const bool sechzig = typ == 1 || typ == 3 || typ == 6;
         ProjektZuruecksetzen(p.z);
         auto z = fenster(typ, kReiterDrucker);
         EXPECT_EQ(z.reiterVorn(), kReiterEnergie);
-        EXPECT_EQ(p.z.UeZeit, 60) << typ;
+        EXPECT_EQ(p.z.UeZeit, sechzig ? 60 : 72) << typ;
         auto a = z.ansicht();
-        EXPECT_TRUE(a.energie.stunden[2].gewaehlt);
-        EXPECT_EQ(aktiv(a), (std::array<bool, 4>{true, true, true, false}));
-        EXPECT_EQ(z.zaehlAnsicht(ZFeld::Uezeit).text, "60");
-    }
-    for (int typ : {2, 4, 5}) {
-        ProjektZuruecksetzen(p.z);
-        auto z = fenster(typ);
-        EXPECT_EQ(p.z.UeZeit, 72) << typ;
-        EXPECT_EQ(aktiv(z.ansicht()), (std::array<bool, 4>{true, true, false, true}));
+        EXPECT_TRUE(a.energie.stunden[sechzig ? 2 : 3].gewaehlt);
+        EXPECT_EQ(aktiv(a), (std::array<bool, 4>{true, true, sechzig, !sechzig}));
+        EXPECT_EQ(z.zaehlAnsicht(ZFeld::Uezeit).text, sechzig ? "60" : "72");
     }
     // With a standby time the window opens where it was left.
     auto z = fenster(5, kReiterDrucker);
@@ -106,7 +101,7 @@ TEST_F(ZusaetzeTest, CountBoxesAreHeldAtTheLimitsOfThePanel) {
     struct Grenze { int typ; ZFeld feld; const char* eingabe; Integer Zustand::*wert; Integer erwartet; };
     for (Grenze g : {Grenze{3, ZFeld::Vert20DA, "7", &Zustand::Vert20DA, 1}, Grenze{5, ZFeld::Vert20DA, "7", &Zustand::Vert20DA, 2},
                      Grenze{1, ZFeld::Vert20DA, "7", &Zustand::Vert20DA, 6}, Grenze{4, ZFeld::VRXnorm, "30", &Zustand::VRXnorm, 12},
-                     Grenze{4, ZFeld::KPLinv, "99", &Zustand::KPLinv, 24}, Grenze{4, ZFeld::MRVNinv, "5", &Zustand::MRVNinv, 2},
+                     Grenze{4, ZFeld::KPLinv, "99", &Zustand::KPLinv, 24}, Grenze{1, ZFeld::KPLinv, "99", &Zustand::KPLinv, 44}, Grenze{4, ZFeld::MRVNinv, "5", &Zustand::MRVNinv, 2},
                      Grenze{4, ZFeld::Strom, "-4", &Zustand::ZusStrom, 0}, Grenze{5, ZFeld::Strom, "250", &Zustand::ZusStrom, 100},
                      Grenze{6, ZFeld::TabloNorm, "9", &Zustand::TabloNorm, 2}}) {
         auto z = fenster(g.typ);
@@ -125,6 +120,7 @@ TEST_F(ZusaetzeTest, CountBoxesAreHeldAtTheLimitsOfThePanel) {
     EXPECT_FALSE(rw.zaehlAnsicht(ZFeld::KPLinv).aktiv);
     EXPECT_FALSE(rw.zaehlAnsicht(ZFeld::TabloInv).aktiv);
     EXPECT_EQ(rw.ansicht().tableau.maxKPL.text, "8");
+    EXPECT_EQ(rw.ansicht().tableau.maxTablo.text, "8");
     EXPECT_FALSE(fenster(6).ansicht().tableau.fra1.aktiv);
 }
 

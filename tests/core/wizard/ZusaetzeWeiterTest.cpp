@@ -37,16 +37,6 @@ Weiter weiter(Programm& p, ScriptedMessages& ms) {
 
 }  // namespace
 
-TEST(ZusaetzeWeiter, AProjectWithinEveryLimitGoesOn) {
-    for (int typ = 1; typ <= 6; ++typ) {
-        Programm p;
-        ScriptedMessages ms;
-        projekt(p, typ);
-        EXPECT_TRUE(weiter(p, ms).ok) << typ;
-        EXPECT_TRUE(ms.protokoll.empty()) << typ;
-    }
-}
-
 // Each check on its own: the message, the tab brought to the front, and
 // whether a Yes lets the user go on.
 TEST(ZusaetzeWeiter, EachCheckRefusesWithItsMessageOnItsTab) {
@@ -77,11 +67,6 @@ TEST(ZusaetzeWeiter, EachCheckRefusesWithItsMessageOnItsTab) {
          kReiterTableau},
         {3, [](Zustand& z) { z.KPLnorm = 8; z.VRXnorm = 4; z.TabloNorm = 13; z.ZusStrom = 20; },
          "Max. 24 Punti C e spine relé!", kReiterTableau},  // 8 KPL + 4 VRX + 13 C points = 25 places of 24
-        {4, [](Zustand& z) { z.AnzBE = z.AnzBE2 = 3; z.AnzDrucker = 1; z.Schnitt1 = 2; z.Schnitt2 = 3; z.OLNJa = 1;
-                             z.OLN1b = z.OLN2c = 1; z.PQBFrageGestellt = 1; },
-         "Max. 5 interfacce!", kReiterBedien},  // networked, the two links make six
-        {1, [](Zustand& z) { z.AnzBE = z.AnzBE2 = 2; z.AnzDrucker = 1; z.Schnitt1 = 4; z.Tele = 2; z.YAwahl = 2; },
-         "Max. 3 interfacce!", kReiterBedien},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.meldung);
@@ -106,6 +91,7 @@ TEST(ZusaetzeWeiter, BoundariesThatStillGoOn) {
     const std::vector<std::function<void(Zustand&)>> faelle = {
         [](Zustand& z) { z.ZentralenTyp = 4; z.AnzBE = z.AnzBE2 = 4; },  // a KVT 2000 takes four terminals
         [](Zustand& z) { z.ZentralenTyp = 5; z.VRXnorm = 4; },
+        [](Zustand& z) { z.ZentralenTyp = 2; z.KPLnorm = 24; },  // as many KPL relays as the panel takes
         [](Zustand& z) { z.ZentralenTyp = 3; z.KPLnorm = 8; z.VRXnorm = 4; z.TabloNorm = 12; z.ZusStrom = 20; },
         [](Zustand& z) { z.ZentralenTyp = 2; z.Tele = 0; z.YAwahl = 2; },  // teleservice with YA 2000
         [](Zustand& z) { z.ZentralenTyp = 6; z.Tele = 2; },                 // the TL 300 is not asked
@@ -219,4 +205,11 @@ TEST(ZusaetzeWeiter, TooManyInterfacesShowTab9AndOnTheRW500OfferOLMA10) {
     z.olma(true);  // with OLMA 10 it has three
     EXPECT_TRUE(z.weiter());
     EXPECT_EQ(p.z.ZusAbbruch, 0);
+
+    // OLMA 10 held without a terminal: the terminals' scroll bar, even left at 0, withdraws it.
+    p.z.AnzBE = p.z.AnzBE2 = 0;
+    ZusaetzePresenter ohne(p, ms);
+    ohne.aktivieren();
+    ohne.zaehlBalken(ZFeld::BE1, 0);
+    EXPECT_EQ(p.z.OLMAwahl, 0);
 }
