@@ -12,7 +12,6 @@
 #include <QTest>
 #include <filesystem>
 
-#include "calc/ArtikellisteDialog.h"
 #include "calc/AusgabeDialog.h"
 #include "calc/EPOspeiDialog.h"
 #include "calc/HinweisDialog.h"
@@ -117,23 +116,6 @@ private slots:
         z.ProjektDatei = "/p/" + std::string(400, 'N') + ".PLM";
         SpeiRepDialog lang(SpeiRepNachSpeichern(z));
         QVERIFY(lang.minimumSizeHint().width() < 700);
-    }
-
-    void theArticleListAndSearchResultWindows() {
-        Programm p = programm(4);
-        p.z.CodeModus = "V";
-        p.z.Schwerpunkt = "B";
-        auto zeilen = [](const ArtikellisteDialog& d) {
-            QStringList z;
-            for (int r = 0; r < d.raster()->rowCount(); ++r) z << d.raster()->item(r, 0)->text() + QLatin1Char('|') + d.raster()->item(r, 2)->text();
-            return z;
-        };
-        const QStringList liste = zeilen(ArtikellisteDialog(ListesehAktivieren(p)));
-        QVERIFY(liste.contains(QStringLiteral("108 |K52016005")));
-        QCOMPARE(liste.first(), QStringLiteral("|"));  // a heading: no number, no code
-        SuchergAnsicht treffer;
-        treffer.zeilen = {{"534", "Optischer Rauchmelder OM 301", "K52301725"}};
-        QCOMPARE(zeilen(ArtikellisteDialog(treffer)), QStringList{QStringLiteral("534|K52301725")});
     }
 
     void saveAsAndOpenWindows() {
@@ -338,11 +320,6 @@ private slots:
             klicken(&d, "cmdWeiter");
             QVERIFY(angenommen(d));
         }
-        p.z.AnzPQK = 3;
-        PQKSpeisungPresenter pqk(p, ms);
-        PQKSpeisungDialog pqkd(pqk);
-        tippen(&pqkd, "txtPQK12", QStringLiteral("3"));
-        QCOMPARE(p.z.PQK12, Integer{3});
         p.z.PQVspeis = 0;
         PQVSpeisungPresenter pqv(p);
         PQVSpeisungDialog pqvd(pqv);
