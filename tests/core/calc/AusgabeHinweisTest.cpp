@@ -1,10 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "calc/AusgabePresenter.h"
-#include "calc/Bericht.h"
-#include "calc/HinweisPresenter.h"
 #include "support/Programme.h"
 
 using namespace tarvis;
@@ -35,15 +31,3 @@ TEST(Ausgabe, ListsRecords6To700WithAQuantity) {
     EXPECT_EQ(v.zeilen[1][1], "16 ");
     EXPECT_EQ(v.zeilen[2][0], "700 ");
 }
-
-TEST(Ausgabe, TheWindowTakesTheFireCodeForEveryTypeButTheIntrusionPanels) {
-    Programm p = test::musterProgramm();
-    const KatSatz& dkm = p.katalog.satz(154);  // both codes present, they differ
-    p.z.CodeModus = "V";
-    for (auto [typ, code] : {std::pair{6, "K51046851"}, std::pair{4, "K52046851"}, std::pair{7, "K52046851"}}) {
-        p.z.ZentralenTyp = static_cast<Integer>(typ);
-        EXPECT_EQ(AusgabeCode(dkm, p.z), code) << typ;
-    }
-    EXPECT_EQ(LIBEXCode(dkm, 7), "K51046851");  // the standalone DXA 1000 prints the intrusion code
-}
-

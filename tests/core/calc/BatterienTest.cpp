@@ -76,7 +76,6 @@ TEST(Batterien, TL300BatteriesAgainstItsMainsUnitAndTransformer) {
     const Fall faelle[] = {
         {"34 Ah", 34, 0, 0, 0, 0, 2, 0, "J", 0},
         {"35 Ah", 35, 0, 0, 0, 0, 3, 0, "N", 0},
-        {"34 Ah, PSM 300", 34, 0, 0, 1, 1, 2, 0, "J", 0},
         {"35 Ah, PSM 300 in parallel", 35, 0, 0, 1, 2, 3, 0, "J", 0},
         {"35 Ah, PSM 300 not in parallel", 35, 0, 0, 1, 1, 3, 0, "N", 0},
         {"68 Ah in parallel", 68, 0, 0, 1, 2, 4, 0, "J", 0},

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "support/Programme.h"
 #include "projekt/Druckseiten.h"
 #include "calc/Ergebnisliste.h"
@@ -12,12 +10,6 @@ using namespace tarvis;
 using test::ScriptedMessages;
 
 namespace {
-
-std::vector<std::string> zeilenVon(const DruckSeite& s) {
-    std::vector<std::string> v;
-    for (const auto& z : s.zeilen) v.push_back(ZeileAlsText(z));
-    return v;
-}
 
 const Zeitstempel kZeit{"06/12/2026", "14:05:09"};
 
@@ -31,15 +23,6 @@ TEST(Druckseiten, TextsAtColumns) {
     AnSpalte(u, 8, "!");  // columns count characters
     EXPECT_EQ(u, "Größe  !");
     EXPECT_EQ(ZeileAlsText({{12, "b"}, {1, "a"}}), std::string(11, ' ') + "b a");
-}
-
-// The plain text of a job, pages parted by a form feed, is pinned by the golden printouts.
-TEST(Druckseiten, ColumnsAJobPrintsIn) {
-    Druckauftrag a;
-    EXPECT_EQ(SpaltenVon(a).letzte, 0);
-    a.zeile().bei(1, "   ").bei(7, "x").zeile().bei(5, "Größe").neueSeite().zeile().bei(60, "ende");
-    EXPECT_EQ(SpaltenVon(a).erste, 5);
-    EXPECT_EQ(SpaltenVon(a).letzte, 63);
 }
 
 // A page as letters, one a line: '.' an empty line, 'L' a line two rows
@@ -80,15 +63,4 @@ TEST(Ergebnisliste, RefusedInAnotherCodeMode) {
     ScriptedMessages ms;
     EXPECT_FALSE(ErgebnislisteDrucken(p, ms, kZeit));
     EXPECT_EQ(ms.texte(), std::vector<std::string>{Text(178)});
-}
-
-// The layout of a list with articles and report is pinned by ExportGoldenTest.
-TEST(Ergebnisliste, AnEmptyListHasItsHeaderAndTheSameClerkIsNotNamedTwice) {
-    Programm p = test::musterProgramm();
-    p.z.Sachbearbeiter = p.z.AltSachbearbeiter = "Rossi";
-    p.z.CodeModus = "S";
-    auto s1 = zeilenVon(ErgebnislisteSeiten(p, kZeit).seiten[0]);
-    EXPECT_EQ(s1.size(), 19u);  // header, column heads, an empty line: no article
-    EXPECT_EQ(s1[11], "    Incaricato:       Rossi");
-    EXPECT_NE(s1[17].find("Cod. n."), std::string::npos);
 }

@@ -73,11 +73,6 @@ TEST(Strombilanz, ModulesFedFromTheSystemAtTwelveVolts) {
     EXPECT_FLOAT_EQ(p.z.INetz12, 0);
     // The 28 V sum was converted before the modules were added: counted once.
     EXPECT_NEAR(p.z.IRuhe, v12(140, 28) * 1.1, 1e-3);
-
-    p.z.PQVspeis = 3;  // local supply
-    ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
-    EXPECT_FLOAT_EQ(p.z.IRuhe, 0);
-    EXPECT_FLOAT_EQ(p.z.I28, 0);
 }
 
 TEST(Strombilanz, CouplersNotFedFromThePanelLeaveThe28VBudget) {
@@ -107,7 +102,6 @@ TEST(Strombilanz, CouplersNotFedFromThePanelLeaveThe28VBudget) {
 TEST(Strombilanz, KeyDepotsWithTheirOwnSupplyAreListedNotCounted) {
     Programm p = leeresProgramm();
     p.katalog.setzen(252, artikel("SD 12V L", 150, 0, 150));
-    p.katalog.setzen(255, artikel("SD 24V L", 0, 0, 0, 0, 95));
     zentrale(p.z, 4);
     p.z.SDwahl = 1;
     ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
@@ -116,10 +110,6 @@ TEST(Strombilanz, KeyDepotsWithTheirOwnSupplyAreListedNotCounted) {
     ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
     EXPECT_EQ(m(p, 252), 1);
     EXPECT_FLOAT_EQ(p.z.IRuhe, 0);
-    p.z.SDwahl = 8;
-    ASSERT_EQ(rechnen(p), AuswertenHalt::Keiner);
-    EXPECT_EQ(m(p, 255), 1);
-    EXPECT_FLOAT_EQ(p.z.I28, 0);
 }
 
 TEST(Strombilanz, SwitchingOutputsRaiseTheSounderBaseButNotThe28VAlarmCurrent) {

@@ -62,11 +62,6 @@ TEST_F(DXA1000Test, AlarmWithoutQuiescentCurrentIsAsked) {
     ms.antworten = {Antwort::Nein};
     EXPECT_FALSE(pr.weiter());
     EXPECT_EQ(ms.texte(), std::vector<std::string>{Text(473) + "\n" + Text(472)});
-    pr.alarmart(true);
-    ms.antworten = {Antwort::Ja};
-    EXPECT_TRUE(pr.weiter());
-    EXPECT_EQ(ms.texte().back(), Text(473));
-    EXPECT_EQ(p.z.DXAAlarm28, 300);
 }
 
 TEST_F(DXA1000Test, NoAlarmKindYetIsHeldAsIntrusion) {
