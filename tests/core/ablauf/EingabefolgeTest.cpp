@@ -53,15 +53,6 @@ TEST_F(EingabefolgeTest, ProjectInputRunsTheWholeSequenceToTheResult) {
     EXPECT_FALSE(startseite);
 }
 
-TEST_F(EingabefolgeTest, ShowResultRunsTheForwardChecksThenCalculatesWhateverTheyFound) {
-    p.z.ZentralenTyp = 5;
-    p.z.UeZeit = 0;  // never entered
-    folge.bearbeiten(1);
-    EXPECT_EQ(ms.texte(), std::vector<std::string>{Text(148)});
-    EXPECT_EQ(berechnet, 1);
-    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::Ausgabe});
-}
-
 TEST_F(EingabefolgeTest, ClearingProjectDataAsksAndClearsTheLoopsToo) {
     p.z.ZentralenTyp = 4;
     p.z.KBNMenge2[600] = 3;
