@@ -53,43 +53,6 @@ TEST_F(EingabefolgeTest, ProjectInputRunsTheWholeSequenceToTheResult) {
     EXPECT_FALSE(startseite);
 }
 
-TEST_F(EingabefolgeTest, ClosingThePanelTypeDialogEndsTheCommandWithoutAnotherWindow) {
-    folge.bearbeiten(0);
-    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::ZentTyp});
-    EXPECT_EQ(p.z.ZentralenTypAlt, 0);
-}
-
-TEST_F(EingabefolgeTest, StopsAreSilentAndTheNextRunResumesBehindTheConfirmedWindows) {
-    allesBestaetigt();
-    ms.fensterSkript[Fenster::Modus] = [] { return false; };
-    folge.bearbeiten(0);
-    EXPECT_EQ(ms.fenster(), (std::vector<Fenster>{Fenster::ZentTyp, Fenster::Stammdaten, Fenster::Modus}));
-    EXPECT_TRUE(ms.texte().empty());
-    EXPECT_EQ(p.z.Projektname, "Ospedale");  // what was entered stays
-
-    // Second run: panel type and master data are there, the code mode follows.
-    ms.protokoll.clear();
-    ms.fensterSkript[Fenster::Modus] = [&] { p.z.ModusOK = 1; return true; };
-    ms.fensterSkript[Fenster::Zusaetze] = [] { return false; };
-    folge.bearbeiten(0);
-    EXPECT_EQ(ms.fenster(), (std::vector<Fenster>{Fenster::Modus, Fenster::KBNEIN, Fenster::Zusaetze}));
-    EXPECT_EQ(berechnet, 0);
-
-    // Third run: straight to the loop entry.
-    ms.protokoll.clear();
-    folge.bearbeiten(0);
-    EXPECT_EQ(ms.fenster(), (std::vector<Fenster>{Fenster::KBNEIN, Fenster::Zusaetze}));
-}
-
-TEST_F(EingabefolgeTest, ShowResultRunsTheForwardChecksThenCalculatesWhateverTheyFound) {
-    p.z.ZentralenTyp = 5;
-    p.z.UeZeit = 0;  // never entered
-    folge.bearbeiten(1);
-    EXPECT_EQ(ms.texte(), std::vector<std::string>{Text(148)});
-    EXPECT_EQ(berechnet, 1);
-    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::Ausgabe});
-}
-
 TEST_F(EingabefolgeTest, ClearingProjectDataAsksAndClearsTheLoopsToo) {
     p.z.ZentralenTyp = 4;
     p.z.KBNMenge2[600] = 3;
@@ -103,31 +66,4 @@ TEST_F(EingabefolgeTest, ClearingProjectDataAsksAndClearsTheLoopsToo) {
     EXPECT_EQ(p.z.ProjektBefehleAktiv, 0);
     EXPECT_EQ(ms.texte(), (std::vector<std::string>{"Cancellare i dati del progetto?", "Cancellare i dati del progetto?",
                                                     "Dati del progetto cancellati!"}));
-}
-
-TEST_F(EingabefolgeTest, LoopEntryAndAdditionalFunctionsNeedAPanelTypeFirst) {
-    folge.bearbeiten(4);
-    folge.bearbeiten(7);
-    EXPECT_EQ(ms.fenster(), (std::vector<Fenster>{Fenster::ZentTyp, Fenster::ZentTyp}));
-    EXPECT_FALSE(startseite);
-
-    ms.protokoll.clear();
-    ms.fensterSkript[Fenster::ZentTyp] = [&] { p.z.ZentralenTyp = 6; return true; };
-    folge.bearbeiten(4);
-    p.z.ZentralenTyp = 0;
-    folge.bearbeiten(7);
-    EXPECT_EQ(ms.fenster(),
-              (std::vector<Fenster>{Fenster::ZentTyp, Fenster::KBNEIN, Fenster::ZentTyp, Fenster::Zusaetze}));
-}
-
-TEST_F(EingabefolgeTest, NetworkingOnlyForKVT2000AndZonesForEveryPanel) {
-    for (int typ : {1, 5, 6}) {
-        p.z.ZentralenTyp = static_cast<Integer>(typ);
-        folge.bearbeiten(8);
-    }
-    EXPECT_TRUE(ms.fenster().empty());
-    p.z.ZentralenTyp = 3;
-    folge.bearbeiten(8);
-    folge.bearbeiten(9);  // detector zones open even for a KVT 2000
-    EXPECT_EQ(ms.fenster(), (std::vector<Fenster>{Fenster::OLNVernetz, Fenster::MG1000}));
 }

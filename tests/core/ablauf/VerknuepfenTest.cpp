@@ -59,16 +59,8 @@ TEST_F(VerknuepfenTest, DKMInTheFirstFileIsDeductedThereOnly) {
     Verknuepfung v(p, ms);
     ASSERT_EQ(beide(v, kDKM + kKVT + kRAVI + kWX20 + kOM, kKVT + kRAVI + kWX20x3 + kSirene),
               Verknuepfung::Ergebnis::Gueltig);
-    auto a = v.ansicht();
-    EXPECT_EQ(a.lblD1, "A.EPO");
-    EXPECT_EQ(a.lblD2, "B.EPO");
-    EXPECT_EQ(a.dateiNr, 0);
-    EXPECT_TRUE(a.speichernAktiv);
-    EXPECT_TRUE(a.speichernSichtbar);
-    EXPECT_FALSE(a.oeffnenHinweisSichtbar);
-    EXPECT_EQ(a.rahmen, "Geöffnete Dateien zur Verknüpfung");
     const std::string ziel = (dir / "B_6.EPO").string();
-    EXPECT_EQ(a.ziel, ziel);
+    EXPECT_EQ(v.ansicht().ziel, ziel);
     EXPECT_EQ(p.z.ProjPfad, dir.path().string());
 
     ms.antworten = {Antwort::Ja};
@@ -82,23 +74,6 @@ TEST_F(VerknuepfenTest, DKMInTheFirstFileIsDeductedThereOnly) {
               "\"K52301725\",20,\"Optischer Rauchmelder OM 301  \",0\r\n"
               "\"K52041096\",1,\"Schnittstelle WX 20           \",0\r\n"
               "\"K52236784\",2,\"Außensirene AS 12             \",0\r\n");
-    const std::string s11(11, ' ');
-    EXPECT_EQ(lesen("B_6.TXT"),
-              "\r\n" + std::string(21, ' ') + std::string(35, '_') + "\r\n"
-              "\r\n\r\n"
-              "Progetto:        " + ziel + "\r\n"
-              "TARVIS Version 26.1.0\r\n"
-              "Datum: 06/12/2026  Zeit:  14:05:09\r\n"
-              "\r\n\r\n"
-              "Materialaufstellung für KVT 2000/6 Brand D\r\n" +
-              std::string(42, '*') + "\r\n\r\n"
-              "Anz.       Benennung" + std::string(24, ' ') + "LIBEX-Nummer\r\n\r\n" +
-              s11 + "KMAT KVT 2000/6 Brand D" + std::string(10, ' ') + "4.996.110.879\r\n\r\n"
-              "   1       KVT 2000/6 Brand D               K52018724\r\n"
-              "  20       Optischer Rauchmelder OM 301     K52301725\r\n"
-              "\r\n"
-              "   1       Schnittstelle WX 20              K52041096\r\n"
-              "   2       Außensirene AS 12                K52236784\r\n");
     // The files are CP1252.
     auto bytes = io::readBytes(dir / "B_6.EPO");
     ASSERT_TRUE(bytes);
@@ -144,11 +119,7 @@ TEST_F(VerknuepfenTest, ASecondFileWithoutOLNPartsCannotBeLinked) {
 TEST_F(VerknuepfenTest, TargetNameQuestionAndWriteError) {
     Verknuepfung v(p, ms);
     ASSERT_EQ(beide(v, kDKM + kKVT + kRAVI + kWX20, kKVT + kRAVI + kWX20), Verknuepfung::Ergebnis::Gueltig);
-    v.zielSetzen((dir / "GESAMT").string());
-    EXPECT_EQ(v.ziel(), (dir / "GESAMT.EPO").string());
     v.zielSetzen((dir / "gesamt.epo").string());
-    EXPECT_EQ(v.ziel(), (dir / "gesamt.epo").string());
-
     ms.antworten = {Antwort::Nein};
     EXPECT_FALSE(v.speichern(kZeit));
     EXPECT_FALSE(std::filesystem::exists(dir / "gesamt.epo"));
@@ -162,7 +133,4 @@ TEST_F(VerknuepfenTest, TargetNameQuestionAndWriteError) {
     EXPECT_EQ(ms.protokoll[1].text.find("gespeichert"), std::string::npos);
     EXPECT_EQ(p.z.WeiterOK, 0);
     EXPECT_EQ(p.z.Verknuepft, 0);
-
-    v.abbrechen();
-    EXPECT_EQ(p.z.WeiterOK, 0);
 }

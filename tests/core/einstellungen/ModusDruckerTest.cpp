@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "einstellungen/DruckerPresenter.h"
 #include "einstellungen/ModusPresenter.h"
 #include "support/ScriptedMessages.h"
 
@@ -94,25 +93,4 @@ TEST_F(ModusTest, OkWithPartNumbersAndNoLanguageGives765) {
     EXPECT_EQ(p.z.Sprache, 1);
     EXPECT_EQ(p.z.ModusOK, 1);
     EXPECT_EQ(p.z.WeiterOK, 1);
-}
-
-TEST(Drucker, TheFontOptionIsFoundInAnyLetterCaseAndWhatIsNotOfferedStays) {
-    using Schrift = DruckerAnsicht::Schrift;
-    struct Fall { const char* schrift; Integer groesse; Schrift gezeigt; int groesseGezeigt; const char* danach; };
-    for (Fall f : {Fall{"Courier NEW", 12, Schrift::CourierNew, 12, "COURIER NEW"},  // the start value
-                   Fall{"courier", 8, Schrift::Courier, 8, "COURIER"}, Fall{"Arial", 9, Schrift::Keine, 0, "Arial"}}) {
-        Programm p;
-        p.z.DruckSchrift = f.schrift;
-        p.z.DruckGroesse = f.groesse;
-        DruckerPresenter d(p);
-        d.aktivieren();
-        EXPECT_EQ(d.ansicht().schrift, f.gezeigt) << f.schrift;
-        EXPECT_EQ(d.ansicht().groesse, f.groesseGezeigt) << f.schrift;
-        EXPECT_EQ(p.z.DruckSchrift, f.danach);
-        d.groesseKlick(10);
-        d.schriftKlick(Schrift::Courier);
-        EXPECT_EQ(p.z.DruckGroesse, 10);
-        EXPECT_EQ(p.z.DruckSchrift, "COURIER");
-        EXPECT_TRUE(d.ok());
-    }
 }

@@ -3,7 +3,6 @@
 #include "io/TextFile.h"
 #include "projekt/Version.h"
 #include "projekt/Einstellungen.h"
-#include "einstellungen/SBWahlPresenter.h"
 #include "einstellungen/SachbearbeiterHinzufuegen.h"
 #include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
@@ -44,7 +43,6 @@ TEST_F(SachbearbeiterTest, AClerkWhoseDirectoryExistsGets313AndThatDirectoryAsPr
 
     EXPECT_EQ(ms.texte(), (std::vector<std::string>{Text(308), Text(312) + " " + (dir / "Bianchi").string(),
                                                     Text(313)}));
-    EXPECT_EQ(ms.protokoll[2].symbol, Symbol::Ausrufezeichen);
     // The new clerk's file holds his name and folder and the settings of this run.
     Zustand g;
     ASSERT_TRUE(KonfigDateiLesen(dir / "Bianchi.KON", g));
@@ -84,7 +82,6 @@ TEST_F(SachbearbeiterTest, InvalidNamesAreAskedAgainAndAnEmptyAnswerEndsTheComma
     ms.eingaben = {std::string("Rossi/Bianchi"), std::string(".."), std::string("Ga\"llo"), std::string(" ")};
     EXPECT_FALSE(SachbearbeiterHinzufuegen(p, ms));
     EXPECT_EQ(ms.texte(), (std::vector<std::string>{Text(308), Text(311), Text(308), Text(311), Text(308), Text(308)}));
-    EXPECT_EQ(ms.protokoll[1].symbol, Symbol::Ausrufezeichen);
     // The double quote is refused with a beep, like a refused key.
     EXPECT_EQ(ms.protokoll[5].art, ScriptedMessages::Eintrag::Piep);
     EXPECT_TRUE(ms.fenster().empty());
@@ -95,27 +92,3 @@ TEST_F(SachbearbeiterTest, InvalidNamesAreAskedAgainAndAnEmptyAnswerEndsTheComma
     EXPECT_FALSE(SachbearbeiterHinzufuegen(p, abbruch));  // input box cancelled
 }
 
-
-TEST_F(SachbearbeiterTest, OkWithoutAFileAsksWhetherToStartWithoutOne) {
-    SBWahlPresenter w(p, ms);
-    w.aktivieren();
-    ms.antworten = {Antwort::Nein, Antwort::Ja};
-    EXPECT_FALSE(w.ok());  // No: choose again
-    EXPECT_EQ(ms.texte(), std::vector<std::string>{"Ohne Konfig-Datei starten?\nOK?"});
-    EXPECT_TRUE(w.ok());
-    EXPECT_EQ(p.z.Sachbearbeiter, "Rossi");  // nothing read
-    // The settings of this run go to a file named after a clerk added later.
-    EXPECT_EQ(p.z.KonfigDatei, (dir / "").string());
-}
-
-TEST_F(SachbearbeiterTest, NewClerkFromTheSelectionClosesItAddsTheClerkAndShowsItAgain) {
-    ms.eingaben = {std::string("Verdi")};
-    ms.antworten = {Antwort::Nein};
-    SBWahlPresenter w(p, ms);
-    w.aktivieren();
-    EXPECT_TRUE(w.neu());
-    EXPECT_TRUE(ms.texte().empty());  // nothing asked while the window is open
-    w.nachSchliessen();
-    EXPECT_TRUE(fs::exists(dir / "Verdi.KON"));
-    EXPECT_EQ(ms.fenster(), std::vector<Fenster>{Fenster::SBWahl});
-}

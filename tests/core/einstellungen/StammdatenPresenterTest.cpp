@@ -34,16 +34,6 @@ TEST(NameUngueltig, CommaAndBothSlashes) {
     EXPECT_FALSE(NameUngueltig("Ospedale S. Anna (2)"));
 }
 
-TEST_F(StammdatenTest, TheFormerClerkIsShownOnlyWhenHeDiffers) {
-    p.z.Sachbearbeiter = "Rossi";
-    p.z.AltSachbearbeiter = "Ferrari";
-    s.aktivieren();
-    EXPECT_EQ(s.ansicht().altName, "Früherer Sachbearbeiter: Ferrari");
-    p.z.AltSachbearbeiter = "Rossi";
-    s.aktivieren();
-    EXPECT_EQ(s.ansicht().altName, "");
-}
-
 TEST_F(StammdatenTest, OkChecksInOrderAndConfirmingWritesTheMarker) {
     s.aktivieren();
     s.setzeText(1, "");
