@@ -262,8 +262,6 @@ void projektDurchDieFenster(const Projekt& pr) {
     QVERIFY2(f.unbekannt.isEmpty(), qPrintable(f.unbekannt.join(',')));
     QCOMPARE(z.ZentralenTyp, Integer(pr.typ));
     QCOMPARE(z.Berechnet, Byte{1});
-    QVERIFY(g.ausgabe.size() >= 3);
-    QVERIFY(g.bericht.size() >= 20);
     for (auto [k, satz, menge] : pr.schleifen) QCOMPARE(z.KBNMenge(k)[satz], Long(menge));
     // The TL 300 has its delay fixed.
     QCOMPARE(std::tuple(z.UeZeit, z.Verzwahl, z.Ext12Name[0], z.Ext12Menge[0], z.Ext12Ruhe, z.Ext12Alarm),
