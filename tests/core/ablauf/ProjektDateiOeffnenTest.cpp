@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <tuple>
 
 #include "io/TextFile.h"
 #include "projekt/ProjektDatei.h"
@@ -110,6 +111,24 @@ TEST_F(OeffnenTest, AProjectOpensWithItsFlagsAndTheLoopsRecounted) {
     EXPECT_EQ(z.PQSBestaetigt, 1);
     EXPECT_EQ((std::vector<int>{z.ProjektGeladen, z.ProjektBefehleAktiv, z.ProjektGeoeffnet, z.Bearbeitet, z.Gespeichert}),
               (std::vector<int>{1, 1, 0, 0, 0}));
+}
+
+// Old files whose quantities change on opening: before 00.4 the withdrawn
+// sounders move to their successors (overwriting, not adding); a KVT 1000 B
+// from before 02.4 becomes a KVT 2000/1.
+TEST_F(OeffnenTest, OldFilesMoveWithdrawnSoundersAndTheOldKVT1000B) {
+    projekt.Menge[443] = 2;
+    projekt.Menge[445] = 1;
+    projekt.Menge[453] = 7;
+    for (auto [version, m443, m453, m455] : std::vector<std::tuple<const char*, int, int, int>>{
+             {"\"00.3\"", 0, 2, 1}, {"\"\"", 0, 2, 1}, {"\"00.4\"", 2, 7, 0}}) {
+        ASSERT_EQ(oeffnen([&](auto& l) { l[0] = version; }), LadeErgebnis::Geladen);
+        EXPECT_EQ(std::tuple(p.z.Menge[443], p.z.Menge[453], p.z.Menge[455]), std::tuple(m443, m453, m455)) << version;
+    }
+    projekt.ZentralenTyp = 2;
+    ms.protokoll.clear();
+    EXPECT_EQ(oeffnen([](auto& l) { l[0] = "\"02.3\""; }), LadeErgebnis::Geladen);
+    EXPECT_EQ(texte().back(), "Das Projekt war KVT 1000 B und ist nicht mehr lieferbar!\nEs erfolgt Umstellung auf KVT 2000/1.");
 }
 
 TEST_F(OeffnenTest, PanelTypesOutsideOneToSixAreMarkedForThisProjectOnly) {
