@@ -36,8 +36,21 @@ TEST(Artikelsuche, ByPositionKeyAndPartNumber) {
     // The sample catalogue's OM 301 carries the position key 1725 from the sixth character.
     const Programm p = test::musterProgramm();
     EXPECT_EQ(nummern(p.katalog, "1725", "V", "B"), V{"534"});
-    EXPECT_EQ(nummern(p.katalog, "0.923", "S", "B"), V{"534"});
     EXPECT_EQ(SuchergAktivieren(p).titel, Text(657));  // the window of the matches
+
+    // The search as the user runs it: a key in the wrong format is refused
+    // (470) and asked again, one that finds nothing says so (44), a match
+    // opens the window and 43 asks for another search.
+    Programm q = test::musterProgramm();
+    q.z.CodeModus = "S";
+    ScriptedMessages ms;
+    ms.fensterSkript[Fenster::Modus] = [] { return true; };
+    ms.eingaben = {"09.23", "9.999", "0.923"};
+    ms.antworten = {Antwort::Ja, Antwort::Nein};
+    ArtikelsucheAblauf(q, ms);
+    EXPECT_EQ(ms.nummern(), (std::vector<int>{466, 470, 466, 44, 43, 466, 43}));
+    EXPECT_EQ(ms.fenster(), (std::vector<Fenster>{Fenster::Modus, Fenster::Sucherg}));
+    EXPECT_EQ(q.z.SuchArtNr, std::vector<std::string>{"534"});
 }
 
 namespace {
