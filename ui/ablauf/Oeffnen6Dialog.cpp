@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "projekt/Dateiliste.h"
+#include "widgets/Knoepfe.h"
 #include "widgets/QtText.h"
 #include "widgets/Optionen.h"
 #include "projekt/Texte.h"
@@ -78,13 +79,7 @@ Oeffnen6Dialog::Oeffnen6Dialog(Verknuepfung& presenter, MessageService& ms, cons
     abbrechen->setObjectName(QStringLiteral("cmdAbbrechen"));
     auto* hilfe = new QPushButton(qs(Text(37)), this);
     hilfe->setObjectName(QStringLiteral("cmdHilfe"));
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addWidget(cmdOeffnen_);
-    knoepfe->addWidget(cmdSpeichern_);
-    knoepfe->addStretch();
-    knoepfe->addWidget(abbrechen);
-    knoepfe->addWidget(hilfe);
-    layout->addLayout(knoepfe);
+    layout->addLayout(knopfzeile({cmdOeffnen_, cmdSpeichern_}, {abbrechen, hilfe}));
 
     connect(dir1_, &Verzeichnisbaum::verzeichnisGewaehlt, this, &Oeffnen6Dialog::dateienZeigen);
     connect(file1_, &QListWidget::itemDoubleClicked, this, [this] { oeffnen(); });

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "widgets/Knoepfe.h"
 #include "widgets/QtText.h"
 #include "widgets/Verzeichnisbaum.h"
 
@@ -38,16 +39,10 @@ OeffnenDialog::OeffnenDialog(OeffnenPresenter& presenter, QWidget* parent) : QDi
     listen->addLayout(rechts, 1);
     layout->addLayout(listen, 1);
 
-    auto* ok = new QPushButton(qs(a.ok), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
+    auto* ok = okKnopf(this, qs(a.ok));
     auto* abbrechen = new QPushButton(qs(a.abbrechen), this);
     abbrechen->setObjectName(QStringLiteral("cmdAbbrechen"));
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(ok);
-    knoepfe->addWidget(abbrechen);
-    layout->addLayout(knoepfe);
+    layout->addLayout(knopfzeile({}, {ok, abbrechen}));
 
     connect(dir1_, &Verzeichnisbaum::verzeichnisGewaehlt, this, [this](const QString& pfad) {
         presenter_.verzeichnisSetzen(ss(pfad));

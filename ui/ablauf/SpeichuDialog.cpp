@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "widgets/Knoepfe.h"
 #include "widgets/QtText.h"
 #include "widgets/Optionen.h"
 #include "widgets/TastenFilter.h"
@@ -66,16 +67,10 @@ SpeichuDialog::SpeichuDialog(SpeichuPresenter& presenter, QWidget* parent) : QDi
     paraLayout->addStretch();
     layout->addWidget(para);
 
-    auto* ok = new QPushButton(qs(a.ok), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
+    auto* ok = okKnopf(this, qs(a.ok));
     auto* abbrechen = new QPushButton(qs(a.abbrechen), this);
     abbrechen->setObjectName(QStringLiteral("cmdAbbrechen"));
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(ok);
-    knoepfe->addWidget(abbrechen);
-    layout->addLayout(knoepfe);
+    layout->addLayout(knopfzeile({}, {ok, abbrechen}));
 
     new TastenFilter(text1_, [this](char32_t c) { return presenter_.tasteErlaubt(c); });
     connect(text1_, &QLineEdit::textEdited, this, [this](const QString& t) {
