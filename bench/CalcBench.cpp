@@ -38,16 +38,9 @@ int main(int argc, char** argv) {
         else if (a == "--write") nurSchreiben = argv[i + 1];
     }
 
-    Programm p;
-    p.verzeichnis = programmVerzeichnis;
-    auto katalog = Katalog::oeffnen(p.datei("TARVIS.ART"));
-    auto estrom = EStromLesen(p.datei("ESTROMK.DAT"));
-    if (!katalog || !estrom) {
-        std::cerr << "cannot read the program directory " << programmVerzeichnis << "\n";
-        return 2;
-    }
-    p.katalog = *katalog;
-    p.estrom = *estrom;
+    std::optional<Programm> gelesen = programmLesen(programmVerzeichnis);
+    if (!gelesen) return 2;
+    Programm& p = *gelesen;
     grossesProjekt(p);
     if (!nurSchreiben.empty()) return ProjektSchreiben(p, nurSchreiben) ? 0 : 2;
 

@@ -39,17 +39,9 @@ int main(int argc, char** argv) {
         else if (a == "--large") gross = std::atoi(argv[i + 1]) != 0;
     }
 
-    Programm muster;
-    muster.verzeichnis = programmVerzeichnis;
-    auto katalog = Katalog::oeffnen(muster.datei("TARVIS.ART"));
-    auto estrom = EStromLesen(muster.datei("ESTROMK.DAT"));
-    if (!katalog || !estrom) {
-        std::cerr << "cannot read the program directory " << programmVerzeichnis << "\n";
-        return 2;
-    }
-    muster.katalog = *katalog;
-    muster.estrom = *estrom;
-    ProjektZuruecksetzen(muster.z);
+    const std::optional<Programm> gelesen = programmLesen(programmVerzeichnis);
+    if (!gelesen) return 2;
+    const Programm& muster = *gelesen;
 
     // Projects of the six panels, as the property test makes them.
     const fs::path ordner = fs::temp_directory_path() / ("tarvis-check-bench-" + std::to_string(getpid()));

@@ -1,9 +1,12 @@
 #include "GrossesProjekt.h"
 
+#include <iostream>
 #include <vector>
 
 #include "loops/DXAGehPruefung.h"
 #include "loops/KBNGrenzen.h"
+#include "projekt/EStrom.h"
+#include "projekt/Katalog.h"
 
 namespace tarvis::bench {
 
@@ -12,6 +15,21 @@ bool StilleMeldungen::oeffnen(Fenster f) {
     if (f != Fenster::DXAGeh) return false;
     DXAGehVorschlagUebernehmen(z_);
     return DXAGehWeiter(z_, *this);
+}
+
+std::optional<Programm> programmLesen(const std::filesystem::path& verzeichnis) {
+    Programm p;
+    p.verzeichnis = verzeichnis;
+    auto katalog = Katalog::oeffnen(p.datei("TARVIS.ART"));
+    auto estrom = EStromLesen(p.datei("ESTROMK.DAT"));
+    if (!katalog || !estrom) {
+        std::cerr << "cannot read the program directory " << verzeichnis << "\n";
+        return std::nullopt;
+    }
+    p.katalog = *katalog;
+    p.estrom = *estrom;
+    ProjektZuruecksetzen(p.z);
+    return p;
 }
 
 void grossesProjekt(Programm& p) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -22,6 +23,10 @@ public:
 private:
     Zustand& z_;
 };
+
+// The program with the catalogue and element table of `verzeichnis` read and
+// an empty project; nullopt (and a line on stderr) when they cannot be read.
+std::optional<Programm> programmLesen(const std::filesystem::path& verzeichnis);
 
 // A KVT 2000 N with everything: four loops of 127 elements each (the loop
 // limit), one of every peripheral, all add-on functions the panel takes,
