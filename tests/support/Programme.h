@@ -51,6 +51,16 @@ inline KatSatz artikel(const std::string& name, float ruhe12, std::int16_t alarm
     return s;
 }
 
+// A loop element of the catalogue: its marker ("!" an accessory, "" a
+// heading), designation and current at 35 V.
+inline KatSatz schleifenelement(const char* kennung, const char* bezeichnung, float strom35 = 0) {
+    KatSatz s;
+    s.Kennung = kennung;
+    s.Bezeichnung = bezeichnung;
+    s.Strom35 = strom35;
+    return s;
+}
+
 // A project of the panel type that passes the interface count check:
 // teleservice answered "no", German, no add-on functions.
 inline void zentrale(Zustand& z, int typ) {

@@ -6,6 +6,7 @@
 
 #include "io/TextFile.h"
 #include "projekt/ProjektDatei.h"
+#include "support/Programme.h"
 #include "support/Projektdatei.h"
 #include "projekt/Texte.h"
 #include "support/ScriptedMessages.h"
@@ -33,13 +34,6 @@ void feldSetzen(std::string& zeile, std::size_t n, const std::string& wert) {
     zeile.replace(a, std::min(zeile.find(',', a), zeile.size()) - a, wert);
 }
 
-KatSatz satz(const char* kennung, const char* bezeichnung, float strom35 = 0.5f) {
-    KatSatz s;
-    s.Kennung = kennung;
-    s.Bezeichnung = bezeichnung;
-    s.Strom35 = strom35;
-    return s;
-}
 
 // A program with a small catalogue (534 a detector, 545 withdrawn: its
 // designation begins with five blanks, 580 an accessory, 529 a PQS coupler)
@@ -47,10 +41,10 @@ KatSatz satz(const char* kennung, const char* bezeichnung, float strom35 = 0.5f)
 class OeffnenTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        katalog.setzen(529, satz("PQS", "Koppler PQS 100 KBN", 2));
-        katalog.setzen(534, satz("OM", "Optischer Rauchmelder"));
-        katalog.setzen(545, satz("OM2", "     Optischer Melder alt"));
-        katalog.setzen(580, satz("!", "Magnetkontakt passiv", 0));
+        katalog.setzen(529, test::schleifenelement("PQS", "Koppler PQS 100 KBN", 2));
+        katalog.setzen(534, test::schleifenelement("OM", "Optischer Rauchmelder", 0.5f));
+        katalog.setzen(545, test::schleifenelement("OM2", "     Optischer Melder alt", 0.5f));
+        katalog.setzen(580, test::schleifenelement("!", "Magnetkontakt passiv"));
         katalog.setzen(700, KatSatz{});
         p.katalog = katalog;
         p.z.VersionMax = "26.1";

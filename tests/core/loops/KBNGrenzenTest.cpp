@@ -4,6 +4,7 @@
 #include "loops/KBNNachzaehlen.h"
 #include "projekt/KBNSummen.h"
 #include "projekt/Texte.h"
+#include "support/Programme.h"
 #include "support/ScriptedMessages.h"
 
 using namespace tarvis;
@@ -12,10 +13,7 @@ using test::ScriptedMessages;
 namespace {
 
 KatSatz element(const char* kennung, float strom35, Integer rlm = 0, Integer ram = 0) {
-    KatSatz s;
-    s.Kennung = kennung;
-    s.Bezeichnung = "Element";
-    s.Strom35 = strom35;
+    KatSatz s = test::schleifenelement(kennung, "Element", strom35);
     s.SpeicherRLM = rlm;
     s.SpeicherRAM = ram;
     return s;
@@ -27,9 +25,7 @@ KatSatz element(const char* kennung, float strom35, Integer rlm = 0, Integer ram
 class KBNTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        KatSatz kopf;
-        kopf.Bezeichnung = "1.) Koppelmodule";
-        p.katalog.setzen(503, kopf);
+        p.katalog.setzen(503, test::schleifenelement("", "1.) Koppelmodule"));
         p.katalog.setzen(534, element("OM", 0.5f, 16, 32));
         p.katalog.setzen(540, element("FM", 1.0f, 24, 40));
         KatSatz zubehoer = element("!", 10.0f, 100, 100);

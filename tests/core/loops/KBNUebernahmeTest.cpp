@@ -3,6 +3,7 @@
 #include "loops/KBNUebernahme.h"
 #include "projekt/Programm.h"
 #include "projekt/Texte.h"
+#include "support/Programme.h"
 #include "support/ScriptedMessages.h"
 #include "loops/KBNDruck.h"
 
@@ -112,24 +113,10 @@ const Zeitstempel kZeit{"06/12/2026", "14:05:09"};
 
 Programm programm() {
     Programm p;
-    KatSatz kopf;
-    kopf.Bezeichnung = "1.) Koppelmodule";
-    p.katalog.setzen(503, kopf);
-    KatSatz om;
-    om.Kennung = "OM";
-    om.Bezeichnung = "Optischer Rauchmelder OM 301";
-    om.Strom35 = 0.5f;
-    p.katalog.setzen(534, om);
-    KatSatz sockel;
-    sockel.Kennung = "!";
-    sockel.Bezeichnung = "Meldersockel MS 301";
-    sockel.Strom35 = 9;
-    p.katalog.setzen(546, sockel);
-    KatSatz rm;
-    rm.Kennung = "RM";
-    rm.Bezeichnung = "Relaismodul RM 100 KBN";
-    rm.Strom35 = 1;
-    p.katalog.setzen(646, rm);
+    p.katalog.setzen(503, test::schleifenelement("", "1.) Koppelmodule"));
+    p.katalog.setzen(534, test::schleifenelement("OM", "Optischer Rauchmelder OM 301", 0.5f));
+    p.katalog.setzen(546, test::schleifenelement("!", "Meldersockel MS 301", 9));
+    p.katalog.setzen(646, test::schleifenelement("RM", "Relaismodul RM 100 KBN", 1));
     ProjektZuruecksetzen(p.z);
     p.z.Projektname = "Lager";
     ZentralenNameSetzen(p.z, 4);
